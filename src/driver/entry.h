@@ -1,0 +1,23 @@
+// The per-verb driver: for one verb entry it parses the Dutch gloss, refuses
+// the entry with a warning when the gloss is not usable, writes the verb's
+// Dutch forms to the log, analyses the root and runs the five form
+// generators (past tense, participles, future, imperative, infinitive) in
+// that order.
+#pragma once
+
+#include <string>
+
+#include "driver/reader.h"
+
+namespace morfenaar {
+
+enum class EntryStatus {
+  Done,   // the entry was handled (written, refused or skipped)
+  Fatal,  // the gloss lacks "(", "," or ")": the run ends with status 1
+};
+
+// Handles `entry`: records go to `out`, messages for standard error to
+// `diagnostics`, Dutch forms to the log.
+EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diagnostics);
+
+}  // namespace morfenaar

@@ -1,0 +1,24 @@
+// The program's own messages on standard error, in Dutch. The gloss
+// parser's messages live with the parser.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace morfenaar {
+
+// After a gloss that the parser refused.
+inline constexpr std::string_view kRefusedWarning =
+    "Waarschuwing: dit werkwoord werd niet verder verwerkt.\n";
+
+// A line of three or more characters without a TAB before its line end.
+std::string noGlossMessage(std::string_view lineText);
+// A root shorter than its class can analyse; `sourceTag` names the entry.
+std::string shortRootMessage(int klasse, std::string_view sourceTag);
+
+inline constexpr std::string_view kStdoutFailed =
+    "Fout: de standaarduitvoer kan niet worden geschreven.\n";
+inline constexpr std::string_view kStdinFailed =
+    "Fout: de standaardinvoer kan niet worden gelezen.\n";
+
+}  // namespace morfenaar

@@ -1,0 +1,96 @@
+#include "dutch/tables.h"
+
+#include "support/strings.h"
+
+namespace morfenaar {
+
+Hashtable htPersTitle;
+Hashtable htHebben;
+Hashtable htZijn;
+Hashtable htZich;
+Hashtable htZullen;
+Hashtable htBijzStammen;
+
+namespace {
+
+struct Row {
+  const char* key;
+  const char* value;
+};
+
+// One row per person code, as: code, pronoun, hebben, zijn, zich, zullen.
+// A null cell is a code that the table does not hold.
+struct PersonRow {
+  const char* code;
+  const char* persTitle;
+  const char* hebben;
+  const char* zijn;
+  const char* zich;
+  const char* zullen;
+};
+
+constexpr PersonRow kPersons[] = {
+    // code   pronoun   hebben    zijn     zich    zullen
+    {"1s",  "ik",     "heb",    "ben",   "me",   "zal"},
+    {"2s",  "jij",    "hebt",   "bent",  "je",   "zult"},
+    {"3s",  "hij",    "heeft",  "is",    "zich", "zal"},
+    {"3sf", "zij",    "heeft",  "is",    "zich", "zal"},
+    {"1p",  "wij",    "hebben", "zijn",  "ons",  "zullen"},
+    {"2p",  "jullie", "hebben", "zijn",  "je",   "zullen"},
+    {"3p",  "zij",    "hebben", "zijn",  "zich", "zullen"},
+    {"s",   "",       nullptr,  nullptr, "zich", nullptr},
+    {"p",   "",       nullptr,  nullptr, "zich", nullptr},
+};
+
+constexpr Row kBijzStammen[] = {
+    {"ga", "ga(a)"},
+    {"do", "doe"},
+    {"sta", "sta(a)"},
+    {"sla", "sla(a)"},
+    {"ben", "ben"},
+    {"kom", "kom"},
+};
+
+void fill(Hashtable& table, const char* PersonRow::*column) {
+  for (const PersonRow& row : kPersons) {
+    if (row.*column != nullptr) table.put(row.code, row.*column);
+  }
+}
+
+}  // namespace
+
+void init() {
+  fill(htPersTitle, &PersonRow::persTitle);
+  fill(htHebben, &PersonRow::hebben);
+  fill(htZijn, &PersonRow::zijn);
+  fill(htZich, &PersonRow::zich);
+  fill(htZullen, &PersonRow::zullen);
+  for (const Row& row : kBijzStammen) htBijzStammen.put(row.key, row.value);
+}
+
+std::string meervoud(std::string_view word) {
+  if (word == "was") return "waren";
+  std::string sRet(word);
+  if (endsWith(word, 'e')) return sRet + "n";
+  if (endsWith(word, 'f')) {
+    sRet.back() = 'v';
+  } else if (endsWith(word, 's')) {
+    sRet.back() = 'z';
+  }
+  return sRet + "en";
+}
+
+bool isCons(char c) {
+  switch (c) {
+    case 'a':
+    case 'e':
+    case 'i':
+    case 'o':
+    case 'u':
+      return false;
+    default:
+      return true;
+  }
+}
+
+}  // namespace morfenaar

@@ -1,0 +1,87 @@
+// Woord: one parsed Dutch gloss, such as "schrij'ven (schreef, h. geschreven)",
+// and the Dutch forms built from it for a person code.
+//
+// The constructor splits the gloss into the infinitive phrase, the simple
+// past and the participle phrase, derives the bare verb and its present-tense
+// stem, finds the auxiliary ("hebben" or "zijn") and whether the verb is
+// reflexive, and prepares three templates with placeholders for the
+// auxiliary and the reflexive pronoun. The placeholders are positions that
+// the parser itself records: the gloss text is never interpreted as a
+// format, so a "%" typed in a gloss comes out as typed.
+//
+// Construction never writes to standard error and never ends the process.
+// Its messages (warnings and the reason for a refusal) are collected in
+// messages(), in order, for the caller to print; isFatal() says that the
+// gloss lacks "(", "," or ")", after which the caller ends the run with
+// status 1.
+//
+// Each form method returns its text in the object's one result buffer,
+// which the next call of any form method overwrites.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace morfenaar {
+
+// A text with up to two placeholder positions made by the parser. A
+// placeholder occupies the two characters of the marker it replaced ("h.",
+// "is" or "z."); filling puts the values in at the placeholders in reading
+// order and ignores values beyond the number of placeholders.
+struct Template {
+  std::string text;
+  std::array<std::size_t, 2> holes{};
+  int holeCount = 0;
+
+  void reset(std::string_view source);
+  // Marks the two characters at `at` as a placeholder.
+  void addHole(std::size_t at);
+  std::string fill(std::string_view first, std::string_view second = {}) const;
+};
+
+class Woord {
+ public:
+  explicit Woord(std::string_view gloss);
+
+  // True when the gloss was accepted.
+  bool isOk() const { return bOk; }
+  // True when the gloss lacks "(", "," or ")": the run must end, status 1.
+  bool isFatal() const { return bFatal; }
+  // Warnings and error messages of the construction, each ending in "\n".
+  const std::string& messages() const { return sMessages; }
+
+  // True when exactly one character of `word` is one of a, e, i, o, u.
+  static bool isSingleSyl(std::string_view word);
+
+  // Dutch forms; `code` is a person code ("1s", ..., "3p", "s", "p").
+  const std::string& tegenw(std::string_view code);  // loop(t) weg / lopen weg
+  const std::string& perf(std::string_view code);    // (ik) heb gelopen
+  const std::string& toek(std::string_view code);    // (ik) zal lopen
+  const std::string& ovt(std::string_view code);     // (wij) liepen weg
+  const std::string& onbep();                        // weg te lopen
+  const std::string& geb(std::string_view code);     // loop weg! / loopt weg!
+
+  // The parsed gloss.
+  std::string sOnbWijs;   // infinitive phrase, stress mark removed
+  std::string sKlemtoon;  // stressed tail of the infinitive phrase
+  std::string sOvt;       // simple past text
+  std::string sVoltDw;    // participle phrase
+  std::string sOvtRest;   // words after the first blank of the simple past
+  std::string sWerkw;     // bare verb
+  std::string sStam;      // present-tense singular stem
+  Template sRestFmt;      // rest, reflexive pronoun as placeholder
+  Template sVoltDwFmt;    // participle phrase, auxiliary (and pronoun) as placeholders
+  Template sOnbWijsFmt;   // infinitive phrase, reflexive pronoun as placeholder
+  bool bOk = false;
+  bool bZijn = false;
+  bool bZich = false;
+
+ private:
+  std::string sResult;
+  std::string sMessages;
+  bool bFatal = false;
+};
+
+}  // namespace morfenaar

@@ -1,0 +1,62 @@
+#include "hebrew/pattern.h"
+
+#include <cassert>
+
+namespace morfenaar {
+
+namespace {
+
+// Fills one Hebrew pattern (a pattern without TAB).
+void fillHebrew(std::string& out, std::string_view pattern, PatternArgs args) {
+  const PatternArg* next = args.begin();
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    char c = pattern[i];
+    if (c != '%' || i + 1 == pattern.size()) {
+      out += c;
+      continue;
+    }
+    char kind = pattern[++i];
+    assert(kind == 'c' || kind == 's');
+    if (next == args.end()) return;  // a table bug; never read past the list
+    const PatternArg& arg = *next++;
+    if (kind == 'c') {
+      char letter = std::get<char>(arg);
+      if (letter == '\0') return;  // no letter here: the form ends
+      out += letter;
+    } else {
+      out += std::get<std::string_view>(arg);
+    }
+  }
+}
+
+}  // namespace
+
+void fillPattern(std::string& out, std::string_view pattern, PatternArgs args) {
+  fillHebrew(out, pattern, args);
+}
+
+std::string formatForm(std::string_view pattern, PatternArgs args) {
+  std::string form;
+  fillHebrew(form, pattern, args);
+  return form;
+}
+
+void appendRecord(std::string& out, std::string_view format, PatternArgs hebrew,
+                  std::string_view dutch, std::string_view source) {
+  std::size_t tab = format.find('\t');
+  fillHebrew(out, format.substr(0, tab), hebrew);
+  if (tab == std::string_view::npos) return;
+  std::string_view rest = format.substr(tab);
+  std::string_view values[] = {dutch, source};
+  std::size_t used = 0;
+  for (std::size_t i = 0; i < rest.size(); ++i) {
+    if (rest[i] == '%' && i + 1 < rest.size() && rest[i + 1] == 's' && used < 2) {
+      out += values[used++];
+      ++i;
+    } else {
+      out += rest[i];
+    }
+  }
+}
+
+}  // namespace morfenaar

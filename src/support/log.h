@@ -1,0 +1,31 @@
+// The log file "morfenaar.log" in the working directory, in which the
+// program records the Dutch forms of every verb it accepts. The file is
+// opened (and so emptied) by the first line written, at most once per run,
+// so a run that never logs leaves an existing file untouched. Every line is
+// flushed as soon as it is written.
+//
+// The log never stops the run: when the file cannot be created or written,
+// one message goes to standard error, later lines are dropped, and
+// logFailed() reports it so that the run can end with a failure status.
+#pragma once
+
+#include <string_view>
+
+namespace morfenaar {
+
+// Name of the log file, relative to the working directory.
+inline constexpr const char* kLogFileName = "morfenaar.log";
+
+// Appends `text` unchanged (a percent sign is an ordinary character) and
+// flushes the file, opening it first if this is the run's first line.
+void log(std::string_view text);
+// Logs `first` followed by `second`.
+void log(std::string_view first, std::string_view second);
+
+// Flushes and closes the log if it was opened. Returns false when the log
+// failed at any time during the run (including this final close).
+bool closeLog();
+// True once opening, writing or flushing the log has failed.
+bool logFailed();
+
+}  // namespace morfenaar

@@ -1,0 +1,35 @@
+// String helpers used throughout the program: searching, prefix and suffix
+// tests and trimming of byte strings. Positions are 0-based byte indexes; a
+// search that finds nothing yields -1. None of these functions allocates.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace morfenaar {
+
+using Pos = std::ptrdiff_t;
+
+// True when `text` ends with `suffix`. An empty suffix always matches; a
+// suffix longer than the text never does.
+bool endsWith(std::string_view text, std::string_view suffix);
+// True when the last byte of `text` is `c`; false for an empty text.
+bool endsWith(std::string_view text, char c);
+// True when `text` begins with `prefix`. An empty prefix always matches.
+bool startsWith(std::string_view text, std::string_view prefix);
+
+// First position of `c`, or -1. Searching for the NUL character yields -1.
+Pos indexOf(std::string_view text, char c);
+// First position of `needle`, or -1; an empty needle is found at 0.
+Pos indexOf(std::string_view text, std::string_view needle);
+// Last position of `c`, or -1 (also for an empty text and for NUL).
+Pos lastIndexOf(std::string_view text, char c);
+// Last position of `needle`, or -1; an empty needle is found at the length
+// of the text.
+Pos lastIndexOf(std::string_view text, std::string_view needle);
+
+// Removes all leading and trailing blanks (the space character only).
+void trim(std::string& text);
+
+}  // namespace morfenaar
