@@ -36,9 +36,13 @@ struct Template {
   int holeCount = 0;
 
   void reset(std::string_view source);
-  // Marks the two characters at `at` as a placeholder.
+  // Marks the two characters at `at` as a placeholder. Positions outside
+  // the text and holes beyond the second are ignored.
   void addHole(std::size_t at);
   std::string fill(std::string_view first, std::string_view second = {}) const;
+  // Like fill, but appends the result to `out` (no temporary string).
+  void appendTo(std::string& out, std::string_view first,
+                std::string_view second = {}) const;
 };
 
 class Woord {
@@ -79,6 +83,11 @@ class Woord {
   bool bZich = false;
 
  private:
+  // Records a message; `fatal` also marks the gloss as ending the run.
+  void message(std::string text, bool fatal = false);
+  // The reflexive pronoun for `code`: empty for a verb that is not reflexive.
+  std::string_view zich(std::string_view code) const;
+
   std::string sResult;
   std::string sMessages;
   bool bFatal = false;
