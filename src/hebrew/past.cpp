@@ -1,6 +1,107 @@
 #include "hebrew/past.h"
 
-// Placeholder: the generator is being written.
+#include <array>
+#include <optional>
+
+#include "hebrew/pattern.h"
+#include "hebrew/records.h"
+
 namespace morfenaar {
-void writePast(const AnalysedRoot&, Woord&, std::string_view, std::string&) {}
+
+namespace {
+
+constexpr std::size_t kSlots = 8;
+
+struct PastRow {
+  std::string_view name;
+  std::array<std::string_view, kSlots> forms;  // 1s 2s 3s 3sf 1p 2pm 2pf 3p
+};
+
+// Where a form is the root as is, the pattern is "%s" and the row's only
+// argument is the root.
+constexpr PastRow kPastRows[] = {
+    // row   1s             2s            3s           3sf           1p             2pm            2pf            3p
+    {"1a", {"%c%cTI",      "%c%cT",      "%c%c",      "%c%cT",      "%c%cNW",      "%c%cTM",      "%c%cTN",      "%c%cW"}},
+    {"1b", {"%c%cITI",     "%c%cIT",     "%c%cE",     "%c%cTE",     "%c%cINW",     "%c%cITM",     "%c%cITN",     "%c%cW"}},
+    {"1c", {"%c%cTI",      "%c%cT",      "%c%c",      "%c%cE",      "%c%cNW",      "%c%cTM",      "%c%cTN",      "%c%cW"}},
+    {"1d", {"%c%cTI",      "%c%cT",      "%c%c%c",    "%c%c%cE",    "%c%c%cNW",    "%c%c%cTM",    "%c%c%cTN",    "%c%c%cW"}},
+    {"1e", {"%sTI",        "%sT",        "%s",        "%sE",        "%sNW",        "%sTM",        "%sTN",        "%sW"}},
+    {"2a", {"%sWTI",       "%sWT",       "%s",        "%sE",        "%sWNW",       "%sWTM",       "%sWTN",       "%sW"}},
+    {"2b", {"%sITI",       "%sIT",       "%sE",       "%sTE",       "%sINW",       "%sITM",       "%sITN",       "%sW"}},
+    {"2c", {"N%sTI",       "N%sT",       "N%s",       "N%sE",       "N%sNW",       "N%sTM",       "N%sTN",       "N%sW"}},
+    {"3a", {"%c%s%cITI",   "%c%s%cIT",   "%c%s%cE",   "%c%s%cTE",   "%c%s%cINW",   "%c%s%cITM",   "%c%s%cITN",   "%c%s%cW"}},
+    {"3b", {"%c%s%c%cTI",  "%c%s%c%cT",  "%c%s%c%c",  "%c%s%c%cE",  "%c%s%c%cNW",  "%c%s%c%cTM",  "%c%s%c%cTN",  "%c%s%c%cW"}},
+    {"5a", {"E%sI%cWTI",   "E%sI%cWT",   "E%s%c",     "E%s%cE",     "E%sI%cWNW",   "E%sI%cWTM",   "E%sI%cWTN",   "E%s%cW"}},
+    {"5b", {"E%sITI",      "E%sIT",      "E%sE",      "E%sTE",      "E%sINW",      "E%sITM",      "E%sITN",      "E%sW"}},
+    {"5c", {"E%s%cTI",     "E%s%cT",     "E%sI%c",    "E%sI%cE",    "E%s%cNW",     "E%s%cTM",     "E%s%cTN",     "E%sI%cW"}},
+    {"6",  {"EW%sTI",      "EW%sT",      "EW%s",      "EW%sE",      "EW%sNW",      "EW%sTM",      "EW%sTN",      "EW%sW"}},
+    {"7a", {"E%sITI",      "E%sIT",      "E%s%s",     "E%sTE",      "E%sINW",      "E%sITM",      "E%sITN",      "E%sW"}},
+    {"7b", {"E%sTI",       "E%sT",       "E%s",       "E%s%s",      "E%sNW",       "E%sTM",       "E%sTN",       "E%sW"}},
+};
+
+// Record format and person code for `perf` of each slot, in output order;
+// 2pm and 2pf both ask for "2p".
+constexpr RecordFormat kPastSlots[kSlots] = {
+    {"#%s\t%s\t{1s}%s\n", "1s"},   {"#%s\t%s\t{2s}%s\n", "2s"},
+    {"#%s\t%s\t{3s}%s\n", "3s"},   {"#%s\t%s\t{3sf}%s\n", "3sf"},
+    {"#%s\t%s\t{1p}%s\n", "1p"},   {"#%s\t%s\t{2pm}%s\n", "2p"},
+    {"#%s\t%s\t{2pf}%s\n", "2p"},  {"#%s\t%s\t{3p}%s\n", "3p"},
+};
+
+// Classes 3 and 4: the root's second letter when the root has four letters
+// or more (further inner letters are not used), else nothing.
+std::string_view mid(std::string_view root) {
+  return root.size() >= 4 ? root.substr(1, 1) : std::string_view{};
+}
+
+RowChoice chooseClass1(const AnalysedRoot& r) {
+  if (r.root == "BWA") return {"1a", {r.rad1, r.rad3}};
+  if (r.r3IsE) return {"1b", {r.rad1, r.rad2}};
+  if (r.r2IsW || r.r2IsI) return {"1c", {r.rad1, r.rad3}};
+  // 1s and 2s take only rad1 and rad2: their patterns have two places.
+  if (r.nunNun) return {"1d", {r.rad1, r.rad2, r.rad3}};
+  return {"1e", {r.root}};
+}
+
+std::optional<RowChoice> choosePastRow(const AnalysedRoot& r) {
+  switch (r.klasse) {
+    case 1:
+      return chooseClass1(r);
+    case 2:
+      if (r.r2EqR3) return RowChoice{"2a", {r.root}};
+      if (r.r3IsE) return RowChoice{"2b", {r.stem}};
+      return RowChoice{"2c", {rootFrom(r.root, 1)}};
+    case 3:
+    case 4:
+      if (r.r3IsE) return RowChoice{"3a", {r.rad1, mid(r.root), r.rad2}};
+      return RowChoice{"3b", {r.rad1, mid(r.root), r.rad2, r.rad3}};
+    case 5:
+      if (r.variant == 1) return RowChoice{"5a", {r.stem, r.rad3}};
+      if (r.variant == 7) return RowChoice{"5b", {r.stem}};
+      return RowChoice{"5c", {r.stem, r.rad3}};
+    case 6:
+      return RowChoice{"6", {rootFrom(r.root, 2)}};
+    case 7:
+      // Only 3s of 7a and 3sf of 7b take the ending.
+      return RowChoice{r.variant == 7 ? "7a" : "7b", {r.stem7, ending7(r)}};
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+void writePast(const AnalysedRoot& root, Woord& woord, std::string_view source,
+               std::string& out) {
+  std::optional<RowChoice> choice = choosePastRow(root);
+  if (!choice) return;
+  const PastRow& row = findRow(kPastRows, choice->row);
+  std::array<std::string, kSlots> forms;
+  for (std::size_t i = 0; i < kSlots; ++i) forms[i] = formatForm(row.forms[i], choice->args);
+  for (std::size_t i = 0; i < kSlots; ++i) {
+    const RecordFormat& slot = kPastSlots[i];
+    appendRecord(out, slot.format, {std::string_view(forms[i])}, woord.perf(slot.code), source);
+  }
+}
+
 }  // namespace morfenaar

@@ -6,9 +6,10 @@ namespace morfenaar {
 
 namespace {
 
-// Fills one Hebrew pattern (a pattern without TAB).
+// Fills one Hebrew pattern (a pattern without TAB). A NUL letter, or a NUL
+// inside a text, ends the form there: no NUL byte is ever written.
 void fillHebrew(std::string& out, std::string_view pattern, PatternArgs args) {
-  const PatternArg* next = args.begin();
+  std::size_t next = 0;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     char c = pattern[i];
     if (c != '%' || i + 1 == pattern.size()) {
@@ -17,14 +18,17 @@ void fillHebrew(std::string& out, std::string_view pattern, PatternArgs args) {
     }
     char kind = pattern[++i];
     assert(kind == 'c' || kind == 's');
-    if (next == args.end()) return;  // a table bug; never read past the list
-    const PatternArg& arg = *next++;
+    if (next == args.size()) return;  // a table bug; never read past the list
+    const PatternArg& arg = args[next++];
     if (kind == 'c') {
       char letter = std::get<char>(arg);
       if (letter == '\0') return;  // no letter here: the form ends
       out += letter;
     } else {
-      out += std::get<std::string_view>(arg);
+      std::string_view text = std::get<std::string_view>(arg);
+      std::size_t end = text.find('\0');
+      out += text.substr(0, end);
+      if (end != std::string_view::npos) return;
     }
   }
 }

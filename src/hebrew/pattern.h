@@ -10,6 +10,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -18,7 +19,8 @@ namespace morfenaar {
 
 // One value for a placeholder: a letter for "%c", a text for "%s".
 using PatternArg = std::variant<char, std::string_view>;
-using PatternArgs = std::initializer_list<PatternArg>;
+using PatternArgs = std::span<const PatternArg>;
+using PatternArgList = std::initializer_list<PatternArg>;
 
 // Appends `pattern` filled with `args` to `out`; stops at a NUL letter.
 void fillPattern(std::string& out, std::string_view pattern, PatternArgs args);
@@ -28,5 +30,17 @@ std::string formatForm(std::string_view pattern, PatternArgs args);
 // first TAB take `hebrew`, those after it take `dutch` and then `source`.
 void appendRecord(std::string& out, std::string_view format, PatternArgs hebrew,
                   std::string_view dutch, std::string_view source);
+
+// The same with the values written in place: formatForm("%c%cTI", {'K', 'T'}).
+inline void fillPattern(std::string& out, std::string_view pattern, PatternArgList args) {
+  fillPattern(out, pattern, PatternArgs(args.begin(), args.size()));
+}
+inline std::string formatForm(std::string_view pattern, PatternArgList args) {
+  return formatForm(pattern, PatternArgs(args.begin(), args.size()));
+}
+inline void appendRecord(std::string& out, std::string_view format, PatternArgList hebrew,
+                         std::string_view dutch, std::string_view source) {
+  appendRecord(out, format, PatternArgs(hebrew.begin(), hebrew.size()), dutch, source);
+}
 
 }  // namespace morfenaar

@@ -1,0 +1,71 @@
+// Pieces shared by the paradigm generators: rows of whole record formats,
+// the writer of such a row, the lookup of a row by its label, and the small
+// parts of the root that several generators copy into their forms.
+#pragma once
+
+#include <cstddef>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "hebrew/pattern.h"
+#include "hebrew/root.h"
+
+namespace morfenaar {
+
+// One output record: its format ("#", Hebrew pattern, TAB, Dutch column,
+// TAB, tag in braces, "%s" for the source tag, LF) and the person code for
+// which the Dutch text is asked.
+struct RecordFormat {
+  std::string_view format;
+  std::string_view code;
+};
+
+// A row of records written in order; unused places have an empty format.
+struct RecordRow {
+  std::string_view name;
+  RecordFormat records[8];
+};
+
+// The row a generator chose for an entry, with the values that fill the
+// Hebrew placeholders of every pattern of the row, in order. Patterns that
+// take fewer values use the leading ones.
+struct RowChoice {
+  std::string_view row;
+  std::vector<PatternArg> args;
+};
+
+// The row labelled `name`. Every label a generator chooses is in its table.
+template <class Row, std::size_t N>
+const Row& findRow(const Row (&table)[N], std::string_view name) {
+  for (const Row& row : table) {
+    if (row.name == name) return row;
+  }
+  std::abort();  // a label missing from its table is a programming error
+}
+
+// Writes the records of `row`, each filled with `hebrew`; `dutchText(code)`
+// is called for every record immediately before it is written.
+template <class DutchText>
+void appendRecords(std::string& out, const RecordRow& row, PatternArgs hebrew,
+                   DutchText&& dutchText, std::string_view source) {
+  for (const RecordFormat& record : row.records) {
+    if (record.format.empty()) break;
+    appendRecord(out, record.format, hebrew, dutchText(record.code), source);
+  }
+}
+
+// The root from its letter at 0-based position `from` on; empty for a root
+// that is not that long.
+std::string_view rootFrom(std::string_view root, std::size_t from);
+
+// True when the whole root is the three bytes I, 0xDF, A.
+bool isRootIDfA(std::string_view root);
+
+// Class 7 ending of the past, participle, future and imperative forms: empty
+// when `stem7` ends in W, "E" otherwise.
+std::string_view ending7(const AnalysedRoot& root);
+
+}  // namespace morfenaar

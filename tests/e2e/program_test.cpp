@@ -1,0 +1,160 @@
+#include "program.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace morfenaar::e2e {
+namespace {
+
+const fs::path kGolden = fs::path(MORFENAAR_SOURCE_DIR) / "tests" / "e2e" / "golden";
+
+const std::string kKtb = "1-KTB\tschrij'ven (schreef, h. geschreven)\n";
+
+TEST(ProgramTest, WritesTheFullTableOfOneEntry) {
+  Outcome run = runProgram(readFile(kGolden / "ktb.in"));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, readFile(kGolden / "ktb.out"));
+  EXPECT_TRUE(run.logExists);
+  EXPECT_EQ(run.log, readFile(kGolden / "ktb.log"));
+}
+
+TEST(ProgramTest, EmptyInputLeavesAnOldLogAlone) {
+  RunOptions options;
+  options.setup = [](const fs::path& dir) { writeFile(dir / "morfenaar.log", "old\n"); };
+  Outcome run = runProgram("", options);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.log, "old\n");
+}
+
+TEST(ProgramTest, EmptyInputCreatesNoLog) {
+  Outcome run = runProgram("\n\r\nab\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "");
+  EXPECT_FALSE(run.logExists);
+}
+
+TEST(ProgramTest, CrLfAndMissingLastLfGiveTheSameOutput) {
+  Outcome lf = runProgram(kKtb);
+  Outcome crlf = runProgram("1-KTB\tschrij'ven (schreef, h. geschreven)\r\n");
+  Outcome bare = runProgram("1-KTB\tschrij'ven (schreef, h. geschreven)");
+  EXPECT_EQ(crlf.out, lf.out);
+  EXPECT_EQ(bare.out, lf.out);
+  EXPECT_EQ(crlf.log, lf.log);
+  EXPECT_EQ(bare.status, 0);
+}
+
+TEST(ProgramTest, LineWithoutTabIsReportedAndSkipped) {
+  Outcome run = runProgram("1-KTB schrijven\n" + kKtb);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "Waarschuwing: regel zonder TAB overgeslagen: 1-KTB schrijven\n");
+  EXPECT_EQ(run.out, runProgram(kKtb).out);
+}
+
+TEST(ProgramTest, GlossWithoutParenthesisEndsTheRunAfterEarlierEntries) {
+  Outcome run = runProgram(kKtb + "9-XYZ\tlopen\n" + kKtb);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Fout: haak open ontbreekt: lopen\n");
+  EXPECT_EQ(run.out, readFile(kGolden / "ktb.out"));
+  EXPECT_EQ(run.log, readFile(kGolden / "ktb.log"));
+}
+
+TEST(ProgramTest, EmptyGlossEndsTheRun) {
+  Outcome run = runProgram("1-KTB\t\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Fout: haak open ontbreekt: \n");
+}
+
+TEST(ProgramTest, ClassDigitNineIsLoggedButWritesNoRecords) {
+  Outcome run = runProgram("9-KTB\tschrij'ven (schreef, h. geschreven)\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.log, readFile(kGolden / "ktb.log"));
+}
+
+TEST(ProgramTest, RefusedGlossIsWarnedAndTheRunGoesOn) {
+  Outcome run = runProgram("1-KTB\tlo'pen (liep, gelopen)\n" + kKtb);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err,
+            "Bij voltooid deelwoord (gelopen) ontbreekt 'is ' of 'h. '\n"
+            "Waarschuwing: dit werkwoord werd niet verder verwerkt.\n");
+  EXPECT_EQ(run.out, readFile(kGolden / "ktb.out"));
+  EXPECT_EQ(run.log, readFile(kGolden / "ktb.log"));
+}
+
+TEST(ProgramTest, RootTooShortForItsClassIsRefused) {
+  Outcome run = runProgram("5-EK\tschrij'ven (schreef, h. geschreven)\n" + kKtb);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err,
+            "Waarschuwing: wortel te kort voor klasse 5, dit werkwoord werd niet verder "
+            "verwerkt: [5-EK]\n");
+  // The refused entry is still logged; only the second entry has records.
+  EXPECT_EQ(run.log, readFile(kGolden / "ktb.log") + readFile(kGolden / "ktb.log"));
+  EXPECT_EQ(run.out, readFile(kGolden / "ktb.out"));
+}
+
+TEST(ProgramTest, LogThatIsADirectoryFailsAtTheEnd) {
+  RunOptions options;
+  options.setup = [](const fs::path& dir) { fs::create_directory(dir / "morfenaar.log"); };
+  Outcome run = runProgram(kKtb + kKtb, options);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "Fout: logbestand morfenaar.log kan niet worden aangemaakt.\n");
+  EXPECT_EQ(run.out, readFile(kGolden / "ktb.out") + readFile(kGolden / "ktb.out"));
+}
+
+TEST(ProgramTest, LogOnAFullDiskFailsAtTheEnd) {
+  RunOptions options;
+  options.setup = [](const fs::path& dir) {
+    fs::create_symlink("/dev/full", dir / "morfenaar.log");
+  };
+  Outcome run = runProgram(kKtb + kKtb, options);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "Fout: logbestand morfenaar.log kan niet worden geschreven.\n");
+  EXPECT_EQ(run.out, readFile(kGolden / "ktb.out") + readFile(kGolden / "ktb.out"));
+}
+
+TEST(ProgramTest, StandardOutputOnAFullDisk) {
+  RunOptions options;
+  options.redirect = "< in > /dev/full 2> err";
+  Outcome run = runProgram(kKtb, options);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "Fout: de standaarduitvoer kan niet worden geschreven.\n");
+}
+
+TEST(ProgramTest, StandardOutputClosed) {
+  RunOptions options;
+  options.redirect = "< in >&- 2> err";
+  Outcome run = runProgram(kKtb, options);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "Fout: de standaarduitvoer kan niet worden geschreven.\n");
+  // The log took no standard stream's place.
+  EXPECT_EQ(run.log, readFile(kGolden / "ktb.log"));
+}
+
+TEST(ProgramTest, StandardInputClosed) {
+  RunOptions options;
+  options.redirect = "<&- > out 2> err";
+  Outcome run = runProgram("", options);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "Fout: de standaardinvoer kan niet worden gelezen.\n");
+  EXPECT_EQ(run.out, "");
+}
+
+TEST(ProgramTest, BrokenPipeEndsQuietly) {
+  std::string input;
+  for (int i = 0; i < 5000; ++i) input += kKtb;
+  RunOptions options;
+  options.redirect = "< in 2> err";
+  options.pipeline = "| head -n1 > out";
+  Outcome run = runProgram(input, options);
+  EXPECT_EQ(run.status, 128 + 13) << "expected the end by SIGPIPE through pipefail";
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, "#KTBTI\t(ik) heb geschreven\t{1s}[1-KTB]\n");
+}
+
+}  // namespace
+}  // namespace morfenaar::e2e
