@@ -1,6 +1,179 @@
 #include "hebrew/future.h"
 
-// Placeholder: the generator is being written.
+#include <array>
+#include <optional>
+
+#include "hebrew/pattern.h"
+#include "hebrew/records.h"
+#include "support/strings.h"
+
 namespace morfenaar {
-void writeFuture(const AnalysedRoot&, Woord&, std::string_view, std::string&) {}
+
+namespace {
+
+// The forms of one entry: the nine person slots in table order, then the
+// alternative 3sm and 3sf forms.
+enum Slot : std::size_t { k1s, k2sm, k2sf, k3sm, k3sf, k1p, k2p, k2pf, k3p, kAlt3sm, kAlt3sf, kForms };
+
+struct FutureRow {
+  std::string_view name;
+  std::array<std::string_view, 9> forms;  // 1s 2sm 2sf 3sm 3sf 1p 2p 2pf 3p; "" leaves the slot empty
+};
+
+constexpr FutureRow kFutureRows[] = {
+    // row   1s            2sm           2sf           3sm           3sf           1p            2p             2pf             3p
+    {"1a", {"A%c%c",      "T%c%c",      "T%c%c",      "I%c%c",      "T%c%c",      "N%c%c",      "T%c%cW",      "",             "I%c%cW"}},
+    {"1b", {"A%cA",       "T%cA",       "T%cAI",      "I%cA",       "T%cA",       "N%cA",       "T%cAW",       "",             "I%cAW"}},
+    {"1c", {"A%c%cE",     "T%c%cE",     "T%c%cI",     "I%c%cE",     "T%c%cE",     "N%c%cE",     "T%c%cW",      "T%cW%cNE",     "I%c%cW"}},
+    {"1d", {"A%cW%c",     "T%cW%c",     "T%c%cI",     "I%cW%c",     "T%cW%c",     "N%cW%c",     "T%c%cW",      "T%cW%cNE",     "I%c%cW"}},
+    {"1e", {"A%c%cE",     "T%c%cE",     "T%c%cI",     "I%c%cE",     "T%c%cE",     "N%c%cE",     "T%c%cW",      "T%c%cINE",     "I%c%cW"}},
+    {"1f", {"A%c%c%c",    "T%c%c%c",    "T%c%c%c",    "I%c%c%c",    "T%c%c%c",    "N%c%c%c",    "T%c%c%cW",    "T%c%c%cINE",   "I%c%c%cW"}},
+    {"1g", {"A%cW%cE",    "TI%cW%c",    "TI%cW%cI",   "II%cW%c",    "TI%cW%c",    "NI%cW%c",    "TI%cW%cW",    "T%cW%cINE",    "II%cW%cW"}},
+    {"1h", {"A%s",        "T%s",        "T%sI",       "I%s",        "T%s",        "N%s",        "T%sW",        "T%sNE",        "I%sW"}},
+    {"1i", {"A%c%c",      "T%c%c",      "T%c%cI",     "II%c%c",     "T%c%c",      "N%c%c",      "T%c%cW",      "T%c%cNE",      "II%c%cW"}},
+    {"1j", {"A%c%cA",     "T%c%cA",     "T%c%cAI",    "I%c%cA",     "T%c%cA",     "N%c%cA",     "T%c%cAW",     "T%c%cANE",     "I%c%cAW"}},
+    {"1k", {"A%c%c",      "TA%c%c",     "TA%c%cI",    "IA%c%c",     "TA%c%c",     "NA%c%c",     "TA%c%cW",     "TA%c%cNE",     "IA%c%cW"}},
+    {"1l", {"A%c%c%c",    "T%c%c%c",    "T%c%c%cI",   "I%c%c%c",    "T%c%c%c",    "N%c%c%c",    "T%c%c%cW",    "T%c%c%cNE",    "I%c%c%c"}},
+    {"1m", {"A%c%c%c",    "T%c%c%c",    "T%c%c%cI",   "I%c%c%c",    "T%c%c%c",    "N%c%c%c",    "T%c%c%cW",    "T%c%cW%cNE",   "I%c%c%cW"}},
+    {"1n", {"A%c%cW%c",   "T%c%cW%c",   "T%c%c%cI",   "I%c%cW%c",   "T%c%cW%c",   "N%c%cW%c",   "T%c%c%cW",    "T%c%cW%cNE",   "I%c%c%cW"}},
+    {"2a", {"AIW%s",      "TIW%s",      "TIW%sI",     "IIW%s",      "TIW%s",      "NIW%s",      "TIW%sW",      "TIW%sNE",      "IIW%sW"}},
+    {"2b", {"AN%s",       "TIN%s",      "TIN%sI",     "IIN%s",      "TIN%s",      "NIN%s",      "TIN%sW",      "TIN%sNE",      "IIN%sW"}},
+    {"2c", {"A%s",        "TI%s",       "TI%sI",      "II%s",       "TI%s",       "NI%s",       "TI%sW",       "TI%sNE",       "II%sW"}},
+    {"3a", {"A%c%cE",     "T%c%cE",     "T%c%cI",     "I%c%cE",     "T%c%cE",     "N%c%cE",     "T%c%cW",      "T%c%cINE",     "I%c%cW"}},
+    {"3b", {"A%c%s%c%c",  "T%c%s%c%c",  "T%c%s%c%cI", "I%c%s%c%c",  "T%c%s%c%c",  "N%c%s%c%c",  "T%c%s%c%cW",  "T%c%s%c%cNE",  "I%c%s%c%cW"}},
+    {"5a", {"A%s%c",      "T%s%c",      "T%s%cI",     "I%s%c",      "T%s%c",      "N%s%c",      "T%s%cW",      "T%s%cNE",      "I%s%cW"}},
+    {"5b", {"A%s%c",      "T%s%c",      "T%sI",       "I%s%c",      "T%s%c",      "N%s%c",      "T%sW",        "T%sINE",       "I%sW"}},
+    {"5c", {"A%sI%c",     "T%sI%c",     "T%sI%cI",    "I%sI%c",     "T%sI%c",     "N%sI%c",     "T%sI%cW",     "T%sI%cNE",     "I%sI%cW"}},
+    {"6",  {"AW%s",       "TW%s",       "TW%sI",      "IW%s",       "TW%s",       "NW%s",       "TW%sW",       "TW%sNE",       "IW%sW"}},
+    {"7a", {"A%s%s",      "T%s%s",      "T%sI",       "I%s%s",      "T%s%s",      "N%s%s",      "T%sW",        "T%sINE",       "I%sW"}},
+    {"7b", {"A%s",        "T%s",        "T%sI",       "I%s",        "T%s",        "N%s",        "T%sW",        "T%sNE",        "I%sW"}},
+};
+
+struct AlternativeRow {
+  std::string_view name;
+  std::string_view alt3sm;
+  std::string_view alt3sf;
+};
+
+constexpr AlternativeRow kAlternativeRows[] = {
+    {"1e", "I%c%c", "T%c%c"},
+    {"1f", "I%c%c", "T%c%c"},
+    {"1n", "I%c%c%c", "T%c%c%c"},
+    {"3a", "I%c%c", "T%c%c"},
+    {"5b", "I%s", "T%s"},
+};
+
+// Output order: each slot with its record format and the person code for
+// `ovt` and `toek`. 3sf comes before 2sf and 3sm; the tag of 2p is {2p}.
+// An optional slot is written only when its form is not empty.
+struct OutputSlot {
+  Slot slot;
+  RecordFormat record;
+  bool optional = false;
+};
+
+constexpr OutputSlot kOutputOrder[] = {
+    {k1s, {"#%s\t%s\t{1s}%s\n", "1s"}},
+    {k2sm, {"#%s\t%s\t{2sm}%s\n", "2s"}},
+    {k3sf, {"#%s\t%s\t{3sf}%s\n", "3sf"}},
+    {k2sf, {"#%s\t%s\t{2sf}%s\n", "2s"}},
+    {k3sm, {"#%s\t%s\t{3sm}%s\n", "3s"}},
+    {kAlt3sm, {"#%s\t%s\t{3sm}%s\n", "3s"}, true},
+    {kAlt3sf, {"#%s\t%s\t{3sf}%s\n", "3sf"}, true},
+    {k1p, {"#%s\t%s\t{1p}%s\n", "1p"}},
+    {k2p, {"#%s\t%s\t{2p}%s\n", "2p"}},
+    {k2pf, {"#%s\t%s\t{2pf}%s\n", "2p"}, true},
+    {k3p, {"#%s\t%s\t{3p}%s\n", "3p"}},
+};
+
+struct FutureChoice {
+  RowChoice row;
+  // Values for the alternative forms; empty when the entry has none.
+  std::vector<PatternArg> alternativeArgs;
+};
+
+// Row 1n fills its alternative forms only for roots that begin with one of
+// these letters, or whose second letter is one of the wider set.
+bool takesAlternatives1n(std::string_view root) {
+  return (!root.empty() && indexOf("BEHKMOP", root[0]) >= 0) ||
+         (root.size() > 1 && indexOf("BEHKMOPDC", root[1]) >= 0);
+}
+
+FutureChoice chooseClass1(const AnalysedRoot& r) {
+  std::vector<PatternArg> r12{r.rad1, r.rad2};
+  std::vector<PatternArg> r23{r.rad2, r.rad3};
+  std::vector<PatternArg> r123{r.rad1, r.rad2, r.rad3};
+  if (r.root == "LQH" || r.root == "ELK") return {{"1a", r23}, {}};
+  if (r.root == "NSA" || isRootIDfA(r.root)) return {{"1b", {r.rad2}}, {}};
+  if (r.nunNun) return {{"1c", r23}, {}};
+  if (r.r1IsN) return {{"1d", r23}, {}};
+  if (r.r3IsE) return {{"1e", r12}, r12};
+  if (r.r2IsW || r.r2IsI) return {{"1f", r123}, {r.rad1, r.rad3}};
+  if (r.r2EqR3) return {{"1g", r12}, {}};
+  if (r.r1IsI && r.r3IsA) return {{"1h", {r.root}}, {}};
+  if (r.r1IsI) return {{"1i", r23}, {}};
+  if (r.r3IsA) return {{"1j", r12}, {}};
+  if (r.r1IsA) return {{"1k", r23}, {}};
+  if (r.r2IsA) return {{"1l", r123}, {}};
+  if (endsWith(r.root, "O") || endsWith(r.root, "ZB")) return {{"1m", r123}, {}};
+  if (takesAlternatives1n(r.root)) return {{"1n", r123}, r123};
+  return {{"1n", r123}, {}};
+}
+
+std::optional<FutureChoice> chooseFutureRow(const AnalysedRoot& r) {
+  switch (r.klasse) {
+    case 1:
+      return chooseClass1(r);
+    case 2:
+      if (r.rad1 == 'W') return FutureChoice{{"2a", {rootFrom(r.root, 1)}}, {}};
+      if (r.rad1 == 'I') return FutureChoice{{"2b", {rootFrom(r.root, 2)}}, {}};
+      return FutureChoice{{"2c", {rootFrom(r.root, 1)}}, {}};
+    case 3:
+      if (r.rad3 == 'E') return FutureChoice{{"3a", {r.rad1, r.rad2}}, {r.rad1, r.rad2}};
+      return FutureChoice{{"3b", {r.rad1, "", r.rad2, r.rad3}}, {}};
+    case 4:  // the infix W; class 4 has no final-He row
+      return FutureChoice{{"3b", {r.rad1, "W", r.rad2, r.rad3}}, {}};
+    case 5:
+      if (r.variant == 1) return FutureChoice{{"5a", {r.stem, r.rad3}}, {}};
+      // 2sf, 2p, 2pf and 3p take only the stem.
+      if (r.variant == 7) return FutureChoice{{"5b", {r.stem, r.rad3}}, {r.stem}};
+      return FutureChoice{{"5c", {r.stem, r.rad3}}, {}};
+    case 6:
+      return FutureChoice{{"6", {rootFrom(r.root, 2)}}, {}};
+    case 7:
+      // 2sf, 2p, 2pf and 3p of 7a take only stem7.
+      if (r.variant == 7) return FutureChoice{{"7a", {r.stem7, ending7(r)}}, {}};
+      return FutureChoice{{"7b", {r.stem7}}, {}};
+    default:
+      return std::nullopt;
+  }
+}
+
+std::array<std::string, kForms> fillForms(const FutureChoice& choice) {
+  std::array<std::string, kForms> forms;
+  const FutureRow& row = findRow(kFutureRows, choice.row.row);
+  for (std::size_t i = 0; i < row.forms.size(); ++i) forms[i] = formatForm(row.forms[i], choice.row.args);
+  if (!choice.alternativeArgs.empty()) {
+    const AlternativeRow& alt = findRow(kAlternativeRows, choice.row.row);
+    forms[kAlt3sm] = formatForm(alt.alt3sm, choice.alternativeArgs);
+    forms[kAlt3sf] = formatForm(alt.alt3sf, choice.alternativeArgs);
+  }
+  return forms;
+}
+
+}  // namespace
+
+void writeFuture(const AnalysedRoot& root, Woord& woord, std::string_view source,
+                 std::string& out) {
+  std::optional<FutureChoice> choice = chooseFutureRow(root);
+  if (!choice) return;
+  std::array<std::string, kForms> forms = fillForms(*choice);
+  for (const OutputSlot& slot : kOutputOrder) {
+    std::string_view form = forms[slot.slot];
+    if (slot.optional && form.empty()) continue;
+    appendRecord(out, slot.record.format, {form}, woord.ovt(slot.record.code), source);
+    appendRecord(out, slot.record.format, {form}, woord.toek(slot.record.code), source);
+  }
+}
+
 }  // namespace morfenaar
