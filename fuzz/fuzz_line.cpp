@@ -1,0 +1,84 @@
+// Fuzzes the whole path of one input line: the reader, the gloss parser,
+// every Dutch form method, the root analysis and every generator. The log
+// is left out (it would write a file on every run), but every Dutch form
+// that the log would hold is built. A gloss that would end the run is only
+// parsed: ending the process is the driver's business.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "driver/reader.h"
+#include "dutch/tables.h"
+#include "dutch/woord.h"
+#include "hebrew/future.h"
+#include "hebrew/imperative.h"
+#include "hebrew/infinitive.h"
+#include "hebrew/participle.h"
+#include "hebrew/past.h"
+#include "hebrew/root.h"
+
+namespace {
+
+using namespace morfenaar;
+
+const char* const kCodes[] = {"1s", "2s", "3s", "3sf", "1p", "2p", "3p", "s", "p"};
+
+// Output must never carry a NUL byte.
+void checkText(std::string_view text) {
+  if (text.find('\0') != std::string_view::npos) std::abort();
+}
+
+void exerciseForms(Woord& woord) {
+  for (const char* code : kCodes) {
+    checkText(woord.tegenw(code));
+    checkText(woord.geb(code));
+    checkText(woord.ovt(code));
+  }
+  for (int i = 0; i < 7; ++i) {
+    checkText(woord.perf(kCodes[i]));
+    checkText(woord.toek(kCodes[i]));
+  }
+  checkText(woord.onbep());
+}
+
+void processLine(std::string_view line) {
+  Entry entry;
+  if (splitLine(line, entry) != LineKind::Entry) return;
+  Woord woord(entry.gloss);
+  checkText(woord.messages());
+  if (!woord.isOk()) return;
+  exerciseForms(woord);
+  // Every class number, whatever the digit says, so that each generator
+  // meets every root.
+  for (int klasse = 1; klasse <= 7; ++klasse) {
+    if (entry.root.size() < minimumRootLength(klasse)) continue;
+    AnalysedRoot root = analyseRoot(klasse, entry.root);
+    std::string out;
+    writePast(root, woord, entry.sourceTag, out);
+    writeParticiples(root, woord, entry.sourceTag, out);
+    writeFuture(root, woord, entry.sourceTag, out);
+    writeImperative(root, woord, entry.sourceTag, out);
+    writeInfinitive(root, woord, entry.sourceTag, out);
+    checkText(out);
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  init();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::string_view input(reinterpret_cast<const char*>(data), size);
+  while (!input.empty()) {
+    std::size_t end = input.find('\n');
+    std::size_t take = end == std::string_view::npos ? input.size() : end + 1;
+    processLine(input.substr(0, take));
+    input.remove_prefix(take);
+  }
+  return 0;
+}
