@@ -1,0 +1,264 @@
+// Dutch forms of a parsed gloss per person code.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dutch/tables.h"
+#include "dutch/woord.h"
+
+namespace morfenaar {
+namespace {
+
+class WoordFormsTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { init(); }
+};
+
+enum class Form { Tegenw, Perf, Toek, Ovt, Onbep, Geb };
+
+struct FormCase {
+  const char* gloss;
+  Form form;
+  const char* code;  // ignored for Onbep
+  const char* expected;
+};
+
+std::string make(Woord& w, Form form, const char* code) {
+  switch (form) {
+    case Form::Tegenw: return w.tegenw(code);
+    case Form::Perf: return w.perf(code);
+    case Form::Toek: return w.toek(code);
+    case Form::Ovt: return w.ovt(code);
+    case Form::Onbep: return w.onbep();
+    case Form::Geb: return w.geb(code);
+  }
+  return {};
+}
+
+void expectForms(const FormCase* begin, const FormCase* end) {
+  for (const FormCase* c = begin; c != end; ++c) {
+    SCOPED_TRACE(std::string(c->gloss) + " / " + c->code);
+    Woord w(c->gloss);
+    ASSERT_TRUE(w.isOk()) << w.messages();
+    EXPECT_EQ(make(w, c->form, c->code), c->expected);
+  }
+}
+
+constexpr const char* kLopen = "lo'pen (liep, h. gelopen)";
+constexpr const char* kWeglopen = "weglo'pen (liep weg, is weggelopen)";
+constexpr const char* kWassen = "z. 'wassen (waste z., h. z. gewassen)";
+constexpr const char* kSchamen = "z. 'schamen voor (schaamde z. voor, h. z. geschaamd voor)";
+constexpr const char* kZetten = "'zetten (zette, h. gezet)";
+constexpr const char* kGaan = "gaan (ging, is gegaan)";
+constexpr const char* kZijn = "zijn (was, is geweest)";
+constexpr const char* kSchrijven = "schrij'ven (schreef, h. geschreven)";
+
+TEST_F(WoordFormsTest, Perfect) {
+  const FormCase cases[] = {
+      {kLopen, Form::Perf, "1s", "(ik) heb gelopen"},
+      {kLopen, Form::Perf, "2s", "(jij) hebt gelopen"},
+      {kLopen, Form::Perf, "3sf", "(zij) heeft gelopen"},
+      {kLopen, Form::Perf, "3p", "(zij) hebben gelopen"},
+      {kWeglopen, Form::Perf, "3s", "(hij) is weggelopen"},
+      {kWeglopen, Form::Perf, "1s", "(ik) ben weggelopen"},
+      {kWeglopen, Form::Perf, "2p", "(jullie) zijn weggelopen"},
+      {kWassen, Form::Perf, "1s", "(ik) heb me gewassen"},
+      {kWassen, Form::Perf, "1p", "(wij) hebben ons gewassen"},
+      {kWassen, Form::Perf, "2p", "(jullie) hebben je gewassen"},
+      {kSchamen, Form::Perf, "3s", "(hij) heeft zich geschaamd voor"},
+      {kGaan, Form::Perf, "1p", "(wij) zijn gegaan"},
+      {kSchrijven, Form::Perf, "1s", "(ik) heb geschreven"},
+      // Pronoun placeholder written before the auxiliary's: filled by position.
+      {"z. 'wassen (waste z., z. h. gewassen)", Form::Perf, "1s", "(ik) heb me gewassen"},
+  };
+  expectForms(std::begin(cases), std::end(cases));
+}
+
+TEST_F(WoordFormsTest, Future) {
+  const FormCase cases[] = {
+      {kLopen, Form::Toek, "1s", "(ik) zal lopen"},
+      {kLopen, Form::Toek, "2s", "(jij) zult lopen"},
+      {kWeglopen, Form::Toek, "2p", "(jullie) zullen weglopen"},
+      {kWassen, Form::Toek, "1s", "(ik) zal me wassen"},
+      {kWassen, Form::Toek, "3sf", "(zij) zal zich wassen"},
+      {kSchamen, Form::Toek, "3p", "(zij) zullen zich schamen voor"},
+      {kSchrijven, Form::Toek, "1s", "(ik) zal schrijven"},
+  };
+  expectForms(std::begin(cases), std::end(cases));
+}
+
+TEST_F(WoordFormsTest, SimplePast) {
+  const FormCase cases[] = {
+      {kLopen, Form::Ovt, "1s", "(ik) liep "},
+      {kLopen, Form::Ovt, "1p", "(wij) liepen "},
+      {kWeglopen, Form::Ovt, "1p", "(wij) liepen weg"},
+      {kWassen, Form::Ovt, "1s", "(ik) waste me"},
+      {kWassen, Form::Ovt, "1p", "(wij) wasten ons"},
+      {kWassen, Form::Ovt, "3sf", "(zij) waste zich"},
+      {kWassen, Form::Ovt, "2p", "(jullie) wasten je"},
+      {kSchamen, Form::Ovt, "3p", "(zij) schaamden zich voor"},
+      {kZijn, Form::Ovt, "1s", "(ik) was "},
+      {kZijn, Form::Ovt, "1p", "(wij) waren "},
+      {kSchrijven, Form::Ovt, "3p", "(zij) schreven "},
+      {kSchrijven, Form::Ovt, "3s", "(hij) schreef "},
+      // The "z." of the rest becomes the pronoun even for a verb that is not
+      // reflexive (no "z. " in the phrases).
+      {"z.'wassen (waste z., h. gewassen)", Form::Ovt, "1s", "(ik) waste me"},
+      // A simple past that begins with a blank keeps it in the verb part.
+      {"lo'pen ( liep, h. gelopen)", Form::Ovt, "1p", "(wij)  liepen "},
+  };
+  expectForms(std::begin(cases), std::end(cases));
+}
+
+TEST_F(WoordFormsTest, SimplePastPlurals) {
+  struct Case {
+    const char* singular;
+    const char* plural;
+  };
+  const Case cases[] = {
+      {"zette", "zetten"},   {"werd", "werden"},     {"vond", "vondden"}, {"deed", "deedden"},
+      {"reed", "reedden"},   {"was", "waren"},       {"koos", "kozen"},   {"schreef", "schreven"},
+      {"bleef", "bleven"},   {"wees", "wezen"},      {"stuur", "sturen"}, {"gaf", "gaven"},
+      {"liep", "liepen"},    {"las", "lazen"},       {"at", "aten"},      {"droeg", "droegen"},
+      {"wast", "wasten"},    {"lase", "lazen"},      {"oo", "ooen"},      {"", "en"},
+  };
+  for (const Case& c : cases) {
+    const std::string gloss = std::string("ve'ren (") + c.singular + ", h. geveerd)";
+    SCOPED_TRACE(gloss);
+    Woord w(gloss);
+    ASSERT_TRUE(w.isOk()) << w.messages();
+    EXPECT_EQ(w.ovt("1p"), std::string("(wij) ") + c.plural + " ");
+    EXPECT_EQ(w.ovt("3p"), std::string("(zij) ") + c.plural + " ");
+    EXPECT_EQ(w.ovt("1s"), std::string("(ik) ") + c.singular + " ");
+  }
+}
+
+TEST_F(WoordFormsTest, Present) {
+  const FormCase cases[] = {
+      {kLopen, Form::Tegenw, "s", "loop(t)"},
+      {kLopen, Form::Tegenw, "p", "lopen"},
+      {kLopen, Form::Tegenw, "1p", "loop(t)"},  // only a code starting with "p" is plural
+      {kWeglopen, Form::Tegenw, "s", "loop(t) weg"},
+      {kWeglopen, Form::Tegenw, "p", "lopen weg"},
+      {kWassen, Form::Tegenw, "s", "was(t) zich"},
+      {kWassen, Form::Tegenw, "p", "wassen zich"},
+      {kSchamen, Form::Tegenw, "s", "schaam(t) zich voor"},
+      {kZetten, Form::Tegenw, "s", "zet"},
+      {kZetten, Form::Tegenw, "p", "zetten"},
+      {kGaan, Form::Tegenw, "s", "ga(a)(t)"},
+      {kGaan, Form::Tegenw, "p", "gaan"},
+      {kZijn, Form::Tegenw, "s", "ben(t)"},
+      {kZijn, Form::Tegenw, "p", "zijn"},
+      {kSchrijven, Form::Tegenw, "s", "schrijf(t)"},
+      {"bang zijn (was bang, is bang geweest)", Form::Tegenw, "s", "ben(t) bang"},
+      // Reflexive without "z." in the simple past: no pronoun in the rest.
+      {"z. 'wassen (waste, h. z. gewassen)", Form::Tegenw, "s", "z. was(t)"},
+      {"z.'wassen (waste z., h. gewassen)", Form::Tegenw, "s", "was(t) z."},
+  };
+  expectForms(std::begin(cases), std::end(cases));
+}
+
+TEST_F(WoordFormsTest, Infinitive) {
+  const FormCase cases[] = {
+      {kLopen, Form::Onbep, "", "te lopen"},
+      {kWeglopen, Form::Onbep, "", "weg te lopen"},
+      {kWassen, Form::Onbep, "", "zich te wassen"},
+      {kSchamen, Form::Onbep, "", "zich voor te schamen"},
+      {kSchrijven, Form::Onbep, "", "te schrijven"},
+  };
+  expectForms(std::begin(cases), std::end(cases));
+}
+
+TEST_F(WoordFormsTest, Imperative) {
+  const FormCase cases[] = {
+      {kLopen, Form::Geb, "s", "loop!"},
+      {kLopen, Form::Geb, "p", "loopt!"},
+      {kWeglopen, Form::Geb, "s", "loop weg!"},
+      {kWeglopen, Form::Geb, "p", "loopt weg!"},
+      {kWassen, Form::Geb, "s", "was je!"},
+      {kWassen, Form::Geb, "p", "wast je!"},
+      {kGaan, Form::Geb, "s", "ga!"},
+      {kGaan, Form::Geb, "p", "ga(a)t!"},
+      {"weg gaan (ging weg, is weggegaan)", Form::Geb, "s", "ga weg!"},
+      {"weg gaan (ging weg, is weggegaan)", Form::Geb, "p", "ga(a)t weg!"},
+      {kZetten, Form::Geb, "s", "zet!"},
+      {kZetten, Form::Geb, "p", "zet!"},
+      {kSchrijven, Form::Geb, "s", "schrijf!"},
+  };
+  expectForms(std::begin(cases), std::end(cases));
+}
+
+TEST_F(WoordFormsTest, ImperativeWithOddParentheses) {
+  // Stems that no gloss produces, set directly to reach the edge cases.
+  struct Case {
+    const char* stam;
+    const char* singular;
+    const char* plural;
+  };
+  const Case cases[] = {
+      // "(" but no "(t": the plural leaves the text alone.
+      {"pa(a)t", "pat!", "pa(a)t!"},
+      // The last ")" lies before the "(": nothing is removed.
+      {"a)b(t", "a)b(t!", "a)btt!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stam);
+    Woord w(kLopen);
+    ASSERT_TRUE(w.isOk());
+    w.sStam = c.stam;
+    EXPECT_EQ(w.geb("s"), c.singular);
+    EXPECT_EQ(w.geb("p"), c.plural);
+  }
+}
+
+TEST_F(WoordFormsTest, EmptyStem) {
+  Woord w("'ie (x, h. y)");
+  ASSERT_TRUE(w.isOk());
+  EXPECT_EQ(w.tegenw("s"), "(t)");
+  EXPECT_EQ(w.geb("s"), "!");
+  EXPECT_EQ(w.geb("p"), "t!");
+}
+
+TEST_F(WoordFormsTest, UnknownCodeYieldsEmptyPronounAndAuxiliary) {
+  Woord w(kLopen);
+  ASSERT_TRUE(w.isOk());
+  EXPECT_EQ(w.perf("xx"), "()  gelopen");
+  EXPECT_EQ(w.toek("xx"), "()  lopen");
+}
+
+TEST_F(WoordFormsTest, PercentSignsComeOutAsTyped) {
+  const char* gloss = "100% lo'pen (liep 100%, h. 100% gelopen)";
+  const char* reflexive = "z. 'wassen %s (waste z. %s, h. %s z. gewassen%d)";
+  const FormCase cases[] = {
+      {gloss, Form::Perf, "1s", "(ik) heb 100% gelopen"},
+      {gloss, Form::Toek, "2p", "(jullie) zullen 100% lopen"},
+      {gloss, Form::Ovt, "1p", "(wij) liepen 100%"},
+      {gloss, Form::Tegenw, "s", "loop(t) 100%"},
+      {gloss, Form::Onbep, "", "100% te lopen"},
+      {gloss, Form::Geb, "p", "loopt 100%!"},
+      {reflexive, Form::Perf, "1p", "(wij) hebben %s ons gewassen%d"},
+      {reflexive, Form::Toek, "1s", "(ik) zal me wassen %s"},
+      {reflexive, Form::Ovt, "3p", "(zij) wasten zich %s"},
+      {reflexive, Form::Tegenw, "p", "wassen zich %s"},
+      {reflexive, Form::Onbep, "", "zich %s te wassen"},
+      {reflexive, Form::Geb, "s", "was je %s!"},
+  };
+  expectForms(std::begin(cases), std::end(cases));
+}
+
+TEST_F(WoordFormsTest, LongGlossFollowsTheSameRules) {
+  const std::string p(3000, 'k');
+  Woord w(p + "lo'pen (liep " + p + ", is " + p + "gelopen)");
+  ASSERT_TRUE(w.isOk()) << w.messages();
+  EXPECT_EQ(w.perf("3s"), "(hij) is " + p + "gelopen");
+  EXPECT_EQ(w.toek("2p"), "(jullie) zullen " + p + "lopen");
+  EXPECT_EQ(w.ovt("1p"), "(wij) liepen " + p);
+  EXPECT_EQ(w.tegenw("s"), "loop(t) " + p);
+  EXPECT_EQ(w.tegenw("p"), "lopen " + p);
+  EXPECT_EQ(w.onbep(), p + " te lopen");
+  EXPECT_EQ(w.geb("s"), "loop " + p + "!");
+  EXPECT_EQ(w.geb("p"), "loopt " + p + "!");
+}
+
+}  // namespace
+}  // namespace morfenaar
