@@ -76,6 +76,19 @@ TEST(ProgramTest, ClassDigitNineIsLoggedButWritesNoRecords) {
   EXPECT_EQ(run.log, readFile(kGolden / "ktb.log"));
 }
 
+TEST(ProgramTest, ClassFourEntryEndsWithItsFutureRecords) {
+  Outcome run = runProgram("4-DWBR\tbespro'ken worden (werd besproken, is besproken)\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  // Eight past-tense, four participle and eighteen future records; neither
+  // imperative nor infinitive.
+  std::size_t records = 0;
+  for (char c : run.out) records += c == '\n';
+  EXPECT_EQ(records, 30u);
+  std::string last = run.out.substr(run.out.rfind('\n', run.out.size() - 2) + 1);
+  EXPECT_EQ(last, "#IDWBRW\t(zij) zullen besproken worden\t{3p}[4-DWBR]\n");
+}
+
 TEST(ProgramTest, RefusedGlossIsWarnedAndTheRunGoesOn) {
   Outcome run = runProgram("1-KTB\tlo'pen (liep, gelopen)\n" + kKtb);
   EXPECT_EQ(run.status, 0);
