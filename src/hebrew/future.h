@@ -1,8 +1,10 @@
-// Writes the future (imperfect): every form twice, first with the Dutch simple past,
-// then with the Dutch future; 16, 18 or 22 records of one analysed verb entry, as output records
-// appended to a buffer. The pattern tables read row by row: the row is chosen
-// by the class number and a fixed sequence of tests on the analysed root,
-// the first test that holds wins.
+// Future (imperfect) of one analysed verb entry. Every form is written
+// twice under the same tag: first with the Dutch simple past (`ovt`), then
+// with the Dutch future (`toek`), both for the slot's person code. Order:
+// 1s, 2sm, 3sf, 2sf, 3sm, alternative 3sm, alternative 3sf, 1p, 2p, 2pf, 3p;
+// the alternatives and 2pf are written only where the row fills them, so an
+// entry gets 16, 18 or 22 records. The row is chosen by the class number and
+// a fixed sequence of tests on the analysed root, the first that holds wins.
 #pragma once
 
 #include <string>
@@ -13,10 +15,12 @@
 
 namespace morfenaar {
 
-// Appends the records of `root` (class 1 to 7) to `out`; `source` is the
-// entry's source tag, "[" first field "]". The Dutch text of every record is
-// asked of `woord` immediately before the record is written.
+// Appends the records of `root` to `out` (nothing for a class number outside
+// 1 to 7); `source` is the entry's source tag, "[" first field "]". The
+// Dutch text of every record is asked of `woord` immediately before the
+// record is written. The root must be at least minimumRootLength() letters
+// long; no read goes outside it or its stems, and forms have no length limit.
 void writeFuture(const AnalysedRoot& root, Woord& woord, std::string_view source,
-         std::string& out);
+                 std::string& out);
 
 }  // namespace morfenaar

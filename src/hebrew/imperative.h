@@ -1,8 +1,8 @@
-// Writes the imperative: three or four records with the Dutch imperative; none for
-// classes 4 and 6 of one analysed verb entry, as output records
-// appended to a buffer. The pattern tables read row by row: the row is chosen
-// by the class number and a fixed sequence of tests on the analysed root,
-// the first test that holds wins.
+// Imperative of one analysed verb entry: as a rule four records (2ms, 2fs,
+// 2mp, 2fp) with the Dutch imperative (`geb`) for "s" or "p"; three for the
+// roots LQH, NSA, I 0xDF A ({2s}, {2mp}, {2fp}) and NTN; none for classes 4
+// and 6. The row of records is chosen by the class number and a fixed
+// sequence of tests on the analysed root, the first test that holds wins.
 #pragma once
 
 #include <string>
@@ -13,10 +13,12 @@
 
 namespace morfenaar {
 
-// Appends the records of `root` (class 1 to 7) to `out`; `source` is the
-// entry's source tag, "[" first field "]". The Dutch text of every record is
-// asked of `woord` immediately before the record is written.
+// Appends the records of `root` to `out` (nothing for a class number outside
+// 1 to 7); `source` is the entry's source tag, "[" first field "]". The
+// Dutch text of every record is asked of `woord` immediately before the
+// record is written. The root must be at least minimumRootLength() letters
+// long; no read goes outside it or its stems, and forms have no length limit.
 void writeImperative(const AnalysedRoot& root, Woord& woord, std::string_view source,
-         std::string& out);
+                     std::string& out);
 
 }  // namespace morfenaar

@@ -1,8 +1,9 @@
-// Writes the present participles: three, four or eight records with the Dutch
-// present of one analysed verb entry, as output records
-// appended to a buffer. The pattern tables read row by row: the row is chosen
-// by the class number and a fixed sequence of tests on the analysed root,
-// the first test that holds wins.
+// Present participles of one analysed verb entry: as a rule four records
+// (ms, fs, mp, fp); three for a class-1 root ending in E ({s}, {mp}, {fp})
+// and eight for a class-2 root whose first radical is I. Each carries the
+// Dutch present (`tegenw`) for "s" or "p". The row of records is chosen by
+// the class number and a fixed sequence of tests on the analysed root, the
+// first test that holds wins.
 #pragma once
 
 #include <string>
@@ -13,10 +14,12 @@
 
 namespace morfenaar {
 
-// Appends the records of `root` (class 1 to 7) to `out`; `source` is the
-// entry's source tag, "[" first field "]". The Dutch text of every record is
-// asked of `woord` immediately before the record is written.
+// Appends the records of `root` to `out` (nothing for a class number outside
+// 1 to 7); `source` is the entry's source tag, "[" first field "]". The
+// Dutch text of every record is asked of `woord` immediately before the
+// record is written. The root must be at least minimumRootLength() letters
+// long; no read goes outside it or its stems, and forms have no length limit.
 void writeParticiples(const AnalysedRoot& root, Woord& woord, std::string_view source,
-         std::string& out);
+                      std::string& out);
 
 }  // namespace morfenaar
