@@ -1,0 +1,275 @@
+// Runs the program on the bundled sample list data/verbs.tsv and checks what
+// must hold for every entry whatever its root: the record layout, the order
+// and sizes of the five blocks, the person tags of each block, and the
+// pronouns and auxiliaries in the Dutch column.
+#include "program.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace morfenaar::e2e {
+namespace {
+
+const fs::path kSample = fs::path(MORFENAAR_SOURCE_DIR) / "data" / "verbs.tsv";
+
+struct Record {
+  std::string hebrew;
+  std::string dutch;
+  std::string tag;     // without braces
+  std::string source;  // without brackets
+};
+
+struct SampleEntry {
+  std::string firstField;
+  int klasse = 0;
+};
+
+std::vector<std::string> splitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+std::vector<SampleEntry> readSample(const std::string& text) {
+  std::vector<SampleEntry> entries;
+  for (const std::string& line : splitLines(text)) {
+    if (line.size() <= 2) continue;
+    std::string first = line.substr(0, line.find('\t'));
+    entries.push_back({first, first[0] - '0'});
+  }
+  return entries;
+}
+
+// Parses "#form TAB dutch TAB {tag}[source]"; false when the layout is off.
+bool parseRecord(const std::string& line, Record& r) {
+  if (line.empty() || line[0] != '#') return false;
+  std::size_t tab1 = line.find('\t');
+  std::size_t tab2 = tab1 == std::string::npos ? tab1 : line.find('\t', tab1 + 1);
+  if (tab2 == std::string::npos || line.find('\t', tab2 + 1) != std::string::npos) return false;
+  r.hebrew = line.substr(1, tab1 - 1);
+  r.dutch = line.substr(tab1 + 1, tab2 - tab1 - 1);
+  std::string last = line.substr(tab2 + 1);
+  std::size_t close = last.find('}');
+  if (last.empty() || last[0] != '{' || close == std::string::npos) return false;
+  if (close + 2 > last.size() || last[close + 1] != '[' || last.back() != ']') return false;
+  r.tag = last.substr(1, close - 1);
+  r.source = last.substr(close + 2, last.size() - close - 3);
+  return true;
+}
+
+bool isTransliteration(const std::string& form) {
+  return !form.empty() &&
+         std::all_of(form.begin(), form.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+// Subject pronoun and forms of "zullen" per person code.
+const std::map<std::string, std::string> kPronoun = {
+    {"1s", "(ik) "},  {"2s", "(jij) "},     {"3s", "(hij) "}, {"3sf", "(zij) "},
+    {"1p", "(wij) "}, {"2p", "(jullie) "}, {"3p", "(zij) "}};
+const std::map<std::string, std::string> kZullen = {
+    {"1s", "zal "}, {"2s", "zult "},   {"3s", "zal "},   {"3sf", "zal "},
+    {"1p", "zullen "}, {"2p", "zullen "}, {"3p", "zullen "}};
+
+// Person code that a block's tag asks the Dutch side for.
+const std::map<std::string, std::string> kPastCode = {
+    {"1s", "1s"}, {"2s", "2s"}, {"3s", "3s"}, {"3sf", "3sf"},
+    {"1p", "1p"}, {"2pm", "2p"}, {"2pf", "2p"}, {"3p", "3p"}};
+const std::map<std::string, std::string> kFutureCode = {
+    {"1s", "1s"}, {"2sm", "2s"}, {"2sf", "2s"}, {"3sm", "3s"}, {"3sf", "3sf"},
+    {"1p", "1p"}, {"2p", "2p"},  {"2pf", "2p"}, {"3p", "3p"}};
+
+const std::set<std::string> kParticipleTags = {"ms", "fs", "s", "mp", "fp"};
+const std::set<std::string> kImperativeTags = {"2s", "2ms", "2fs", "2mp", "2fp"};
+
+bool startsWith(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// Takes the records from `at` on whose tag is in `tags`.
+std::vector<Record> takeWhile(const std::vector<Record>& records, std::size_t& at,
+                              const std::string& source, const std::set<std::string>& tags) {
+  std::vector<Record> block;
+  while (at < records.size() && records[at].source == source && tags.count(records[at].tag)) {
+    block.push_back(records[at++]);
+  }
+  return block;
+}
+
+std::set<std::string> keysOf(const std::map<std::string, std::string>& table) {
+  std::set<std::string> keys;
+  for (const auto& [key, value] : table) keys.insert(key);
+  return keys;
+}
+
+class SampleTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    sample_ = new std::vector<SampleEntry>(readSample(readFile(kSample)));
+    run_ = new Outcome(runProgram(readFile(kSample)));
+    records_ = new std::vector<Record>();
+    for (const std::string& line : splitLines(run_->out)) {
+      Record r;
+      if (!parseRecord(line, r)) {
+        ADD_FAILURE() << "malformed record: " << line;
+        continue;
+      }
+      records_->push_back(r);
+    }
+  }
+  static void TearDownTestSuite() {
+    delete sample_;
+    delete run_;
+    delete records_;
+  }
+  static std::vector<SampleEntry>* sample_;
+  static Outcome* run_;
+  static std::vector<Record>* records_;
+};
+
+std::vector<SampleEntry>* SampleTest::sample_ = nullptr;
+Outcome* SampleTest::run_ = nullptr;
+std::vector<Record>* SampleTest::records_ = nullptr;
+
+TEST_F(SampleTest, ListIsLargeAndCoversEveryClass) {
+  EXPECT_GE(sample_->size(), 120u);
+  std::set<int> classes;
+  for (const SampleEntry& e : *sample_) classes.insert(e.klasse);
+  EXPECT_EQ(classes, (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
+}
+
+TEST_F(SampleTest, RunsCleanlyAndLogsFiveLinesPerVerb) {
+  EXPECT_EQ(run_->status, 0);
+  EXPECT_EQ(run_->err, "");
+  ASSERT_TRUE(run_->logExists);
+  std::vector<std::string> log = splitLines(run_->log);
+  ASSERT_EQ(log.size(), 5 * sample_->size());
+  for (std::size_t i = 0; i < log.size(); i += 5) {
+    EXPECT_NE(log[i].find(" / "), std::string::npos) << log[i];
+    for (std::size_t k = 1; k < 5; ++k) {
+      EXPECT_TRUE(startsWith(log[i + k], std::string(k, '\t')) && log[i + k][k] != '\t')
+          << "log line " << i + k << ": " << log[i + k];
+    }
+  }
+}
+
+TEST_F(SampleTest, EveryRecordHasAFormAndDutchText) {
+  for (const Record& r : *records_) {
+    EXPECT_TRUE(isTransliteration(r.hebrew)) << r.hebrew << " [" << r.source << "]";
+    EXPECT_FALSE(r.dutch.empty()) << r.hebrew << " [" << r.source << "]";
+  }
+}
+
+TEST_F(SampleTest, EveryEntryHasItsFiveBlocksInOrder) {
+  const std::set<std::string> pastTags = keysOf(kPastCode);
+  const std::set<std::string> futureTags = keysOf(kFutureCode);
+  const std::vector<std::string> pastSlots = {"1s", "2s", "3s", "3sf", "1p", "2pm", "2pf", "3p"};
+
+  std::size_t at = 0;
+  for (const SampleEntry& e : *sample_) {
+    SCOPED_TRACE(e.firstField);
+    const std::string& src = e.firstField;
+    ASSERT_LT(at, records_->size());
+    ASSERT_EQ((*records_)[at].source, src) << "entries out of order or missing";
+
+    // Past tense: eight records in slot order, Dutch perfect with the
+    // slot's pronoun.
+    std::vector<Record> past = takeWhile(*records_, at, src, pastTags);
+    ASSERT_EQ(past.size(), 8u);
+    for (std::size_t i = 0; i < 8; ++i) {
+      EXPECT_EQ(past[i].tag, pastSlots[i]);
+      EXPECT_TRUE(startsWith(past[i].dutch, kPronoun.at(kPastCode.at(pastSlots[i]))))
+          << past[i].dutch;
+    }
+    EXPECT_EQ(past[5].dutch, past[6].dutch);  // 2pm and 2pf ask for the same "2p"
+
+    // Participles: 3, 4 or 8 records; singular tags carry one text, plural
+    // tags another.
+    std::vector<Record> part = takeWhile(*records_, at, src, kParticipleTags);
+    EXPECT_TRUE(part.size() == 3 || part.size() == 4 || part.size() == 8) << part.size();
+    std::set<std::string> singular, plural;
+    for (const Record& r : part) {
+      (r.tag == "mp" || r.tag == "fp" ? plural : singular).insert(r.dutch);
+    }
+    EXPECT_EQ(singular.size(), 1u);
+    EXPECT_EQ(plural.size(), 1u);
+
+    // Future: pairs of the same form and tag, simple past then future.
+    std::vector<Record> future = takeWhile(*records_, at, src, futureTags);
+    EXPECT_TRUE(future.size() == 16 || future.size() == 18 || future.size() == 22)
+        << future.size();
+    ASSERT_EQ(future.size() % 2, 0u);
+    std::vector<std::string> slots;
+    for (std::size_t i = 0; i + 1 < future.size(); i += 2) {
+      const Record& ovt = future[i];
+      const Record& toek = future[i + 1];
+      EXPECT_EQ(ovt.hebrew, toek.hebrew);
+      EXPECT_EQ(ovt.tag, toek.tag);
+      const std::string& code = kFutureCode.at(ovt.tag);
+      EXPECT_TRUE(startsWith(ovt.dutch, kPronoun.at(code))) << ovt.dutch;
+      EXPECT_TRUE(startsWith(toek.dutch, kPronoun.at(code) + kZullen.at(code))) << toek.dutch;
+      slots.push_back(ovt.tag);
+    }
+    bool has2pf = std::count(slots.begin(), slots.end(), "2pf") == 1;
+    EXPECT_EQ(has2pf, future.size() != 16);
+    // Slot order, with the optional second 3sm and 3sf and the optional 2pf.
+    std::vector<std::string> expected = {"1s", "2sm", "3sf", "2sf", "3sm"};
+    if (future.size() == 22) {
+      expected.push_back("3sm");
+      expected.push_back("3sf");
+    }
+    expected.insert(expected.end(), {"1p", "2p"});
+    if (has2pf) expected.push_back("2pf");
+    expected.push_back("3p");
+    EXPECT_EQ(slots, expected);
+
+    // Imperative and infinitive: none for classes 4 and 6.
+    bool hasMoods = e.klasse != 4 && e.klasse != 6;
+    std::vector<Record> imp = takeWhile(*records_, at, src, kImperativeTags);
+    if (hasMoods) {
+      EXPECT_TRUE(imp.size() == 3 || imp.size() == 4) << imp.size();
+      for (const Record& r : imp) EXPECT_EQ(r.dutch.back(), '!') << r.dutch;
+    } else {
+      EXPECT_EQ(imp.size(), 0u);
+    }
+
+    std::vector<Record> inf = takeWhile(*records_, at, src, std::set<std::string>{std::string()});
+    if (hasMoods) {
+      ASSERT_TRUE(inf.size() == 2 || inf.size() == 4) << inf.size();
+      std::multiset<std::string> lTails, mTails;
+      std::string lDutch;
+      for (const Record& r : inf) {
+        if (r.hebrew[0] == 'L') {
+          lTails.insert(r.hebrew.substr(1));
+          lDutch = r.dutch;
+        } else {
+          EXPECT_EQ(r.hebrew[0], 'M') << r.hebrew;
+          mTails.insert(r.hebrew.substr(1));
+        }
+      }
+      EXPECT_EQ(lTails, mTails);  // every L-form has its M-form
+      EXPECT_NE(lDutch.find("te "), std::string::npos) << lDutch;
+      for (const Record& r : inf) {
+        if (r.hebrew[0] == 'M') {
+          EXPECT_EQ(r.dutch, "om " + lDutch);
+        }
+      }
+    } else {
+      EXPECT_EQ(inf.size(), 0u);
+    }
+  }
+  EXPECT_EQ(at, records_->size()) << "records left over after the last entry";
+}
+
+}  // namespace
+}  // namespace morfenaar::e2e
