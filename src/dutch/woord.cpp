@@ -1,5 +1,6 @@
 #include "dutch/woord.h"
 
+#include <initializer_list>
 #include <utility>
 
 #include "dutch/tables.h"
@@ -63,12 +64,9 @@ std::string Template::fill(std::string_view first, std::string_view second) cons
 // ---------------------------------------------------------------------------
 // Woord
 
-void Woord::message(std::string text, bool fatal) {
-  sMessages += text;
-  if (fatal) {
-    bFatal = true;
-    bOk = false;
-  }
+void Woord::message(std::initializer_list<std::string_view> pieces, bool fatal) {
+  for (std::string_view piece : pieces) sMessages.append(piece);
+  if (fatal) bFatal = true;
 }
 
 bool Woord::isSingleSyl(std::string_view word) {
@@ -81,144 +79,142 @@ bool Woord::isSingleSyl(std::string_view word) {
 
 Woord::Woord(std::string_view gloss) {
   bOk = false;
+  if (!splitGloss(gloss)) return;
+  takeStressMark();
+  if (!findBareVerb() || !findStem()) return;
+  sOnbWijsFmt.reset(sOnbWijs);
+  sVoltDwFmt.reset(sVoltDw);
+  sRestFmt.reset(sOvtRest);
+  if (!findAuxiliary() || !findReflexive()) return;
+  bOk = true;
+}
 
-  // The infinitive phrase ends one character (the blank) before "(".
+// Cuts the gloss into the infinitive phrase (up to the blank before "("),
+// the simple past (between "(" and ",") and the participle phrase (from the
+// second character after "," up to ")").
+bool Woord::splitGloss(std::string_view gloss) {
   const Pos open = indexOf(gloss, '(');
   if (open < 0) {
-    message(std::string("Fout: haak open ontbreekt: ").append(gloss).append("\n"), true);
-    return;
+    message({"Fout: haak open ontbreekt: ", gloss, "\n"}, true);
+    return false;
   }
   if (open == 0) {
-    message(std::string("Fout: onbepaalde wijs ontbreekt voor de haak open: ")
-                .append(gloss)
-                .append("\n"));
-    return;
+    message({"Fout: onbepaalde wijs ontbreekt voor de haak open: ", gloss, "\n"});
+    return false;
   }
   sOnbWijs.assign(gloss.substr(0, toSize(open) - 1));
 
   const Pos comma = indexOf(gloss, ',');
   if (comma < 0) {
-    message(std::string("Fout: komma ontbreekt: ").append(gloss).append("\n"), true);
-    return;
+    message({"Fout: komma ontbreekt: ", gloss, "\n"}, true);
+    return false;
   }
   const Pos close = indexOf(gloss, ')');
   if (close < 0) {
-    message(std::string("Fout: haak sluiten ontbreekt: ").append(gloss).append("\n"), true);
-    return;
+    message({"Fout: haak sluiten ontbreekt: ", gloss, "\n"}, true);
+    return false;
   }
-
-  // Simple past between "(" and ","; participle phrase from the second
-  // character after "," up to ")".
   if (comma < open) {
-    message(std::string("Fout: komma staat voor de haak open: ").append(gloss).append("\n"));
-    return;
+    message({"Fout: komma staat voor de haak open: ", gloss, "\n"});
+    return false;
   }
   if (close < comma + 2) {
-    message(std::string("Fout: haak sluiten staat niet minstens twee tekens na de komma: ")
-                .append(gloss)
-                .append("\n"));
-    return;
+    message({"Fout: haak sluiten staat niet minstens twee tekens na de komma: ", gloss, "\n"});
+    return false;
   }
   sOvt.assign(gloss.substr(toSize(open) + 1, toSize(comma - open) - 1));
   sVoltDw.assign(gloss.substr(toSize(comma) + 2, toSize(close - comma) - 2));
+  return true;
+}
 
-  // Stress mark: removed from the text; the stressed tail starts where it
-  // stood, or is empty when there is none.
+// The stress mark is removed from the text; the stressed tail starts where
+// it stood and runs to the end of its word, or is empty when there is none.
+void Woord::takeStressMark() {
   std::size_t tail = sOnbWijs.size();
   const Pos mark = indexOf(sOnbWijs, '\'');
   if (mark >= 0) {
     sOnbWijs.erase(toSize(mark), 1);
     tail = toSize(mark);
   } else if (!isStressExempt(sOnbWijs)) {
-    message(std::string("Klemtoon-indicatie ontbreekt in ").append(sOnbWijs).append("\n"));
+    message({"Klemtoon-indicatie ontbreekt in ", sOnbWijs, "\n"});
   }
   sKlemtoon.assign(sOnbWijs, tail, std::string::npos);
   const Pos tailBlank = indexOf(sKlemtoon, ' ');
   if (tailBlank > 0) sKlemtoon.resize(toSize(tailBlank));
+}
 
-  // The rest of the simple past (particle, "z.", preposition) and the bare
-  // verb: the infinitive phrase without the words of the rest.
+// The rest of the simple past (particle, "z.", preposition) and the bare
+// verb: the infinitive phrase without the words of the rest.
+bool Woord::findBareVerb() {
   sOvtRest.clear();
   const Pos ovtBlank = indexOf(sOvt, ' ');
   if (ovtBlank <= 0) {
     sWerkw = sOnbWijs;
-  } else {
-    sOvtRest.assign(sOvt, toSize(ovtBlank) + 1, std::string::npos);
-    const Pos restAt = indexOf(sOnbWijs, sOvtRest);
-    if (restAt == 0) {
-      sWerkw.assign(sOnbWijs, sOvtRest.size(), std::string::npos);
-      trim(sWerkw);
-    } else if (restAt > 0) {
-      sWerkw.assign(sOnbWijs, 0, toSize(restAt) - 1);
-    } else {
-      // The rest is split around the verb: its lead words begin the phrase
-      // and its last word comes after the verb ("z. schamen voor").
-      const Pos restBlank = lastIndexOf(sOvtRest, ' ');
-      if (restBlank < 0) {
-        message(std::string("Fout: rest in OVT (")
-                    .append(sOvtRest)
-                    .append(") komt niet voor in onb. wijs: ")
-                    .append(sOnbWijs)
-                    .append("\n"));
-        return;
-      }
-      const std::string_view rest(sOvtRest);
-      const std::string_view lead = rest.substr(0, toSize(restBlank));
-      const std::string_view last = rest.substr(toSize(restBlank) + 1);
-      const Pos q = indexOf(sOnbWijs, last);
-      if (indexOf(sOnbWijs, lead) != 0 || q <= 0) {
-        message(std::string("Rest in OVT (")
-                    .append(sOvtRest)
-                    .append(") (")
-                    .append(lead)
-                    .append(" + ")
-                    .append(last)
-                    .append(") komt niet voor in onb. wijs: ")
-                    .append(sOnbWijs)
-                    .append("\n"));
-        return;
-      }
-      const Pos leadLen = static_cast<Pos>(lead.size());
-      if (q < leadLen + 2) {
-        message(std::string("Rest in OVT (")
-                    .append(sOvtRest)
-                    .append(") (")
-                    .append(lead)
-                    .append(" + ")
-                    .append(last)
-                    .append("): laatste woord staat niet achter de eerste woorden in onb. wijs: ")
-                    .append(sOnbWijs)
-                    .append("\n"));
-        return;
-      }
-      sWerkw.assign(sOnbWijs, toSize(leadLen) + 1, toSize(q - leadLen) - 2);
-    }
+    return true;
   }
+  sOvtRest.assign(sOvt, toSize(ovtBlank) + 1, std::string::npos);
+  const Pos restAt = indexOf(sOnbWijs, sOvtRest);
+  if (restAt == 0) {
+    sWerkw.assign(sOnbWijs, sOvtRest.size(), std::string::npos);
+    trim(sWerkw);
+    return true;
+  }
+  if (restAt > 0) {
+    sWerkw.assign(sOnbWijs, 0, toSize(restAt) - 1);
+    return true;
+  }
+  return findSplitBareVerb();
+}
 
-  // Present-tense stem.
-  if (sWerkw.size() < 2) {
-    message(std::string("Fout: werkwoord (")
-                .append(sWerkw)
-                .append(") is korter dan twee letters in onb. wijs: ")
-                .append(sOnbWijs)
-                .append("\n"));
-    return;
+// A rest split around the verb: its lead words begin the infinitive phrase
+// and its last word comes after the verb ("z. schamen voor").
+bool Woord::findSplitBareVerb() {
+  const Pos restBlank = lastIndexOf(sOvtRest, ' ');
+  if (restBlank < 0) {
+    message({"Fout: rest in OVT (", sOvtRest, ") komt niet voor in onb. wijs: ", sOnbWijs, "\n"});
+    return false;
   }
-  {
-    const std::size_t n = sWerkw.size();
-    // "zien" keeps its "e": zie; otherwise the ending "en" goes.
-    if (n >= 3 && sWerkw[n - 3] == 'i' && sWerkw[n - 2] == 'e') {
-      sStam.assign(sWerkw, 0, n - 1);
-    } else {
-      sStam.assign(sWerkw, 0, n - 2);
-    }
+  const std::string_view rest(sOvtRest);
+  const std::string_view lead = rest.substr(0, toSize(restBlank));
+  const std::string_view last = rest.substr(toSize(restBlank) + 1);
+  const Pos q = indexOf(sOnbWijs, last);
+  if (indexOf(sOnbWijs, lead) != 0 || q <= 0) {
+    message({"Rest in OVT (", sOvtRest, ") (", lead, " + ", last,
+             ") komt niet voor in onb. wijs: ", sOnbWijs, "\n"});
+    return false;
+  }
+  const Pos leadLen = static_cast<Pos>(lead.size());
+  if (q < leadLen + 2) {
+    message({"Rest in OVT (", sOvtRest, ") (", lead, " + ", last,
+             "): laatste woord staat niet achter de eerste woorden in onb. wijs: ", sOnbWijs,
+             "\n"});
+    return false;
+  }
+  sWerkw.assign(sOnbWijs, toSize(leadLen) + 1, toSize(q - leadLen) - 2);
+  return true;
+}
+
+// The present-tense singular stem of the bare verb.
+bool Woord::findStem() {
+  const std::size_t verbLength = sWerkw.size();
+  if (verbLength < 2) {
+    message({"Fout: werkwoord (", sWerkw, ") is korter dan twee letters in onb. wijs: ",
+             sOnbWijs, "\n"});
+    return false;
+  }
+  // "zien" keeps its "e": zie; otherwise the ending "en" goes.
+  if (verbLength >= 3 && sWerkw[verbLength - 3] == 'i' && sWerkw[verbLength - 2] == 'e') {
+    sStam.assign(sWerkw, 0, verbLength - 1);
+  } else {
+    sStam.assign(sWerkw, 0, verbLength - 2);
   }
   if (sWerkw == "zijn") sStam = "ben";
 
+  const std::size_t n = sStam.size();
   if (const std::string* special = htBijzStammen.get(sStam)) {
     // A stem that the table knows skips the doubling rules.
     sStam = *special;
-  } else if (const std::size_t n = sStam.size(); n >= 2 && sStam[n - 1] == sStam[n - 2]) {
+  } else if (n >= 2 && sStam[n - 1] == sStam[n - 2]) {
     // A double final consonant is written single: zett -> zet.
     sStam.pop_back();
   } else if (n >= 2 && (sKlemtoon.size() == 3 || sKlemtoon.empty() || isSingleSyl(sStam))) {
@@ -235,56 +231,51 @@ Woord::Woord(std::string_view gloss) {
   } else if (endsWith(sStam, 'v')) {
     sStam.back() = 'f';
   }
+  return true;
+}
 
-  // Templates; a position found in a source is the same in its template.
-  sOnbWijsFmt.reset(sOnbWijs);
-  sVoltDwFmt.reset(sVoltDw);
-  sRestFmt.reset(sOvtRest);
-
-  // Auxiliary: "h. " takes "hebben", "is " takes "zijn".
+// The auxiliary: "h. " takes "hebben", "is " takes "zijn"; its marker in
+// the participle template becomes a placeholder.
+bool Woord::findAuxiliary() {
   if (indexOf(sVoltDw, "h.") >= 0) {
     bZijn = false;
     const Pos at = indexOf(sVoltDw, "h. ");
     if (at < 0) {
-      message(std::string("Bij voltooid deelwoord (")
-                  .append(sVoltDw)
-                  .append(") staat 'h.' zonder spatie erachter\n"));
-      return;
+      message({"Bij voltooid deelwoord (", sVoltDw, ") staat 'h.' zonder spatie erachter\n"});
+      return false;
     }
     sVoltDwFmt.addHole(toSize(at));
-  } else if (const Pos at = indexOf(sVoltDw, "is "); at >= 0) {
+    return true;
+  }
+  if (const Pos at = indexOf(sVoltDw, "is "); at >= 0) {
     bZijn = true;
     sVoltDwFmt.addHole(toSize(at));
-  } else {
-    message(std::string("Bij voltooid deelwoord (")
-                .append(sVoltDw)
-                .append(") ontbreekt 'is ' of 'h. '\n"));
-    return;
+    return true;
   }
+  message({"Bij voltooid deelwoord (", sVoltDw, ") ontbreekt 'is ' of 'h. '\n"});
+  return false;
+}
 
-  // Reflexive: "z. " must be in both the infinitive and the participle.
+// A reflexive verb has "z. " in both the infinitive phrase and the
+// participle phrase; its "z." becomes a placeholder for the pronoun.
+bool Woord::findReflexive() {
   const Pos zichOnb = indexOf(sOnbWijs, "z. ");
   const Pos zichVoltDw = indexOf(sVoltDw, "z. ");
-  if (zichOnb >= 0 && zichVoltDw >= 0) {
-    bZich = true;
+  bZich = zichOnb >= 0 && zichVoltDw >= 0;
+  if (bZich) {
     sOnbWijsFmt.addHole(toSize(zichOnb));
     sVoltDwFmt.addHole(toSize(zichVoltDw));
     // A rest without "z." simply gets no pronoun.
     if (const Pos zichRest = indexOf(sOvtRest, "z."); zichRest >= 0) {
       sRestFmt.addHole(toSize(zichRest));
     }
-  } else if (zichOnb >= 0 || zichVoltDw >= 0) {
-    message(std::string("Gedeeltelijk wederkerig (")
-                .append(sOnbWijs)
-                .append(" vs. ")
-                .append(sVoltDw)
-                .append(")\n"));
-    return;
-  } else {
-    bZich = false;
+    return true;
   }
-
-  bOk = true;
+  if (zichOnb >= 0 || zichVoltDw >= 0) {
+    message({"Gedeeltelijk wederkerig (", sOnbWijs, " vs. ", sVoltDw, ")\n"});
+    return false;
+  }
+  return true;
 }
 
 }  // namespace morfenaar

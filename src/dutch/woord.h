@@ -21,6 +21,7 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -83,8 +84,19 @@ class Woord {
   bool bZich = false;
 
  private:
-  // Records a message; `fatal` also marks the gloss as ending the run.
-  void message(std::string text, bool fatal = false);
+  // The steps of the construction, in order; each returns false when it
+  // refuses the gloss.
+  bool splitGloss(std::string_view gloss);
+  void takeStressMark();
+  bool findBareVerb();
+  bool findSplitBareVerb();
+  bool findStem();
+  bool findAuxiliary();
+  bool findReflexive();
+
+  // Records a message made of `pieces`; `fatal` also marks the gloss as
+  // ending the run.
+  void message(std::initializer_list<std::string_view> pieces, bool fatal = false);
   // The reflexive pronoun for `code`: empty for a verb that is not reflexive.
   std::string_view zich(std::string_view code) const;
 
