@@ -53,19 +53,22 @@ std::string_view Woord::zich(std::string_view code) const {
   return bZich ? lookup(htZich, code) : std::string_view();
 }
 
+void Woord::startWithPronoun(std::string_view code) {
+  sResult.clear();
+  sResult.push_back('(');
+  sResult.append(lookup(htPersTitle, code)).append(") ");
+}
+
 const std::string& Woord::perf(std::string_view code) {
   const std::string_view aux = lookup(bZijn ? htZijn : htHebben, code);
-  sResult.assign("(").append(lookup(htPersTitle, code)).append(") ");
+  startWithPronoun(code);
   sVoltDwFmt.appendTo(sResult, aux, zich(code));
   return sResult;
 }
 
 const std::string& Woord::toek(std::string_view code) {
-  sResult.assign("(")
-      .append(lookup(htPersTitle, code))
-      .append(") ")
-      .append(lookup(htZullen, code))
-      .append(" ");
+  startWithPronoun(code);
+  sResult.append(lookup(htZullen, code)).append(" ");
   sOnbWijsFmt.appendTo(sResult, zich(code));
   return sResult;
 }
@@ -78,7 +81,7 @@ const std::string& Woord::ovt(std::string_view code) {
     rest = std::string_view(sOvt).substr(static_cast<std::size_t>(blank) + 1);
   }
 
-  sResult.assign("(").append(lookup(htPersTitle, code)).append(") ");
+  startWithPronoun(code);
   if (isPlural(code)) {
     std::string plural(verb);
     makePlural(plural);
