@@ -8,11 +8,17 @@ namespace morfenaar {
 namespace {
 
 // Byte-wise comparison with bytes taken as unsigned values: negative, zero
-// or positive like strcmp.
+// or positive like strcmp. The keys are short (person codes, stems), so a
+// plain loop beats a call to memcmp.
 int compareBytes(std::string_view a, std::string_view b) {
-  // std::string_view compares through char_traits<char>, which compares
-  // as unsigned char, so this is the strcmp order.
-  return a.compare(b);
+  std::size_t n = a.size() < b.size() ? a.size() : b.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    auto x = static_cast<unsigned char>(a[i]);
+    auto y = static_cast<unsigned char>(b[i]);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
 }
 
 }  // namespace
@@ -78,14 +84,11 @@ int Hashtable::indexOf(std::string_view key) const {
   return hi + 1;
 }
 
-bool Hashtable::contains(std::string_view key) const {
-  int at = indexOf(key);
-  return at < count_ && keys_[at] == key;
-}
+bool Hashtable::contains(std::string_view key) const { return get(key) != nullptr; }
 
 const std::string* Hashtable::get(std::string_view key) const {
   int at = indexOf(key);
-  if (at < count_ && keys_[at] == key) return &values_[at];
+  if (at < count_ && compareBytes(keys_[at], key) == 0) return &values_[at];
   return nullptr;
 }
 
