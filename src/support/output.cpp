@@ -8,7 +8,7 @@ namespace morfenaar {
 
 namespace {
 
-constexpr std::size_t kBlockSize = 64 * 1024;
+constexpr std::size_t kBlockSize = std::size_t{64} * 1024;
 
 std::string& buffer() {
   static std::string text = [] {
