@@ -103,9 +103,7 @@ std::optional<RowChoice> chooseImperativeRow(const AnalysedRoot& r) {
     case 3:
       return RowChoice{"3", {r.rad1, r.rad2, r.rad3}};
     case 5:
-      if (r.variant == 1) return RowChoice{"5a", {r.stem, r.rad3}};
-      if (r.variant == 7) return RowChoice{"5b", {r.stem}};
-      return RowChoice{"5c", {r.stem, r.rad3}};
+      return chooseClass5Row(r);
     case 7:
       // Only the 2ms record of 7a takes the ending.
       if (r.variant == 7) return RowChoice{"7a", {r.stem7, ending7(r)}};
@@ -119,10 +117,8 @@ std::optional<RowChoice> chooseImperativeRow(const AnalysedRoot& r) {
 
 void writeImperative(const AnalysedRoot& root, Woord& woord, std::string_view source,
                      std::string& out) {
-  std::optional<RowChoice> choice = chooseImperativeRow(root);
-  if (!choice) return;
-  appendRecords(
-      out, findRow(kImperativeRows, choice->row), choice->args,
+  writeChosenRow(
+      out, kImperativeRows, chooseImperativeRow(root),
       [&](std::string_view code) -> const std::string& { return woord.geb(code); }, source);
 }
 

@@ -66,9 +66,7 @@ std::optional<RowChoice> chooseInfinitiveRow(const AnalysedRoot& r) {
     case 3:
       return RowChoice{"3", {r.rad1, r.rad2, r.rad3}};
     case 5:
-      if (r.variant == 1) return RowChoice{"5a", {r.stem, r.rad3}};
-      if (r.variant == 7) return RowChoice{"5b", {r.stem}};
-      return RowChoice{"5c", {r.stem, r.rad3}};
+      return chooseClass5Row(r);
     case 7: {
       bool direct = startsWith(r.stem7, "ST") || startsWith(r.stem7, "T");
       return RowChoice{direct ? "7a" : "7b", {r.stem7, infinitiveEnding7(r)}};
@@ -82,10 +80,8 @@ std::optional<RowChoice> chooseInfinitiveRow(const AnalysedRoot& r) {
 
 void writeInfinitive(const AnalysedRoot& root, Woord& woord, std::string_view source,
                      std::string& out) {
-  std::optional<RowChoice> choice = chooseInfinitiveRow(root);
-  if (!choice) return;
-  appendRecords(
-      out, findRow(kInfinitiveRows, choice->row), choice->args,
+  writeChosenRow(
+      out, kInfinitiveRows, chooseInfinitiveRow(root),
       [&](std::string_view) -> const std::string& { return woord.onbep(); }, source);
 }
 

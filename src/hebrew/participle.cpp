@@ -94,9 +94,7 @@ std::optional<RowChoice> chooseParticipleRow(const AnalysedRoot& r) {
     case 4:
       return RowChoice{"4", {r.rad1, r.rad2, r.rad3}};
     case 5:
-      if (r.variant == 1) return RowChoice{"5a", {r.stem, r.rad3}};
-      if (r.variant == 7) return RowChoice{"5b", {r.stem}};
-      return RowChoice{"5c", {r.stem, r.rad3}};
+      return chooseClass5Row(r);
     case 6:
       return RowChoice{"6", {rootFrom(r.root, 2)}};
     case 7:
@@ -112,10 +110,8 @@ std::optional<RowChoice> chooseParticipleRow(const AnalysedRoot& r) {
 
 void writeParticiples(const AnalysedRoot& root, Woord& woord, std::string_view source,
                       std::string& out) {
-  std::optional<RowChoice> choice = chooseParticipleRow(root);
-  if (!choice) return;
-  appendRecords(
-      out, findRow(kParticipleRows, choice->row), choice->args,
+  writeChosenRow(
+      out, kParticipleRows, chooseParticipleRow(root),
       [&](std::string_view code) -> const std::string& { return woord.tegenw(code); }, source);
 }
 

@@ -76,9 +76,7 @@ std::optional<RowChoice> choosePastRow(const AnalysedRoot& r) {
       if (r.r3IsE) return RowChoice{"3a", {r.rad1, mid(r.root), r.rad2}};
       return RowChoice{"3b", {r.rad1, mid(r.root), r.rad2, r.rad3}};
     case 5:
-      if (r.variant == 1) return RowChoice{"5a", {r.stem, r.rad3}};
-      if (r.variant == 7) return RowChoice{"5b", {r.stem}};
-      return RowChoice{"5c", {r.stem, r.rad3}};
+      return chooseClass5Row(r);
     case 6:
       return RowChoice{"6", {rootFrom(r.root, 2)}};
     case 7:

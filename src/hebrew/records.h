@@ -46,16 +46,25 @@ const Row& findRow(const Row (&table)[N], std::string_view name) {
   std::abort();  // a label missing from its table is a programming error
 }
 
-// Writes the records of `row`, each filled with `hebrew`; `dutchText(code)`
-// is called for every record immediately before it is written.
-template <class DutchText>
-void appendRecords(std::string& out, const RecordRow& row, PatternArgs hebrew,
-                   DutchText&& dutchText, std::string_view source) {
-  for (const RecordFormat& record : row.records) {
+// Writes the records of the row of `table` that `choice` names, each
+// filled with the choice's values; writes nothing when there is no choice.
+// `dutchText(code)` is called for every record immediately before it is
+// written.
+template <std::size_t N, class DutchText>
+void writeChosenRow(std::string& out, const RecordRow (&table)[N],
+                    const std::optional<RowChoice>& choice, DutchText&& dutchText,
+                    std::string_view source) {
+  if (!choice) return;
+  for (const RecordFormat& record : findRow(table, choice->row).records) {
     if (record.format.empty()) break;
-    appendRecord(out, record.format, hebrew, dutchText(record.code), source);
+    appendRecord(out, record.format, choice->args, dutchText(record.code), source);
   }
 }
+
+// Class 5 takes the same rows in the past tense, the participles, the
+// imperative and the infinitive: 5a for variant 1 and 5c for every variant
+// other than 7, both with `stem` and `rad3`; 5b for variant 7, with `stem`.
+RowChoice chooseClass5Row(const AnalysedRoot& root);
 
 // The root from its letter at 0-based position `from` on; empty for a root
 // that is not that long.
