@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/worked_example.h"
 #include "dutch/tables.h"
 #include "dutch/woord.h"
 
@@ -51,7 +52,7 @@ constexpr const char* kSchamen = "z. 'schamen voor (schaamde z. voor, h. z. gesc
 constexpr const char* kZetten = "'zetten (zette, h. gezet)";
 constexpr const char* kGaan = "gaan (ging, is gegaan)";
 constexpr const char* kZijn = "zijn (was, is geweest)";
-constexpr const char* kSchrijven = "schrij'ven (schreef, h. geschreven)";
+constexpr const char* kSchrijven = testing::kSchrijven.data();
 
 TEST_F(WoordFormsTest, Perfect) {
   const FormCase cases[] = {

@@ -7,11 +7,8 @@
 namespace morfenaar::e2e {
 namespace {
 
-const fs::path kGolden = fs::path(MORFENAAR_SOURCE_DIR) / "tests" / "e2e" / "golden";
-
-const std::string kKtb = "1-KTB\tschrij'ven (schreef, h. geschreven)\n";
-
 TEST(ProgramTest, WritesTheFullTableOfOneEntry) {
+  EXPECT_EQ(readFile(kGolden / "ktb.in"), kKtb);
   Outcome run = runProgram(readFile(kGolden / "ktb.in"));
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");

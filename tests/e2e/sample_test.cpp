@@ -12,34 +12,20 @@
 #include <string>
 #include <vector>
 
+#include "common/records.h"
+
 namespace morfenaar::e2e {
 namespace {
 
 const fs::path kSample = fs::path(MORFENAAR_SOURCE_DIR) / "data" / "verbs.tsv";
 
-struct Record {
-  std::string hebrew;
-  std::string dutch;
-  std::string tag;     // without braces
-  std::string source;  // without brackets
-};
+using testing::parseRecords;
+using testing::Record;
 
 struct SampleEntry {
   std::string firstField;
   int klasse = 0;
 };
-
-std::vector<std::string> splitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return lines;
-}
 
 std::vector<SampleEntry> readSample(const std::string& text) {
   std::vector<SampleEntry> entries;
@@ -49,23 +35,6 @@ std::vector<SampleEntry> readSample(const std::string& text) {
     entries.push_back({first, first[0] - '0'});
   }
   return entries;
-}
-
-// Parses "#form TAB dutch TAB {tag}[source]"; false when the layout is off.
-bool parseRecord(const std::string& line, Record& r) {
-  if (line.empty() || line[0] != '#') return false;
-  std::size_t tab1 = line.find('\t');
-  std::size_t tab2 = tab1 == std::string::npos ? tab1 : line.find('\t', tab1 + 1);
-  if (tab2 == std::string::npos || line.find('\t', tab2 + 1) != std::string::npos) return false;
-  r.hebrew = line.substr(1, tab1 - 1);
-  r.dutch = line.substr(tab1 + 1, tab2 - tab1 - 1);
-  std::string last = line.substr(tab2 + 1);
-  std::size_t close = last.find('}');
-  if (last.empty() || last[0] != '{' || close == std::string::npos) return false;
-  if (close + 2 > last.size() || last[close + 1] != '[' || last.back() != ']') return false;
-  r.tag = last.substr(1, close - 1);
-  r.source = last.substr(close + 2, last.size() - close - 3);
-  return true;
 }
 
 bool isTransliteration(const std::string& form) {
@@ -112,34 +81,66 @@ std::set<std::string> keysOf(const std::map<std::string, std::string>& table) {
   return keys;
 }
 
+// The records of one entry, cut into its five blocks by their tags.
+struct EntryBlocks {
+  SampleEntry entry;
+  std::vector<Record> past;
+  std::vector<Record> participles;
+  std::vector<Record> future;
+  std::vector<Record> imperative;
+  std::vector<Record> infinitive;
+};
+
+// Takes the blocks of `entry` from the records at `at` on, each block as
+// far as its records carry the entry's source tag and a tag of the block.
+EntryBlocks cutEntry(const SampleEntry& entry, const std::vector<Record>& records,
+                     std::size_t& at) {
+  const std::string source = "[" + entry.firstField + "]";
+  EntryBlocks blocks{entry, {}, {}, {}, {}, {}};
+  blocks.past = takeWhile(records, at, source, keysOf(kPastCode));
+  blocks.participles = takeWhile(records, at, source, kParticipleTags);
+  blocks.future = takeWhile(records, at, source, keysOf(kFutureCode));
+  blocks.imperative = takeWhile(records, at, source, kImperativeTags);
+  blocks.infinitive = takeWhile(records, at, source, std::set<std::string>{std::string()});
+  return blocks;
+}
+
+bool hasMoods(const SampleEntry& entry) { return entry.klasse != 4 && entry.klasse != 6; }
+
 class SampleTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     sample_ = new std::vector<SampleEntry>(readSample(readFile(kSample)));
     run_ = new Outcome(runProgram(readFile(kSample)));
-    records_ = new std::vector<Record>();
-    for (const std::string& line : splitLines(run_->out)) {
-      Record r;
-      if (!parseRecord(line, r)) {
-        ADD_FAILURE() << "malformed record: " << line;
-        continue;
-      }
-      records_->push_back(r);
+    records_ = new std::vector<Record>(parseRecords(run_->out));
+    // Entry by entry in list order, up to the first entry whose records do
+    // not begin where the previous entry's ended.
+    blocks_ = new std::vector<EntryBlocks>();
+    std::size_t at = 0;
+    for (const SampleEntry& e : *sample_) {
+      if (at >= records_->size() || (*records_)[at].source != "[" + e.firstField + "]") break;
+      blocks_->push_back(cutEntry(e, *records_, at));
     }
+    leftOver_ = records_->size() - at;
   }
   static void TearDownTestSuite() {
     delete sample_;
     delete run_;
     delete records_;
+    delete blocks_;
   }
   static std::vector<SampleEntry>* sample_;
   static Outcome* run_;
   static std::vector<Record>* records_;
+  static std::vector<EntryBlocks>* blocks_;
+  static std::size_t leftOver_;
 };
 
 std::vector<SampleEntry>* SampleTest::sample_ = nullptr;
 Outcome* SampleTest::run_ = nullptr;
 std::vector<Record>* SampleTest::records_ = nullptr;
+std::vector<EntryBlocks>* SampleTest::blocks_ = nullptr;
+std::size_t SampleTest::leftOver_ = 0;
 
 TEST_F(SampleTest, ListIsLargeAndCoversEveryClass) {
   EXPECT_GE(sample_->size(), 120u);
@@ -165,26 +166,24 @@ TEST_F(SampleTest, RunsCleanlyAndLogsFiveLinesPerVerb) {
 
 TEST_F(SampleTest, EveryRecordHasAFormAndDutchText) {
   for (const Record& r : *records_) {
-    EXPECT_TRUE(isTransliteration(r.hebrew)) << r.hebrew << " [" << r.source << "]";
-    EXPECT_FALSE(r.dutch.empty()) << r.hebrew << " [" << r.source << "]";
+    EXPECT_TRUE(isTransliteration(r.hebrew)) << r.hebrew << " " << r.source;
+    EXPECT_FALSE(r.dutch.empty()) << r.hebrew << " " << r.source;
   }
 }
 
-TEST_F(SampleTest, EveryEntryHasItsFiveBlocksInOrder) {
-  const std::set<std::string> pastTags = keysOf(kPastCode);
-  const std::set<std::string> futureTags = keysOf(kFutureCode);
+TEST_F(SampleTest, EveryEntryHasItsRecordsInListOrder) {
+  ASSERT_EQ(blocks_->size(), sample_->size())
+      << "entries out of order or missing from " << (*sample_)[blocks_->size()].firstField;
+  EXPECT_EQ(leftOver_, 0u) << "records left over after the last entry";
+}
+
+// Past tense: eight records in slot order, Dutch perfect with the slot's
+// pronoun.
+TEST_F(SampleTest, PastBlockHasEightSlotsInOrder) {
   const std::vector<std::string> pastSlots = {"1s", "2s", "3s", "3sf", "1p", "2pm", "2pf", "3p"};
-
-  std::size_t at = 0;
-  for (const SampleEntry& e : *sample_) {
-    SCOPED_TRACE(e.firstField);
-    const std::string& src = e.firstField;
-    ASSERT_LT(at, records_->size());
-    ASSERT_EQ((*records_)[at].source, src) << "entries out of order or missing";
-
-    // Past tense: eight records in slot order, Dutch perfect with the
-    // slot's pronoun.
-    std::vector<Record> past = takeWhile(*records_, at, src, pastTags);
+  for (const EntryBlocks& b : *blocks_) {
+    SCOPED_TRACE(b.entry.firstField);
+    const std::vector<Record>& past = b.past;
     ASSERT_EQ(past.size(), 8u);
     for (std::size_t i = 0; i < 8; ++i) {
       EXPECT_EQ(past[i].tag, pastSlots[i]);
@@ -192,10 +191,15 @@ TEST_F(SampleTest, EveryEntryHasItsFiveBlocksInOrder) {
           << past[i].dutch;
     }
     EXPECT_EQ(past[5].dutch, past[6].dutch);  // 2pm and 2pf ask for the same "2p"
+  }
+}
 
-    // Participles: 3, 4 or 8 records; singular tags carry one text, plural
-    // tags another.
-    std::vector<Record> part = takeWhile(*records_, at, src, kParticipleTags);
+// Participles: 3, 4 or 8 records; singular tags carry one text, plural tags
+// another.
+TEST_F(SampleTest, ParticipleBlockHasOneSingularAndOnePluralText) {
+  for (const EntryBlocks& b : *blocks_) {
+    SCOPED_TRACE(b.entry.firstField);
+    const std::vector<Record>& part = b.participles;
     EXPECT_TRUE(part.size() == 3 || part.size() == 4 || part.size() == 8) << part.size();
     std::set<std::string> singular, plural;
     for (const Record& r : part) {
@@ -203,9 +207,15 @@ TEST_F(SampleTest, EveryEntryHasItsFiveBlocksInOrder) {
     }
     EXPECT_EQ(singular.size(), 1u);
     EXPECT_EQ(plural.size(), 1u);
+  }
+}
 
-    // Future: pairs of the same form and tag, simple past then future.
-    std::vector<Record> future = takeWhile(*records_, at, src, futureTags);
+// Future: pairs of the same form and tag, simple past then future, in slot
+// order with the optional second 3sm and 3sf and the optional 2pf.
+TEST_F(SampleTest, FutureBlockHasPairsInSlotOrder) {
+  for (const EntryBlocks& b : *blocks_) {
+    SCOPED_TRACE(b.entry.firstField);
+    const std::vector<Record>& future = b.future;
     EXPECT_TRUE(future.size() == 16 || future.size() == 18 || future.size() == 22)
         << future.size();
     ASSERT_EQ(future.size() % 2, 0u);
@@ -222,7 +232,6 @@ TEST_F(SampleTest, EveryEntryHasItsFiveBlocksInOrder) {
     }
     bool has2pf = std::count(slots.begin(), slots.end(), "2pf") == 1;
     EXPECT_EQ(has2pf, future.size() != 16);
-    // Slot order, with the optional second 3sm and 3sf and the optional 2pf.
     std::vector<std::string> expected = {"1s", "2sm", "3sf", "2sf", "3sm"};
     if (future.size() == 22) {
       expected.push_back("3sm");
@@ -232,43 +241,53 @@ TEST_F(SampleTest, EveryEntryHasItsFiveBlocksInOrder) {
     if (has2pf) expected.push_back("2pf");
     expected.push_back("3p");
     EXPECT_EQ(slots, expected);
+  }
+}
 
-    // Imperative and infinitive: none for classes 4 and 6.
-    bool hasMoods = e.klasse != 4 && e.klasse != 6;
-    std::vector<Record> imp = takeWhile(*records_, at, src, kImperativeTags);
-    if (hasMoods) {
+// Imperative: 3 or 4 records ending in "!"; none for classes 4 and 6.
+TEST_F(SampleTest, ImperativeBlockOnlyWhereTheClassHasOne) {
+  for (const EntryBlocks& b : *blocks_) {
+    SCOPED_TRACE(b.entry.firstField);
+    const std::vector<Record>& imp = b.imperative;
+    if (hasMoods(b.entry)) {
       EXPECT_TRUE(imp.size() == 3 || imp.size() == 4) << imp.size();
       for (const Record& r : imp) EXPECT_EQ(r.dutch.back(), '!') << r.dutch;
     } else {
       EXPECT_EQ(imp.size(), 0u);
     }
+  }
+}
 
-    std::vector<Record> inf = takeWhile(*records_, at, src, std::set<std::string>{std::string()});
-    if (hasMoods) {
-      ASSERT_TRUE(inf.size() == 2 || inf.size() == 4) << inf.size();
-      std::multiset<std::string> lTails, mTails;
-      std::string lDutch;
-      for (const Record& r : inf) {
-        if (r.hebrew[0] == 'L') {
-          lTails.insert(r.hebrew.substr(1));
-          lDutch = r.dutch;
-        } else {
-          EXPECT_EQ(r.hebrew[0], 'M') << r.hebrew;
-          mTails.insert(r.hebrew.substr(1));
-        }
-      }
-      EXPECT_EQ(lTails, mTails);  // every L-form has its M-form
-      EXPECT_NE(lDutch.find("te "), std::string::npos) << lDutch;
-      for (const Record& r : inf) {
-        if (r.hebrew[0] == 'M') {
-          EXPECT_EQ(r.dutch, "om " + lDutch);
-        }
-      }
-    } else {
+// Infinitive: every L-form with its M-form and "om " before the same text;
+// none for classes 4 and 6.
+TEST_F(SampleTest, InfinitiveBlockPairsLAndMForms) {
+  for (const EntryBlocks& b : *blocks_) {
+    SCOPED_TRACE(b.entry.firstField);
+    const std::vector<Record>& inf = b.infinitive;
+    if (!hasMoods(b.entry)) {
       EXPECT_EQ(inf.size(), 0u);
+      continue;
+    }
+    ASSERT_TRUE(inf.size() == 2 || inf.size() == 4) << inf.size();
+    std::multiset<std::string> lTails, mTails;
+    std::string lDutch;
+    for (const Record& r : inf) {
+      if (r.hebrew[0] == 'L') {
+        lTails.insert(r.hebrew.substr(1));
+        lDutch = r.dutch;
+      } else {
+        EXPECT_EQ(r.hebrew[0], 'M') << r.hebrew;
+        mTails.insert(r.hebrew.substr(1));
+      }
+    }
+    EXPECT_EQ(lTails, mTails);  // every L-form has its M-form
+    EXPECT_NE(lDutch.find("te "), std::string::npos) << lDutch;
+    for (const Record& r : inf) {
+      if (r.hebrew[0] == 'M') {
+        EXPECT_EQ(r.dutch, "om " + lDutch);
+      }
     }
   }
-  EXPECT_EQ(at, records_->size()) << "records left over after the last entry";
 }
 
 }  // namespace
