@@ -19,21 +19,24 @@ class WoordTest : public ::testing::Test {
 // placeholder shows in the compared text.
 std::string shape(const Template& t) { return t.fill("[1]", "[2]"); }
 
+// What the parser should find in `gloss`: its fields, the three templates
+// (shape() shows the placeholders), the flags and the messages. A field
+// that a case leaves out is expected to be empty or false.
 struct ParseCase {
   const char* gloss;
   const char* onbWijs;
   const char* klemtoon;
   const char* ovt;
   const char* voltDw;
-  const char* ovtRest;
+  const char* ovtRest = "";
   const char* werkw;
   const char* stam;
   const char* onbWijsFmt;
   const char* voltDwFmt;
-  const char* restFmt;
-  bool zijn;
-  bool zich;
-  const char* messages;
+  const char* restFmt = "";
+  bool zijn = false;
+  bool zich = false;
+  const char* messages = "";
 };
 
 void expectParsed(const ParseCase& c) {
@@ -58,30 +61,55 @@ void expectParsed(const ParseCase& c) {
 
 TEST_F(WoordTest, WorkedExamples) {
   const ParseCase cases[] = {
-      {"lo'pen (liep, h. gelopen)", "lopen", "pen", "liep", "h. gelopen", "", "lopen", "loop",
-       "lopen", "[1] gelopen", "", false, false, ""},
-      {"weglo'pen (liep weg, is weggelopen)", "weglopen", "pen", "liep weg", "is weggelopen",
-       "weg", "lopen", "loop", "weglopen", "[1] weggelopen", "weg", true, false, ""},
-      {"z. 'wassen (waste z., h. z. gewassen)", "z. wassen", "wassen", "waste z.",
-       "h. z. gewassen", "z.", "wassen", "was", "[1] wassen", "[1] [2] gewassen", "[1]", false,
-       true, ""},
-      {"z. 'schamen voor (schaamde z. voor, h. z. geschaamd voor)", "z. schamen voor", "schamen",
-       "schaamde z. voor", "h. z. geschaamd voor", "z. voor", "schamen", "schaam",
-       "[1] schamen voor", "[1] [2] geschaamd voor", "[1] voor", false, true, ""},
-      {"beta'len (betaalde, h. betaald)", "betalen", "len", "betaalde", "h. betaald", "",
-       "betalen", "betaal", "betalen", "[1] betaald", "", false, false, ""},
-      {"be'talen (betaalde, h. betaald)", "betalen", "talen", "betaalde", "h. betaald", "",
-       "betalen", "betal", "betalen", "[1] betaald", "", false, false, ""},
-      {"'openen (opende, h. geopend)", "openen", "openen", "opende", "h. geopend", "", "openen",
-       "open", "openen", "[1] geopend", "", false, false, ""},
-      {"ge'ven (gaf, h. gegeven)", "geven", "ven", "gaf", "h. gegeven", "", "geven", "geef",
-       "geven", "[1] gegeven", "", false, false, ""},
-      {"gaan (ging, is gegaan)", "gaan", "", "ging", "is gegaan", "", "gaan", "ga(a)", "gaan",
-       "[1] gegaan", "", true, false, ""},
-      {"zijn (was, is geweest)", "zijn", "", "was", "is geweest", "", "zijn", "ben", "zijn",
-       "[1] geweest", "", true, false, ""},
-      {"zien (zag, h. gezien)", "zien", "", "zag", "h. gezien", "", "zien", "zie", "zien",
-       "[1] gezien", "", false, false, ""},
+      {.gloss = "lo'pen (liep, h. gelopen)",
+       .onbWijs = "lopen", .klemtoon = "pen", .ovt = "liep", .voltDw = "h. gelopen",
+       .werkw = "lopen", .stam = "loop",
+       .onbWijsFmt = "lopen", .voltDwFmt = "[1] gelopen"},
+      {.gloss = "weglo'pen (liep weg, is weggelopen)",
+       .onbWijs = "weglopen", .klemtoon = "pen", .ovt = "liep weg", .voltDw = "is weggelopen", .ovtRest = "weg",
+       .werkw = "lopen", .stam = "loop",
+       .onbWijsFmt = "weglopen", .voltDwFmt = "[1] weggelopen", .restFmt = "weg",
+       .zijn = true},
+      {.gloss = "z. 'wassen (waste z., h. z. gewassen)",
+       .onbWijs = "z. wassen", .klemtoon = "wassen", .ovt = "waste z.", .voltDw = "h. z. gewassen", .ovtRest = "z.",
+       .werkw = "wassen", .stam = "was",
+       .onbWijsFmt = "[1] wassen", .voltDwFmt = "[1] [2] gewassen", .restFmt = "[1]",
+       .zich = true},
+      {.gloss = "z. 'schamen voor (schaamde z. voor, h. z. geschaamd voor)",
+       .onbWijs = "z. schamen voor", .klemtoon = "schamen", .ovt = "schaamde z. voor", .voltDw = "h. z. geschaamd voor", .ovtRest = "z. voor",
+       .werkw = "schamen", .stam = "schaam",
+       .onbWijsFmt = "[1] schamen voor", .voltDwFmt = "[1] [2] geschaamd voor", .restFmt = "[1] voor",
+       .zich = true},
+      {.gloss = "beta'len (betaalde, h. betaald)",
+       .onbWijs = "betalen", .klemtoon = "len", .ovt = "betaalde", .voltDw = "h. betaald",
+       .werkw = "betalen", .stam = "betaal",
+       .onbWijsFmt = "betalen", .voltDwFmt = "[1] betaald"},
+      {.gloss = "be'talen (betaalde, h. betaald)",
+       .onbWijs = "betalen", .klemtoon = "talen", .ovt = "betaalde", .voltDw = "h. betaald",
+       .werkw = "betalen", .stam = "betal",
+       .onbWijsFmt = "betalen", .voltDwFmt = "[1] betaald"},
+      {.gloss = "'openen (opende, h. geopend)",
+       .onbWijs = "openen", .klemtoon = "openen", .ovt = "opende", .voltDw = "h. geopend",
+       .werkw = "openen", .stam = "open",
+       .onbWijsFmt = "openen", .voltDwFmt = "[1] geopend"},
+      {.gloss = "ge'ven (gaf, h. gegeven)",
+       .onbWijs = "geven", .klemtoon = "ven", .ovt = "gaf", .voltDw = "h. gegeven",
+       .werkw = "geven", .stam = "geef",
+       .onbWijsFmt = "geven", .voltDwFmt = "[1] gegeven"},
+      {.gloss = "gaan (ging, is gegaan)",
+       .onbWijs = "gaan", .klemtoon = "", .ovt = "ging", .voltDw = "is gegaan",
+       .werkw = "gaan", .stam = "ga(a)",
+       .onbWijsFmt = "gaan", .voltDwFmt = "[1] gegaan",
+       .zijn = true},
+      {.gloss = "zijn (was, is geweest)",
+       .onbWijs = "zijn", .klemtoon = "", .ovt = "was", .voltDw = "is geweest",
+       .werkw = "zijn", .stam = "ben",
+       .onbWijsFmt = "zijn", .voltDwFmt = "[1] geweest",
+       .zijn = true},
+      {.gloss = "zien (zag, h. gezien)",
+       .onbWijs = "zien", .klemtoon = "", .ovt = "zag", .voltDw = "h. gezien",
+       .werkw = "zien", .stam = "zie",
+       .onbWijsFmt = "zien", .voltDwFmt = "[1] gezien"},
   };
   for (const ParseCase& c : cases) expectParsed(c);
 }
@@ -89,34 +117,55 @@ TEST_F(WoordTest, WorkedExamples) {
 TEST_F(WoordTest, GlossShapes) {
   const ParseCase cases[] = {
       // The rest later in the phrase: the bare verb is the text before it.
-      {"lo'pen weg (liep weg, is weggelopen)", "lopen weg", "pen", "liep weg", "is weggelopen",
-       "weg", "lopen", "loop", "lopen weg", "[1] weggelopen", "weg", true, false, ""},
+      {.gloss = "lo'pen weg (liep weg, is weggelopen)",
+       .onbWijs = "lopen weg", .klemtoon = "pen", .ovt = "liep weg", .voltDw = "is weggelopen", .ovtRest = "weg",
+       .werkw = "lopen", .stam = "loop",
+       .onbWijsFmt = "lopen weg", .voltDwFmt = "[1] weggelopen", .restFmt = "weg",
+       .zijn = true},
       // Text after the first ")" is ignored.
-      {"lo'pen (liep, h. gelopen) (x, is y), z", "lopen", "pen", "liep", "h. gelopen", "",
-       "lopen", "loop", "lopen", "[1] gelopen", "", false, false, ""},
+      {.gloss = "lo'pen (liep, h. gelopen) (x, is y), z",
+       .onbWijs = "lopen", .klemtoon = "pen", .ovt = "liep", .voltDw = "h. gelopen",
+       .werkw = "lopen", .stam = "loop",
+       .onbWijsFmt = "lopen", .voltDwFmt = "[1] gelopen"},
       // Only the first stress mark is removed.
-      {"lo'pe'n (liep, h. gelopen)", "lope'n", "pe'n", "liep", "h. gelopen", "", "lope'n",
-       "lope", "lope'n", "[1] gelopen", "", false, false, ""},
+      {.gloss = "lo'pe'n (liep, h. gelopen)",
+       .onbWijs = "lope'n", .klemtoon = "pe'n", .ovt = "liep", .voltDw = "h. gelopen",
+       .werkw = "lope'n", .stam = "lope",
+       .onbWijsFmt = "lope'n", .voltDwFmt = "[1] gelopen"},
       // A simple past that begins with a blank has no rest.
-      {"lo'pen ( liep, h. gelopen)", "lopen", "pen", " liep", "h. gelopen", "", "lopen", "loop",
-       "lopen", "[1] gelopen", "", false, false, ""},
+      {.gloss = "lo'pen ( liep, h. gelopen)",
+       .onbWijs = "lopen", .klemtoon = "pen", .ovt = " liep", .voltDw = "h. gelopen",
+       .werkw = "lopen", .stam = "loop",
+       .onbWijsFmt = "lopen", .voltDwFmt = "[1] gelopen"},
       // "h." is tested before "is ".
-      {"lo'pen (liep, h. is gelopen)", "lopen", "pen", "liep", "h. is gelopen", "", "lopen",
-       "loop", "lopen", "[1] is gelopen", "", false, false, ""},
+      {.gloss = "lo'pen (liep, h. is gelopen)",
+       .onbWijs = "lopen", .klemtoon = "pen", .ovt = "liep", .voltDw = "h. is gelopen",
+       .werkw = "lopen", .stam = "loop",
+       .onbWijsFmt = "lopen", .voltDwFmt = "[1] is gelopen"},
       // "zijn" as a later word of the phrase needs no stress mark.
-      {"bang zijn (was bang, is bang geweest)", "bang zijn", "", "was bang", "is bang geweest",
-       "bang", "zijn", "ben", "bang zijn", "[1] bang geweest", "bang", true, false, ""},
+      {.gloss = "bang zijn (was bang, is bang geweest)",
+       .onbWijs = "bang zijn", .klemtoon = "", .ovt = "was bang", .voltDw = "is bang geweest", .ovtRest = "bang",
+       .werkw = "zijn", .stam = "ben",
+       .onbWijsFmt = "bang zijn", .voltDwFmt = "[1] bang geweest", .restFmt = "bang",
+       .zijn = true},
       // Reflexive, but the simple past has no "z.": no pronoun in the rest,
       // and with no rest the bare verb is the whole phrase.
-      {"z. 'wassen (waste, h. z. gewassen)", "z. wassen", "wassen", "waste", "h. z. gewassen", "",
-       "z. wassen", "z. was", "[1] wassen", "[1] [2] gewassen", "", false, true, ""},
+      {.gloss = "z. 'wassen (waste, h. z. gewassen)",
+       .onbWijs = "z. wassen", .klemtoon = "wassen", .ovt = "waste", .voltDw = "h. z. gewassen",
+       .werkw = "z. wassen", .stam = "z. was",
+       .onbWijsFmt = "[1] wassen", .voltDwFmt = "[1] [2] gewassen",
+       .zich = true},
       // "z." without its blank does not make a verb reflexive.
-      {"z.'wassen (waste z., h. gewassen)", "z.wassen", "wassen", "waste z.", "h. gewassen",
-       "z.", "wassen", "was", "z.wassen", "[1] gewassen", "z.", false, false, ""},
+      {.gloss = "z.'wassen (waste z., h. gewassen)",
+       .onbWijs = "z.wassen", .klemtoon = "wassen", .ovt = "waste z.", .voltDw = "h. gewassen", .ovtRest = "z.",
+       .werkw = "wassen", .stam = "was",
+       .onbWijsFmt = "z.wassen", .voltDwFmt = "[1] gewassen", .restFmt = "z."},
       // The pronoun placeholder before the auxiliary is still filled second.
-      {"z. 'wassen (waste z., z. h. gewassen)", "z. wassen", "wassen", "waste z.",
-       "z. h. gewassen", "z.", "wassen", "was", "[1] wassen", "[1] [2] gewassen", "[1]", false,
-       true, ""},
+      {.gloss = "z. 'wassen (waste z., z. h. gewassen)",
+       .onbWijs = "z. wassen", .klemtoon = "wassen", .ovt = "waste z.", .voltDw = "z. h. gewassen", .ovtRest = "z.",
+       .werkw = "wassen", .stam = "was",
+       .onbWijsFmt = "[1] wassen", .voltDwFmt = "[1] [2] gewassen", .restFmt = "[1]",
+       .zich = true},
   };
   for (const ParseCase& c : cases) expectParsed(c);
 }
@@ -279,9 +328,10 @@ TEST_F(WoordTest, PercentSignsAreOrdinaryText) {
   expectRefused({"%s%d (x, y)", false,
                  "Klemtoon-indicatie ontbreekt in %s%d\n"
                  "Bij voltooid deelwoord (y) ontbreekt 'is ' of 'h. '\n"});
-  expectParsed({"%s 'wassen (waste %s, h. %s gewassen)", "%s wassen", "wassen", "waste %s",
-                "h. %s gewassen", "%s", "wassen", "was", "%s wassen", "[1] %s gewassen", "%s",
-                false, false, ""});
+  expectParsed({.gloss = "%s 'wassen (waste %s, h. %s gewassen)",
+                  .onbWijs = "%s wassen", .klemtoon = "wassen", .ovt = "waste %s", .voltDw = "h. %s gewassen", .ovtRest = "%s",
+                  .werkw = "wassen", .stam = "was",
+                  .onbWijsFmt = "%s wassen", .voltDwFmt = "[1] %s gewassen", .restFmt = "%s"});
 }
 
 TEST_F(WoordTest, LongGlossFollowsTheSameRules) {
