@@ -59,7 +59,7 @@ std::optional<RowChoice> chooseInfinitiveRow(const AnalysedRoot& r) {
   switch (r.klasse) {
     case 1:
       return chooseClass1(r);
-    case 2:  // I is tested before W here
+    case 2:  // here 2a is the row of rad1 I and 2b that of rad1 W
       if (r.rad1 == 'I') return RowChoice{"2a", {rootFrom(r.root, 2)}};
       if (r.rad1 == 'W') return RowChoice{"2b", {rootFrom(r.root, 1)}};
       return RowChoice{"2c", {rootFrom(r.root, 1)}};

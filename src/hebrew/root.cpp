@@ -58,7 +58,7 @@ void analyseClass5(AnalysedRoot& a) {
   }
 }
 
-void setFlags(AnalysedRoot& a, int klasse) {
+void setFlags(AnalysedRoot& a) {
   a.r1IsA = a.rad1 == 'A';
   a.r1IsI = a.rad1 == 'I';
   a.r1IsN = a.rad1 == 'N' && a.rad2 != 'W';
@@ -69,12 +69,6 @@ void setFlags(AnalysedRoot& a, int klasse) {
   a.r3IsA = a.rad3 == 'A';
   a.r2IsA = a.rad2 == 'A';
   a.r3IsE = a.rad3 == 'E';
-  if (klasse == 2) {
-    // Class 2 reads these two flags as "first radical W" and "first
-    // radical I".
-    a.r1IsI = a.rad1 == 'W';
-    a.r1IsN = a.rad1 == 'I';
-  }
 }
 
 }  // namespace
@@ -129,7 +123,7 @@ AnalysedRoot analyseRoot(int klasse, std::string_view root) {
         break;
     }
   }
-  setFlags(a, klasse);
+  setFlags(a);
   return a;
 }
 

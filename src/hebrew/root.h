@@ -3,9 +3,13 @@
 // Hebrew form patterns. How the root is read depends on the class number:
 // 1 qal, 2 nif'al, 3 pi'el, 4 pu'al, 5 hif'il, 6 huf'al, 7 hitpa'el.
 //
-// A radical that has no letter in the root (a four-letter class-5 root under
-// the last class-5 rule, a one-letter class-1 root) is the NUL character;
-// the form patterns end a form where such a letter would stand.
+// A radical that has no letter in the root (rad3 of a four-letter class-5
+// root under the last class-5 rule, rad2 of a one-letter class-1 root and of
+// a two-letter class-2 root) is the NUL character; the form patterns end a
+// form where such a letter would stand.
+//
+// The weak-root flags are set from the radicals in the same way for every
+// class. The class-2 rows test rad1 itself (W or I), not the flags.
 #pragma once
 
 #include <string>
@@ -24,8 +28,8 @@ struct AnalysedRoot {
   int variant = 0;    // class 5: 0-5 or 7; class 7: 0 or 7
 
   bool r1IsA = false;
-  bool r1IsI = false;  // class 2: rad1 is W
-  bool r1IsN = false;  // class 2: rad1 is I
+  bool r1IsI = false;
+  bool r1IsN = false;  // rad1 is N and rad2 is not W
   bool nunNun = false;
   bool r2IsW = false;
   bool r2IsI = false;

@@ -69,18 +69,21 @@ TEST(Root, RadicalsByClass) {
 
 TEST(Root, ClassFiveRulesInOrder) {
   const RootCase cases[] = {
-      // Rule 1 before rule 2: three letters ending in E.
+      // Three letters ending in E: variant 7, before the three-letter test.
       {5, "EKE", "KEE", "K", "", 7},
-      // Rule 3 before the later rules (EBIA would match rule 5).
+      // A final A gives variant 2 before the later tests (EBIA would also be
+      // four letters with I third, variant 4; EAKA would have A second).
       {5, "EBIA", "BIA", "B", "", 2},
       {5, "EAKA", "AKA", "A", "", 2},
-      // Rule 4: R[1] is A.
+      // A second letter A: variant 3.
       {5, "EAKL", "AKL", "A", "", 3},
-      // Rule 6: five letters with W second.
+      // Five letters with W second: variant 5.
       {5, "EWSIB", "WSB", "WS", "", 5},
-      // Rule 7 for a root longer than four letters: stem of n-2 letters.
+      // A fourth letter E in a root longer than four letters: variant 7 with
+      // a stem of n-2 letters.
       {5, "EKTEB", "KTE", "KTE", "", 7},
-      // Rule 8: four letters give no rad3; six letters give the fifth letter.
+      // None of these (variant 0): four letters give no rad3; six letters
+      // give the fifth letter.
       {5, "EKSB", "KS_", "K", "", 0},
       {5, "EKTIBX", "KTB", "KTI", "", 0},
   };
@@ -142,10 +145,12 @@ TEST(Root, WeakRootFlags) {
       {1, "SAL", "r2IsA"},
       {1, "BNE", "r3IsE"},
       {1, "IRA", "r1IsI r3IsA"},
-      // Class 2: r1IsI means rad1 W, r1IsN means rad1 I.
-      {2, "NWLD", "r1IsI"},
-      {2, "NICL", "r1IsN"},
-      {2, "NNTB", ""},
+      // Class 2 sets them from its radicals like every class: rad1 W sets
+      // no flag, rad1 I sets r1IsI, rad1 N sets r1IsN (its rows test rad1
+      // itself).
+      {2, "NWLD", ""},
+      {2, "NICL", "r1IsI"},
+      {2, "NNTB", "r1IsN"},
       {2, "NSB", "r2EqR3"},
       // Classes 3 and 4 read the flags from their own radicals.
       {3, "GLE", "r3IsE"},
