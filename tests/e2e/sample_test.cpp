@@ -200,7 +200,7 @@ TEST_F(SampleTest, CorrectedEntriesGiveTheirForms) {
   };
   for (const Expected& x : table) {
     bool found = std::any_of(records_->begin(), records_->end(), [&](const Record& r) {
-      return r.source == x.source && r.tag == x.tag && r.hebrew == x.hebrew && r.dutch == x.dutch;
+      return r.source == "[" + x.source + "]" && r.tag == x.tag && r.hebrew == x.hebrew && r.dutch == x.dutch;
     });
     EXPECT_TRUE(found) << x.hebrew << "\t" << x.dutch << "\t{" << x.tag << "}[" << x.source << "]";
   }
@@ -212,7 +212,7 @@ TEST_F(SampleTest, NoSingularRecordSaysElkaar) {
                                           "ms", "fs", "s",  "2ms", "2fs"};
   for (const Record& r : *records_) {
     if (singular.count(r.tag)) {
-      EXPECT_EQ(r.dutch.find("elkaar"), std::string::npos) << r.dutch << " [" << r.source << "]";
+      EXPECT_EQ(r.dutch.find("elkaar"), std::string::npos) << r.dutch << " " << r.source;
     }
   }
 }
