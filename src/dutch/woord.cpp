@@ -1,5 +1,6 @@
 #include "dutch/woord.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -16,10 +17,9 @@ constexpr std::string_view kStressExempt[] = {" zijn", " slaan", " staan",
                                               " gaan", " zien",  " doen"};
 
 bool isStressExempt(std::string_view onbWijs) {
-  for (std::string_view verb : kStressExempt) {
-    if (onbWijs == verb.substr(1) || indexOf(onbWijs, verb) >= 0) return true;
-  }
-  return false;
+  return std::ranges::any_of(kStressExempt, [&](std::string_view verb) {
+    return onbWijs == verb.substr(1) || indexOf(onbWijs, verb) >= 0;
+  });
 }
 
 std::size_t toSize(Pos pos) { return static_cast<std::size_t>(pos); }

@@ -13,7 +13,7 @@ class TablesTest : public ::testing::Test {
 // The value stored under `key`, or "(null)" when the key is absent.
 std::string lookup(const Hashtable& table, const char* key) {
   const std::string* value = table.get(key);
-  return value ? *value : "(null)";
+  return value != nullptr ? *value : "(null)";
 }
 
 TEST_F(TablesTest, PersonTablesHoldEveryRow) {

@@ -79,9 +79,7 @@ TEST(ProgramTest, ClassFourEntryEndsWithItsFutureRecords) {
   EXPECT_EQ(run.err, "");
   // Eight past-tense, four participle and eighteen future records; neither
   // imperative nor infinitive.
-  std::size_t records = 0;
-  for (char c : run.out) records += c == '\n';
-  EXPECT_EQ(records, 30u);
+  EXPECT_EQ(splitLines(run.out).size(), 30u);
   std::string last = run.out.substr(run.out.rfind('\n', run.out.size() - 2) + 1);
   EXPECT_EQ(last, "#IDWBRW\t(zij) zullen besproken worden\t{3p}[4-DWBR]\n");
 }

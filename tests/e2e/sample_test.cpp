@@ -69,7 +69,7 @@ bool startsWith(const std::string& text, const std::string& prefix) {
 std::vector<Record> takeWhile(const std::vector<Record>& records, std::size_t& at,
                               const std::string& source, const std::set<std::string>& tags) {
   std::vector<Record> block;
-  while (at < records.size() && records[at].source == source && tags.count(records[at].tag)) {
+  while (at < records.size() && records[at].source == source && tags.contains(records[at].tag)) {
     block.push_back(records[at++]);
   }
   return block;
@@ -211,7 +211,7 @@ TEST_F(SampleTest, NoSingularRecordSaysElkaar) {
   const std::set<std::string> singular = {"1s", "2s", "2sm", "2sf", "3s", "3sm", "3sf",
                                           "ms", "fs", "s",  "2ms", "2fs"};
   for (const Record& r : *records_) {
-    if (singular.count(r.tag)) {
+    if (singular.contains(r.tag)) {
       EXPECT_EQ(r.dutch.find("elkaar"), std::string::npos) << r.dutch << " " << r.source;
     }
   }
@@ -269,7 +269,8 @@ TEST_F(SampleTest, ParticipleBlockHasOneSingularAndOnePluralText) {
     SCOPED_TRACE(b.entry.firstField);
     const std::vector<Record>& part = b.participles;
     EXPECT_TRUE(part.size() == 3 || part.size() == 4 || part.size() == 8) << part.size();
-    std::set<std::string> singular, plural;
+    std::set<std::string> singular;
+    std::set<std::string> plural;
     for (const Record& r : part) {
       (r.tag == "mp" || r.tag == "fp" ? plural : singular).insert(r.dutch);
     }
@@ -337,7 +338,8 @@ TEST_F(SampleTest, InfinitiveBlockPairsLAndMForms) {
       continue;
     }
     ASSERT_TRUE(inf.size() == 2 || inf.size() == 4) << inf.size();
-    std::multiset<std::string> lTails, mTails;
+    std::multiset<std::string> lTails;
+    std::multiset<std::string> mTails;
     std::string lDutch;
     for (const Record& r : inf) {
       if (r.hebrew[0] == 'L') {
