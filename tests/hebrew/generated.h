@@ -81,6 +81,7 @@ inline std::string withTags(std::string_view forms, const std::vector<std::strin
 
 inline std::vector<std::string> dutchColumn(const std::vector<Record>& records) {
   std::vector<std::string> texts;
+  texts.reserve(records.size());
   for (const Record& record : records) texts.push_back(record.dutch);
   return texts;
 }
