@@ -12,12 +12,7 @@
 #include "driver/reader.h"
 #include "dutch/tables.h"
 #include "dutch/woord.h"
-#include "hebrew/future.h"
-#include "hebrew/imperative.h"
-#include "hebrew/infinitive.h"
-#include "hebrew/participle.h"
-#include "hebrew/past.h"
-#include "hebrew/root.h"
+#include "hebrew/paradigm.h"
 
 namespace {
 
@@ -53,14 +48,8 @@ void processLine(std::string_view line) {
   // Every class number, whatever the digit says, so that each generator
   // meets every root.
   for (int klasse = 1; klasse <= 7; ++klasse) {
-    if (entry.root.size() < minimumRootLength(klasse)) continue;
-    AnalysedRoot root = analyseRoot(klasse, entry.root);
     std::string out;
-    writePast(root, woord, entry.sourceTag, out);
-    writeParticiples(root, woord, entry.sourceTag, out);
-    writeFuture(root, woord, entry.sourceTag, out);
-    writeImperative(root, woord, entry.sourceTag, out);
-    writeInfinitive(root, woord, entry.sourceTag, out);
+    writeParadigm(klasse, entry.root, woord, entry.sourceTag, out);
     checkText(out);
   }
 }

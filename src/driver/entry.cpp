@@ -2,12 +2,7 @@
 
 #include "driver/messages.h"
 #include "dutch/woord.h"
-#include "hebrew/future.h"
-#include "hebrew/imperative.h"
-#include "hebrew/infinitive.h"
-#include "hebrew/participle.h"
-#include "hebrew/past.h"
-#include "hebrew/root.h"
+#include "hebrew/paradigm.h"
 #include "support/log.h"
 
 namespace morfenaar {
@@ -27,8 +22,6 @@ void logForms(Woord& woord) {
   log(std::string("\t\t\t\t").append(woord.geb("p")).append("\n"));
 }
 
-bool isKnownClass(int klasse) { return klasse >= 1 && klasse <= 7; }
-
 }  // namespace
 
 EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diagnostics) {
@@ -41,17 +34,10 @@ EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diag
   }
   logForms(woord);
 
-  if (!isKnownClass(entry.klasse)) return EntryStatus::Done;
-  if (entry.root.size() < minimumRootLength(entry.klasse)) {
+  ParadigmStatus paradigm = writeParadigm(entry.klasse, entry.root, woord, entry.sourceTag, out);
+  if (paradigm == ParadigmStatus::RootTooShort) {
     diagnostics += shortRootMessage(entry.klasse, entry.sourceTag);
-    return EntryStatus::Done;
   }
-  AnalysedRoot root = analyseRoot(entry.klasse, entry.root);
-  writePast(root, woord, entry.sourceTag, out);
-  writeParticiples(root, woord, entry.sourceTag, out);
-  writeFuture(root, woord, entry.sourceTag, out);
-  writeImperative(root, woord, entry.sourceTag, out);
-  writeInfinitive(root, woord, entry.sourceTag, out);
   return EntryStatus::Done;
 }
 

@@ -22,37 +22,37 @@ void analyseClass5(AnalysedRoot& a) {
   a.rad1 = r[1];
   a.rad2 = r[2];
   if (n == 3 && r[2] == 'E') {
-    a.variant = 7;
+    a.variant = kVariantFinalE;
     a.stem = fromSecond(r, 1);
     a.rad3 = 'E';
   } else if (n == 3) {
-    a.variant = 1;
+    a.variant = kVariantThreeLetters;
     a.stem = fromSecond(r, 1);
     a.rad3 = r[2];
   } else if (r[n - 1] == 'A') {
-    a.variant = 2;
+    a.variant = kVariantFinalA;
     a.stem = fromSecond(r, n - 3);
     a.rad3 = 'A';
   } else if (r[1] == 'A') {
-    a.variant = 3;
+    a.variant = kVariantSecondA;
     a.stem = fromSecond(r, n - 3);
     a.rad3 = r[n - 1];
   } else if (n == 4 && r[2] == 'I') {
-    a.variant = 4;
+    a.variant = kVariantFourWithI;
     a.stem = fromSecond(r, n - 3);
     a.rad3 = r[3];
   } else if (n == 5 && r[1] == 'W') {
-    a.variant = 5;
+    a.variant = kVariantFiveWithW;
     a.stem = fromSecond(r, n - 3);
     a.rad3 = r[4];
   } else if (r[3] == 'E') {
-    a.variant = 7;
+    a.variant = kVariantFinalE;
     a.stem = fromSecond(r, n - 2);
     a.rad3 = r[3];
   } else {
     // Reads position 4 whatever the length: no letter for a four-letter
     // root, the fifth letter (not the last) for a longer one.
-    a.variant = 0;
+    a.variant = kVariantPlain;
     a.stem = fromSecond(r, n - 3);
     a.rad3 = letterAt(r, 4);
   }
@@ -73,6 +73,8 @@ void setFlags(AnalysedRoot& a) {
 
 }  // namespace
 
+bool isKnownClass(int klasse) { return klasse >= 1 && klasse <= 7; }
+
 std::size_t minimumRootLength(int klasse) {
   switch (klasse) {
     case 1:
@@ -89,8 +91,7 @@ AnalysedRoot analyseRoot(int klasse, std::string_view root) {
   a.klasse = klasse;
   a.root = root;
   std::size_t n = root.size();
-  bool known = klasse >= 1 && klasse <= 7 && n >= minimumRootLength(klasse);
-  if (known) {
+  if (n >= minimumRootLength(klasse)) {
     switch (klasse) {
       case 1:
         a.rad1 = root[0];
@@ -115,11 +116,13 @@ AnalysedRoot analyseRoot(int klasse, std::string_view root) {
       case 7:
         a.stem7 = std::string(root.substr(1));
         if (endsWith(root, "E")) {
-          a.variant = 7;
+          a.variant = kVariantFinalE;
           a.stem7.pop_back();
         }
         break;
-      default:  // class 6 reads the root directly
+      case 6:  // the generators read the root directly
+        break;
+      default:  // not a known class: nothing to read
         break;
     }
   }

@@ -17,6 +17,18 @@
 
 namespace morfenaar {
 
+// The sub-patterns (`variant`) of a class-5 root. analyseRoot takes the
+// first that fits, in the order of the class-5 rules: a three-letter root
+// ending in E is kVariantFinalE, not kVariantThreeLetters. Class 7 has only
+// kVariantPlain and kVariantFinalE (a root ending in E).
+inline constexpr int kVariantPlain = 0;         // none of the others: EKTIB
+inline constexpr int kVariantThreeLetters = 1;  // three letters: EPR
+inline constexpr int kVariantFinalA = 2;        // last letter A: EMCIA
+inline constexpr int kVariantSecondA = 3;       // second letter A: EAKL
+inline constexpr int kVariantFourWithI = 4;     // four letters, I third: EBIN
+inline constexpr int kVariantFiveWithW = 5;     // five letters, W second: EWSIB
+inline constexpr int kVariantFinalE = 7;        // EKE, or E fourth: ERBE
+
 struct AnalysedRoot {
   int klasse = 0;         // class number of the entry
   std::string_view root;  // the root as written in the verb list
@@ -25,7 +37,7 @@ struct AnalysedRoot {
   char rad3 = '\0';
   std::string stem;   // classes 2 and 5: the part of the root copied whole
   std::string stem7;  // class 7: root without its first letter (and final E)
-  int variant = 0;    // class 5: 0-5 or 7; class 7: 0 or 7
+  int variant = kVariantPlain;  // classes 5 and 7, see above
 
   bool r1IsA = false;
   bool r1IsI = false;
@@ -39,13 +51,18 @@ struct AnalysedRoot {
   bool r3IsE = false;
 };
 
-// Shortest root, in letters, that the analysis can read for a class:
+// True for the class numbers that have forms: 1 to 7. This is the one place
+// that knows the range; the analysis and the generators leave every other
+// number without radicals and without records.
+bool isKnownClass(int klasse);
+
+// Shortest root, in letters, that the analysis can read for a known class:
 // 1 for class 1, 3 for class 5, 2 for the other classes.
 std::size_t minimumRootLength(int klasse);
 
-// Analyses `root` for `klasse`. The root must be at least
-// minimumRootLength(klasse) letters long for classes 1 to 7; for other class
-// numbers only the flags are set (from empty radicals).
+// Analyses `root` for `klasse`. A root shorter than minimumRootLength(klasse)
+// and a class number that is not known get only the flags (from empty
+// radicals).
 AnalysedRoot analyseRoot(int klasse, std::string_view root);
 
 }  // namespace morfenaar
