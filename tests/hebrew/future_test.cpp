@@ -89,7 +89,10 @@ TEST(Future, KtbRecordsInOrder) {
 
 TEST(Future, SpecialRootsMatchTheWholeRoot) {
   const FutureCase cases[] = {
+      // The literals are split so that A is no hex digit; kept on one line.
+      // clang-format off
       {"1b", 1, "I\xDF" "A", "A\xDF" "A T\xDF" "A T\xDF" "AI I\xDF" "A T\xDF" "A N\xDF" "A T\xDF" "AW - I\xDF" "AW", ""},
+      // clang-format on
       {"1a", 1, "ELK", "ALK TLK TLK ILK TLK NLK TLKW - ILKW", ""},
       // LQHX is no special root and fails the letter test (L, Q).
       {"1n", 1, "LQHX", "ALQWX TLQWX TLQXI ILQWX TLQWX NLQWX TLQXW TLQWXNE ILQXW", ""},
