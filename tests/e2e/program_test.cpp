@@ -415,6 +415,18 @@ TEST(ProgramTest, StandardInputClosed) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, "Fout: de standaardinvoer kan niet worden gelezen.\n");
   EXPECT_EQ(run.out, "");
+
+  // Named files do not need standard input, until "-" asks for it.
+  options.files = {{"a.tsv", ktbIn('a')}};
+  options.args = "a.tsv";
+  Outcome file = runProgram("", options);
+  EXPECT_EQ(file.status, 0);
+  EXPECT_EQ(file.out, ktbOut("a"));
+  options.args = "a.tsv - a.tsv";
+  Outcome dash = runProgram("", options);
+  EXPECT_EQ(dash.status, 2);
+  EXPECT_EQ(dash.err, "Fout: de standaardinvoer kan niet worden gelezen.\n");
+  EXPECT_EQ(dash.out, ktbOut("aa"));
 }
 
 TEST(ProgramTest, BrokenPipeEndsQuietly) {
