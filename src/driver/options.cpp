@@ -1,5 +1,7 @@
 #include "driver/options.h"
 
+#include <cstdio>
+
 #include "driver/messages.h"
 #include "driver/run.h"
 #include "support/output.h"
