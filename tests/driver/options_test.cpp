@@ -42,17 +42,5 @@ TEST(OptionsTest, FilesAndLogPathOfARun) {
   }
 }
 
-TEST(OptionsTest, TheFirstDecidingArgumentWins) {
-  EXPECT_EQ(parseCommandLine({"--help", "--version"}).action, Action::Help);
-  EXPECT_EQ(parseCommandLine({"a", "--version", "--help"}).action, Action::Version);
-  EXPECT_EQ(parseCommandLine({"--x", "--help"}).action, Action::Error);
-  EXPECT_EQ(parseCommandLine({"--help", "--x"}).action, Action::Help);
-  EXPECT_EQ(parseCommandLine({"--", "--x"}).action, Action::Run);
-  CommandLine error = parseCommandLine({"--log=", "--x"});
-  EXPECT_EQ(error.action, Action::Error);
-  EXPECT_EQ(error.error.find('\n'), error.error.size() - 1) << "one line";
-  EXPECT_NE(error.error.find("'--log'"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace morfenaar
