@@ -46,6 +46,10 @@ EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diag
     diagnostics += shortRootMessage(entry.klasse, entry.sourceTag);
     return EntryStatus::Done;
   }
+  if (!isLatinRoot(entry.root)) {
+    diagnostics += foreignRootMessage(entry.sourceTag);
+    return EntryStatus::Done;
+  }
   AnalysedRoot root = analyseRoot(entry.klasse, entry.root);
   writePast(root, woord, entry.sourceTag, out);
   writeParticiples(root, woord, entry.sourceTag, out);
