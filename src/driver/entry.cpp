@@ -52,6 +52,10 @@ EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diag
     diagnostics += shortRootMessage(entry.klasse, entry.sourceTag);
     return EntryStatus::Done;
   }
+  if (!hebrew && !isLatinRoot(entry.root)) {
+    diagnostics += foreignRootMessage(entry.sourceTag);
+    return EntryStatus::Done;
+  }
   AnalysedRoot root = analyseRoot(entry.klasse, letters);
   std::size_t firstRecord = out.size();
   writePast(root, woord, entry.sourceTag, out);

@@ -17,4 +17,12 @@ std::string shortRootMessage(int klasse, std::string_view sourceTag) {
   return text;
 }
 
+std::string foreignRootMessage(std::string_view sourceTag) {
+  std::string text =
+      "Waarschuwing: wortel bevat tekens buiten het alfabet, dit werkwoord werd niet verder "
+      "verwerkt: ";
+  text.append(sourceTag).append("\n");
+  return text;
+}
+
 }  // namespace morfenaar

@@ -15,6 +15,9 @@ inline constexpr std::string_view kRefusedWarning =
 std::string noGlossMessage(std::string_view lineText);
 // A root shorter than its class can analyse; `sourceTag` names the entry.
 std::string shortRootMessage(int klasse, std::string_view sourceTag);
+// A root with a byte that is not one of its letters; `sourceTag` names the
+// entry.
+std::string foreignRootMessage(std::string_view sourceTag);
 
 inline constexpr std::string_view kStdoutFailed =
     "Fout: de standaarduitvoer kan niet worden geschreven.\n";

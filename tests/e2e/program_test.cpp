@@ -110,6 +110,59 @@ TEST(ProgramTest, RootTooShortForItsClassIsRefused) {
   EXPECT_EQ(run.out, readFile(kGolden / "ktb.out"));
 }
 
+TEST(ProgramTest, RootOutsideTheAlphabetIsRefusedAfterItsLog) {
+  struct Case {
+    const char* what;
+    std::string firstField;
+  };
+  const Case cases[] = {
+      {"lower case", "1-ktb"},
+      {"one lower-case letter", "3-DbR"},
+      {"blank after the root", "1-KTB "},
+      {"digit", "2-NK2B"},
+      {"punctuation", "5-EK.IB"},
+      {"Hebrew and Latin letters", "1-כתB"},
+      {"Hebrew with vowel points", "1-כָּתַב"},
+      {"Hebrew with a maqaf", "1-כת־ב"},
+      {"a sin dot after a letter other than shin", "1-כׂתב"},
+      {"two dots on a shin", "1-שׁׂמר"},
+      {"Hebrew letter cut short", "1-כת\xD7"},
+      {"invalid UTF-8 after Hebrew letters", "1-כתב\xFF"},
+      {"0xDF written in UTF-8", "7-ET\xC3\x9F"},
+      {"Latin-1 letter", "6-EWQ\xC9M"},
+  };
+  const std::string one = readFile(kGolden / "ktb.out");
+  const std::string log = readFile(kGolden / "ktb.log");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Outcome run = runProgram(kKtb + c.firstField + "\tschrij'ven (schreef, h. geschreven)\n" + kKtb);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err,
+              "Waarschuwing: wortel bevat tekens buiten het alfabet, dit werkwoord werd niet "
+              "verder verwerkt: [" + c.firstField + "]\n");
+    EXPECT_EQ(run.out, one + one);
+    EXPECT_EQ(run.log, log + log + log);
+  }
+}
+
+TEST(ProgramTest, RootChecksLeaveOtherCasesAsTheyWere) {
+  // Too short and outside the alphabet: the length is tested first.
+  Outcome shortRoot = runProgram("5-ek\tschrij'ven (schreef, h. geschreven)\n");
+  EXPECT_EQ(shortRoot.err,
+            "Waarschuwing: wortel te kort voor klasse 5, dit werkwoord werd niet verder "
+            "verwerkt: [5-ek]\n");
+  // Class digits outside 1 to 7 keep their silence whatever the root.
+  Outcome nine = runProgram("9-ktb\tschrij'ven (schreef, h. geschreven)\n");
+  EXPECT_EQ(nine.status, 0);
+  EXPECT_EQ(nine.err, "");
+  EXPECT_EQ(nine.out, "");
+  EXPECT_EQ(nine.log, readFile(kGolden / "ktb.log"));
+  // The special root with the byte 0xDF still has its records.
+  Outcome special = runProgram("1-I\xDF" "A\tschrij'ven (schreef, h. geschreven)\n");
+  EXPECT_EQ(special.err, "");
+  EXPECT_NE(special.out.find("\n#\xDF" "AW\tschrijft!\t{2fp}[1-I\xDF" "A]\n"), std::string::npos);
+}
+
 TEST(ProgramTest, LogThatIsADirectoryFailsAtTheEnd) {
   RunOptions options;
   options.setup = [](const fs::path& dir) { fs::create_directory(dir / "morfenaar.log"); };
