@@ -24,4 +24,9 @@ inline constexpr std::string_view kStdoutFailed =
 inline constexpr std::string_view kStdinFailed =
     "Fout: de standaardinvoer kan niet worden gelezen.\n";
 
+// An input file named on the command line that could not be opened or
+// read; `error` is the errno value, told in Dutch where it is a common one.
+std::string inputOpenMessage(std::string_view name, int error);
+std::string inputReadMessage(std::string_view name, int error);
+
 }  // namespace morfenaar

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace morfenaar::e2e {
@@ -11,6 +13,37 @@ namespace {
 const fs::path kGolden = fs::path(MORFENAAR_SOURCE_DIR) / "tests" / "e2e" / "golden";
 
 const std::string kKtb = "1-KTB\tschrij'ven (schreef, h. geschreven)\n";
+const std::string kBom = "\xEF\xBB\xBF";
+const std::string kHint = ". Probeer 'morfenaar --help' voor meer informatie.\n";
+const std::set<std::string> kNoLog = {"err", "in", "out"};
+
+// The KTB entry with `second` as the character after its class digit; the
+// records only differ in their source tag.
+std::string ktbIn(char second) {
+  std::string line = kKtb;
+  line[1] = second;
+  return line;
+}
+
+// The records of ktbIn(c) for each character c of `seconds`, in order.
+std::string ktbOut(std::string_view seconds) {
+  const std::string one = readFile(kGolden / "ktb.out");
+  std::string text;
+  for (char second : seconds) {
+    std::string records = one;
+    for (std::size_t at = 0; (at = records.find("[1-KTB]", at)) != std::string::npos; ++at) {
+      records[at + 2] = second;
+    }
+    text += records;
+  }
+  return text;
+}
+
+std::string ktbLog(std::size_t verbs) {
+  std::string text;
+  for (std::size_t i = 0; i < verbs; ++i) text += readFile(kGolden / "ktb.log");
+  return text;
+}
 
 TEST(ProgramTest, WritesTheFullTableOfOneEntry) {
   Outcome run = runProgram(readFile(kGolden / "ktb.in"));
@@ -233,6 +266,186 @@ TEST(ProgramTest, HebrewRootsAreMeasuredInLetters) {
   EXPECT_EQ(one.out.substr(0, one.out.find('\n')), "#בתי\t(ik) heb geschreven\t{1s}[1-ב]");
 }
 
+TEST(ProgramTest, HelpIsPrintedWithoutReadingAnything) {
+  for (const char* args : {"--help", "--help --bogus", "a.tsv --help", "--log x.log --help"}) {
+    SCOPED_TRACE(args);
+    RunOptions options;
+    options.args = args;
+    Outcome run = runProgram(kKtb, options);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(run.out.starts_with("Gebruik: morfenaar [OPTIE]... [BESTAND]...\n"));
+    for (const char* part : {"\n      --log=BESTAND ", "\n      --help ", "\n      --version ",
+                             "\n      -- ", "morfenaar.log", "Afsluitstatus: 0 ", "man morfenaar\n"}) {
+      EXPECT_NE(run.out.find(part), std::string::npos) << part;
+    }
+    EXPECT_EQ(run.out.find('#'), std::string::npos);
+    EXPECT_EQ(run.names, kNoLog);
+  }
+}
+
+TEST(ProgramTest, VersionAndCommandLineErrors) {
+  struct Case {
+    const char* args;
+    int status;
+    std::string out;
+    std::string err;
+  };
+  const std::string version = "morfenaar 1.1.0\n";
+  const Case cases[] = {
+      {"--version", 0, version, ""},
+      {"--version --bogus a.tsv", 0, version, ""},
+      {"--log=x.log --version", 0, version, ""},
+      {"--bogus", 2, "", "morfenaar: onbekende optie '--bogus'" + kHint},
+      {"--bogus --version", 2, "", "morfenaar: onbekende optie '--bogus'" + kHint},
+      {"a.tsv -x", 2, "", "morfenaar: onbekende optie '-x'" + kHint},
+      {"-h", 2, "", "morfenaar: onbekende optie '-h'" + kHint},
+      {"--logfile=a", 2, "", "morfenaar: onbekende optie '--logfile=a'" + kHint},
+      {"---log=a", 2, "", "morfenaar: onbekende optie '---log=a'" + kHint},
+      {"--log", 2, "", "morfenaar: optie '--log' vraagt een BESTAND als argument" + kHint},
+      {"a.tsv --log", 2, "", "morfenaar: optie '--log' vraagt een BESTAND als argument" + kHint},
+      {"--log=", 2, "", "morfenaar: optie '--log' vraagt een niet-lege bestandsnaam" + kHint},
+      {"--log ''", 2, "", "morfenaar: optie '--log' vraagt een niet-lege bestandsnaam" + kHint},
+      {"--help=yes", 2, "", "morfenaar: optie '--help' neemt geen argument" + kHint},
+      {"--version=", 2, "", "morfenaar: optie '--version' neemt geen argument" + kHint},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args);
+    RunOptions options;
+    options.args = c.args;
+    Outcome run = runProgram(kKtb, options);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.names, kNoLog);
+  }
+}
+
+TEST(ProgramTest, HelpOnAFullDisk) {
+  RunOptions options;
+  options.args = "--help";
+  options.redirect = "< in > /dev/full 2> err";
+  Outcome run = runProgram("", options);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "Fout: de standaarduitvoer kan niet worden geschreven.\n");
+}
+
+TEST(ProgramTest, FileOperandsAreReadInOrderAsOneList) {
+  struct Case {
+    const char* what;
+    const char* args;
+    const char* verbs;  // the entries written, by their second character
+    int status;
+    std::string err;
+  };
+  const std::string noFile = "Fout: invoerbestand nope.tsv kan niet worden geopend: ";
+  const Case cases[] = {
+      {"one file", "a.tsv", "a", 0, ""},
+      {"two files", "a.tsv b.tsv", "ab", 0, ""},
+      {"one file twice", "b.tsv a.tsv b.tsv", "bab", 0, ""},
+      {"- between files", "a.tsv - b.tsv", "asb", 0, ""},
+      {"- alone", "-", "s", 0, ""},
+      {"standard input read up once", "- a.tsv -", "sa", 0, ""},
+      {"-- ends the options", "-- -x.tsv", "x", 0, ""},
+      {"options after a file", "a.tsv --log=sub/../morfenaar.log b.tsv", "ab", 0, ""},
+      {"last line without LF", "nolf.tsv b.tsv nolf.tsv", "nbn", 0, ""},
+      {"byte order mark in each file", "bom.tsv a.tsv bom.tsv", "mam", 0, ""},
+      {"missing file between two", "a.tsv nope.tsv b.tsv", "ab", 2,
+       noFile + "het bestand bestaat niet.\n"},
+      {"only a missing file", "nope.tsv", "", 2, noFile + "het bestand bestaat niet.\n"},
+      {"directory", "a.tsv sub b.tsv", "ab", 2,
+       "Fout: invoerbestand sub kan niet worden geopend: het is een map.\n"},
+      {"a file used as a directory", "a.tsv/b.tsv b.tsv", "b", 2,
+       "Fout: invoerbestand a.tsv/b.tsv kan niet worden geopend: een deel van het pad is geen "
+       "map.\n"},
+      {"-- then an option's name", "-- --help", "", 2,
+       "Fout: invoerbestand --help kan niet worden geopend: het bestand bestaat niet.\n"},
+      {"a read that fails", "a.tsv /proc/self/mem b.tsv", "ab", 2,
+       "Fout: invoerbestand /proc/self/mem kan niet worden gelezen: invoer-/uitvoerfout.\n"},
+      {"bad gloss ends the run", "a.tsv bad.tsv b.tsv", "a", 1,
+       "Fout: haak open ontbreekt: schrijven\n"},
+      {"bad gloss after a missing file", "nope.tsv bad.tsv b.tsv", "", 1,
+       noFile + "het bestand bestaat niet.\nFout: haak open ontbreekt: schrijven\n"},
+  };
+  RunOptions options;
+  options.files = {{"a.tsv", ktbIn('a')},
+                   {"b.tsv", "\n" + ktbIn('b') + "ab"},
+                   {"-x.tsv", ktbIn('x')},
+                   {"nolf.tsv", ktbIn('n').substr(0, kKtb.size() - 1)},
+                   {"bom.tsv", kBom + ktbIn('m')},
+                   {"bad.tsv", "1-KTB\tschrijven\n" + ktbIn('z')}};
+  options.setup = [](const fs::path& dir) { fs::create_directory(dir / "sub"); };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    options.args = c.args;
+    Outcome run = runProgram(ktbIn('s'), options);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.out, ktbOut(c.verbs));
+    EXPECT_EQ(run.log, ktbLog(std::string_view(c.verbs).size()));
+  }
+}
+
+TEST(ProgramTest, ByteOrderMarkIsSkippedOnlyAtTheStart) {
+  Outcome run = runProgram(kBom + kKtb + kBom + kKtb);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  // The second mark stands in the class digit's place: class 0xEF - '0'
+  // is logged but has no records.
+  EXPECT_EQ(run.out, ktbOut("-"));
+  EXPECT_EQ(run.log, ktbLog(2));
+
+  Outcome alone = runProgram(kBom + "\n" + kBom);
+  EXPECT_EQ(alone.status, 0);
+  EXPECT_EQ(alone.err, "Waarschuwing: regel zonder TAB overgeslagen: " + kBom + "\n");
+}
+
+TEST(ProgramTest, LogOptionMovesTheLog) {
+  struct Case {
+    const char* args;
+    const char* log;
+    int status;
+    std::string err;
+  };
+  const Case cases[] = {
+      {"--log=sub/verbs.log", "sub/verbs.log", 0, ""},
+      {"--log sub/verbs.log", "sub/verbs.log", 0, ""},
+      {"--log=a.log --log b.log", "b.log", 0, ""},
+      {"--log -", "-", 0, ""},
+      {"--log=--help", "--help", 0, ""},
+      {"--log=nodir/verbs.log", "nodir/verbs.log", 2,
+       "Fout: logbestand nodir/verbs.log kan niet worden aangemaakt.\n"},
+      {"--log=sub", "sub", 2, "Fout: logbestand sub kan niet worden aangemaakt.\n"},
+      {"--log=/dev/full", "/dev/full", 2,
+       "Fout: logbestand /dev/full kan niet worden geschreven.\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args);
+    RunOptions options;
+    options.args = c.args;
+    options.log = c.log;
+    options.setup = [](const fs::path& dir) { fs::create_directory(dir / "sub"); };
+    Outcome run = runProgram(kKtb + kKtb, options);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.out, ktbOut("--"));
+    EXPECT_EQ(run.log, c.status == 0 ? ktbLog(2) : "");
+    EXPECT_EQ(run.names.count("morfenaar.log"), 0u);
+    EXPECT_EQ(run.names.count("a.log"), 0u);
+  }
+}
+
+TEST(ProgramTest, LogOptionLeavesAnOldLogAloneWithoutVerbs) {
+  RunOptions options;
+  options.args = "--log=old.log";
+  options.log = "old.log";
+  options.files = {{"old.log", "old\n"}};
+  Outcome run = runProgram("\nab\n", options);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.log, "old\n");
+  EXPECT_EQ(run.names.count("morfenaar.log"), 0u);
+}
+
 TEST(ProgramTest, LogThatIsADirectoryFailsAtTheEnd) {
   RunOptions options;
   options.setup = [](const fs::path& dir) { fs::create_directory(dir / "morfenaar.log"); };
@@ -278,6 +491,18 @@ TEST(ProgramTest, StandardInputClosed) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, "Fout: de standaardinvoer kan niet worden gelezen.\n");
   EXPECT_EQ(run.out, "");
+
+  // Named files do not need standard input, until "-" asks for it.
+  options.files = {{"a.tsv", ktbIn('a')}};
+  options.args = "a.tsv";
+  Outcome file = runProgram("", options);
+  EXPECT_EQ(file.status, 0);
+  EXPECT_EQ(file.out, ktbOut("a"));
+  options.args = "a.tsv - a.tsv";
+  Outcome dash = runProgram("", options);
+  EXPECT_EQ(dash.status, 2);
+  EXPECT_EQ(dash.err, "Fout: de standaardinvoer kan niet worden gelezen.\n");
+  EXPECT_EQ(dash.out, ktbOut("aa"));
 }
 
 TEST(ProgramTest, BrokenPipeEndsQuietly) {
