@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace morfenaar::e2e {
 namespace {
@@ -154,7 +155,13 @@ TEST(ProgramTest, RootOutsideTheAlphabetIsRefusedAfterItsLog) {
       {"blank after the root", "1-KTB "},
       {"digit", "2-NK2B"},
       {"punctuation", "5-EK.IB"},
-      {"Hebrew script", "1-\xD7\x9B\xD7\xAA\xD7\x91"},
+      {"Hebrew and Latin letters", "1-כתB"},
+      {"Hebrew with vowel points", "1-כָּתַב"},
+      {"Hebrew with a maqaf", "1-כת־ב"},
+      {"a sin dot after a letter other than shin", "1-כׂתב"},
+      {"two dots on a shin", "1-שׁׂמר"},
+      {"Hebrew letter cut short", "1-כת\xD7"},
+      {"invalid UTF-8 after Hebrew letters", "1-כתב\xFF"},
       {"0xDF written in UTF-8", "7-ET\xC3\x9F"},
       {"Latin-1 letter", "6-EWQ\xC9M"},
   };
@@ -188,6 +195,75 @@ TEST(ProgramTest, RootChecksLeaveOtherCasesAsTheyWere) {
   Outcome special = runProgram("1-I\xDF" "A\tschrij'ven (schreef, h. geschreven)\n");
   EXPECT_EQ(special.err, "");
   EXPECT_NE(special.out.find("\n#\xDF" "AW\tschrijft!\t{2fp}[1-I\xDF" "A]\n"), std::string::npos);
+}
+
+// Whole records of roots typed in Hebrew letters, worked out from the Latin
+// forms of the same roots: every letter back in Hebrew, the last one in its
+// final shape, every S the root's own letter.
+TEST(ProgramTest, RootsInHebrewLettersGiveFormsInHebrewLetters) {
+  struct Case {
+    const char* what;
+    std::string entry;
+    std::vector<std::string> records;  // each must be in the output
+  };
+  const Case cases[] = {
+      {"final mem and nun", "1-כתב\tschrij'ven (schreef, h. geschreven)",
+       {"#כתבתם\t(jullie) hebben geschreven\t{2pm}[1-כתב]",
+        "#כתבתן\t(jullie) hebben geschreven\t{2pf}[1-כתב]",
+        "#לכתוב\tte schrijven\t{}[1-כתב]"}},
+      {"final kaf", "1-מלך\trege'ren (regeerde, h. geregeerd)",
+       {"#מלך\t(hij) heeft geregeerd\t{3s}[1-מלך]",
+        "#מלכו\t(zij) hebben geregeerd\t{3p}[1-מלך]"}},
+      {"final pe", "1-רדף\tachter'volgen (achtervolgde, h. achtervolgd)",
+       {"#רדף\t(hij) heeft achtervolgd\t{3s}[1-רדף]",
+        "#רודף\tachtervolg(t)\t{ms}[1-רדף]"}},
+      {"final tsadi", "1-רוץ\t'rennen (rende, h. gerend)",
+       {"#רצתי\t(ik) heb gerend\t{1s}[1-רוץ]", "#רץ\t(hij) heeft gerend\t{3s}[1-רוץ]"}},
+      {"shin with its dot", "1-שׁמר\tbewa'ren (bewaarde, h. bewaard)",
+       {"#שׁמרתי\t(ik) heb bewaard\t{1s}[1-שׁמר]"}},
+      {"samekh", "1-סגר\t'sluiten (sloot, h. gesloten)",
+       {"#סגרתי\t(ik) heb gesloten\t{1s}[1-סגר]"}},
+      {"shin and samekh", "1-שסע\t'splijten (spleet, h. gespleten)",
+       {"#שסעתי\t(ik) heb gespleten\t{1s}[1-שסע]",
+        "#אשסע\t(ik) spleet \t{1s}[1-שסע]"}},
+      {"the special root", "1-יצא\tver'trekken (vertrok, is vertrokken)",
+       {"#אצא\t(ik) vertrok \t{1s}[1-יצא]", "#אצא\t(ik) zal vertrekken\t{1s}[1-יצא]",
+        "#צא\tvertrek!\t{2s}[1-יצא]"}},
+      {"class-7 sibilant", "7-השׁתמשׁ\tge'bruiken (gebruikte, h. gebruikt)",
+       {"#השׁתמשׁ\t(hij) heeft gebruikt\t{3s}[7-השׁתמשׁ]",
+        "#אשׁתמשׁ\t(ik) gebruikte \t{1s}[7-השׁתמשׁ]"}},
+      {"form ended by a missing radical", "5-הכסב\tschrij'ven (schreef, h. geschreven)",
+       {"#הך\t(ik) heb geschreven\t{1s}[5-הכסב]",
+        "#הכי\t(hij) heeft geschreven\t{3s}[5-הכסב]"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Outcome run = runProgram(c.entry + "\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    for (const std::string& record : c.records) {
+      EXPECT_NE(("\n" + run.out).find("\n" + record + "\n"), std::string::npos) << record;
+    }
+  }
+}
+
+TEST(ProgramTest, HebrewRootsAreMeasuredInLetters) {
+  struct Case {
+    std::string firstField;
+    int klasse;
+  };
+  // Long enough in bytes, too short in letters.
+  const Case cases[] = {{"5-הכ", 5}, {"2-נ", 2}, {"7-ה", 7}};
+  for (const Case& c : cases) {
+    Outcome run = runProgram(c.firstField + "\tschrij'ven (schreef, h. geschreven)\n" + kKtb);
+    EXPECT_EQ(run.err, "Waarschuwing: wortel te kort voor klasse " + std::to_string(c.klasse) +
+                           ", dit werkwoord werd niet verder verwerkt: [" + c.firstField + "]\n");
+    EXPECT_EQ(run.out, readFile(kGolden / "ktb.out"));
+  }
+  // One letter is enough for class 1.
+  Outcome one = runProgram("1-ב\tschrij'ven (schreef, h. geschreven)\n");
+  EXPECT_EQ(one.err, "");
+  EXPECT_EQ(one.out.substr(0, one.out.find('\n')), "#בתי\t(ik) heb geschreven\t{1s}[1-ב]");
 }
 
 TEST(ProgramTest, HelpIsPrintedWithoutReadingAnything) {
