@@ -1,8 +1,11 @@
 // Fuzzes the whole path of one input line: the reader, the gloss parser,
-// every Dutch form method, the root analysis and every generator. The log
+// every Dutch form method, the reading of a root in Hebrew letters, the root
+// analysis, every generator and the rewriting of forms in Hebrew letters. The log
 // is left out (it would write a file on every run), but every Dutch form
 // that the log would hold is built. A gloss that would end the run is only
-// parsed: ending the process is the driver's business.
+// parsed: ending the process is the driver's business. Roots go through
+// writeParadigm as in the program, so a root that is neither Latin nor
+// Hebrew letters gets no records here either.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -34,9 +34,16 @@ EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diag
   }
   logForms(woord);
 
-  ParadigmStatus paradigm = writeParadigm(entry.klasse, entry.root, woord, entry.sourceTag, out);
-  if (paradigm == ParadigmStatus::RootTooShort) {
-    diagnostics += shortRootMessage(entry.klasse, entry.sourceTag);
+  switch (writeParadigm(entry.klasse, entry.root, woord, entry.sourceTag, out)) {
+    case ParadigmStatus::RootTooShort:
+      diagnostics += shortRootMessage(entry.klasse, entry.sourceTag);
+      break;
+    case ParadigmStatus::ForeignRoot:
+      diagnostics += foreignRootMessage(entry.sourceTag);
+      break;
+    case ParadigmStatus::Written:
+    case ParadigmStatus::UnknownClass:
+      break;
   }
   return EntryStatus::Done;
 }

@@ -22,11 +22,15 @@ namespace morfenaar {
 enum class ParadigmStatus {
   Written,       // the records of all five blocks were appended
   UnknownClass,  // a class number outside 1 to 7: no records
-  RootTooShort,  // shorter than minimumRootLength(klasse): no records
+  RootTooShort,  // fewer letters than minimumRootLength(klasse): no records
+  ForeignRoot,   // neither Latin (isLatinRoot) nor Hebrew letters: no records
 };
 
 // Analyses `root` for `klasse` and appends the records of the five blocks
-// to `out`; `source` is the entry's source tag.
+// to `out`; `source` is the entry's source tag. A root in Hebrew letters is
+// analysed as its Latin twin, its length counted in letters, and the forms
+// of its records are written back in Hebrew letters (hebrew/letters.h).
+// The class is tested first, then the length, then the alphabet.
 ParadigmStatus writeParadigm(int klasse, std::string_view root, Woord& woord,
                              std::string_view source, std::string& out);
 

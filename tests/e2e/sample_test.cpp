@@ -18,7 +18,9 @@ namespace morfenaar::e2e {
 namespace {
 
 const fs::path kSample = fs::path(MORFENAAR_SOURCE_DIR) / "data" / "verbs.tsv";
+const fs::path kHebrewSample = fs::path(MORFENAAR_SOURCE_DIR) / "data" / "verbs-hebreeuws.tsv";
 
+using testing::parseRecord;
 using testing::parseRecords;
 using testing::Record;
 
@@ -358,6 +360,116 @@ TEST_F(SampleTest, InfinitiveBlockPairsLAndMForms) {
       }
     }
   }
+}
+
+// Hebrew letters back to the transliteration: final shapes to ordinary
+// letters, shin, sin and samekh to S, the dots dropped; the tsadi of the
+// special root to the byte 0xDF.
+const std::map<std::string, char> kLatinOf = {
+    {"א", 'A'}, {"ב", 'B'}, {"ג", 'G'}, {"ד", 'D'}, {"ה", 'E'}, {"ו", 'W'}, {"ז", 'Z'},
+    {"ח", 'H'}, {"ט", 'J'}, {"י", 'I'}, {"כ", 'K'}, {"ך", 'K'}, {"ל", 'L'}, {"מ", 'M'},
+    {"ם", 'M'}, {"נ", 'N'}, {"ן", 'N'}, {"ס", 'S'}, {"ע", 'O'}, {"פ", 'P'}, {"ף", 'P'},
+    {"צ", 'C'}, {"ץ", 'C'}, {"ק", 'Q'}, {"ר", 'R'}, {"ש", 'S'}, {"ת", 'T'}};
+const std::set<std::string> kDots = {"\u05C1", "\u05C2"};
+const std::set<std::string> kFinalShapes = {"ך", "ם", "ן", "ף", "ץ"};
+const std::set<std::string> kWithFinalShape = {"כ", "מ", "נ", "פ", "צ"};
+
+// The Hebrew letters of `text` (two bytes each), a dot kept with its shin.
+std::vector<std::string> hebrewLetters(const std::string& text) {
+  std::vector<std::string> letters;
+  for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
+    std::string two = text.substr(i, 2);
+    if (kDots.count(two) && !letters.empty()) {
+      letters.back() += two;
+    } else {
+      letters.push_back(two);
+    }
+  }
+  return letters;
+}
+
+char latinOf(const std::string& letter) {
+  auto it = kLatinOf.find(letter.substr(0, 2));
+  return it == kLatinOf.end() ? '?' : it->second;
+}
+
+std::string toLatin(const std::string& hebrew, bool specialRoot) {
+  std::string latin = hebrew.size() % 2 == 0 ? "" : "?";  // a stray byte never matches
+  for (const std::string& letter : hebrewLetters(hebrew)) {
+    char c = latinOf(letter);
+    latin += specialRoot && c == 'C' ? '\xDF' : c;
+  }
+  return latin;
+}
+
+std::string firstField(const std::string& line) { return line.substr(0, line.find('\t')); }
+
+// The sample list in Hebrew letters is the sample list letter for letter:
+// its run, with every form and source tag mapped back, is the run of the
+// Latin list byte for byte, log and standard error included. Its forms end
+// in a final shape where they can and have the root's own S letters.
+TEST_F(SampleTest, HebrewListMapsBackToTheLatinRun) {
+  std::vector<std::string> latinLines = splitLines(readFile(kSample));
+  std::vector<std::string> hebrewLines = splitLines(readFile(kHebrewSample));
+  ASSERT_EQ(hebrewLines.size(), latinLines.size());
+
+  struct Twin {
+    std::string latinTag;
+    std::vector<std::string> sLetters;  // the root's S letters as typed
+    bool specialRoot = false;
+  };
+  std::map<std::string, Twin> twins;  // by the Hebrew source tag
+  for (std::size_t i = 0; i < latinLines.size(); ++i) {
+    std::string latin = firstField(latinLines[i]);
+    std::string hebrew = firstField(hebrewLines[i]);
+    SCOPED_TRACE(latin);
+    EXPECT_EQ(hebrewLines[i].substr(hebrew.size()), latinLines[i].substr(latin.size()));
+    ASSERT_GE(hebrew.size(), 2u);
+    Twin twin{"[" + latin + "]", {}, latin == "1-I\xDF" "A"};
+    EXPECT_EQ(hebrew.substr(0, 2) + toLatin(hebrew.substr(2), twin.specialRoot), latin);
+    for (const std::string& letter : hebrewLetters(hebrew.substr(2))) {
+      if (latinOf(letter) == 'S') twin.sLetters.push_back(letter);
+    }
+    twins["[" + hebrew + "]"] = twin;
+  }
+
+  const Outcome& latinRun = *run_;
+  Outcome hebrewRun = runProgram(readFile(kHebrewSample));
+  std::string mapped;
+  std::vector<std::string> wrongShape, wrongS;  // records with a letter in the wrong shape
+  for (const std::string& line : splitLines(hebrewRun.out)) {
+    Record r;
+    ASSERT_TRUE(parseRecord(line, r)) << line;
+    auto twin = twins.find(r.source);
+    ASSERT_NE(twin, twins.end()) << line;
+    mapped += "#" + toLatin(r.hebrew, twin->second.specialRoot) + "\t" + r.dutch + "\t{" + r.tag +
+              "}" + twin->second.latinTag + "\n";
+
+    std::vector<std::string> letters = hebrewLetters(r.hebrew);
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+      bool last = i + 1 == letters.size();
+      if (last ? kWithFinalShape.count(letters[i]) : kFinalShapes.count(letters[i])) {
+        wrongShape.push_back(line);
+      }
+      // The sample roots use one kind of S letter each.
+      const std::vector<std::string>& s = twin->second.sLetters;
+      if (latinOf(letters[i]) == 'S' && (s.empty() || letters[i] != s.front())) {
+        wrongS.push_back(line);
+      }
+    }
+  }
+  EXPECT_EQ(wrongShape.size(), 0u) << "first: " << (wrongShape.empty() ? "" : wrongShape[0]);
+  EXPECT_EQ(wrongS.size(), 0u) << "first: " << (wrongS.empty() ? "" : wrongS[0]);
+  EXPECT_EQ(hebrewRun.status, latinRun.status);
+  EXPECT_EQ(hebrewRun.err, latinRun.err);  // empty: no source tag to swap
+  EXPECT_EQ(hebrewRun.log, latinRun.log);
+  std::vector<std::string> expected = splitLines(latinRun.out);
+  std::vector<std::string> got = splitLines(mapped);
+  EXPECT_EQ(got.size(), expected.size());
+  for (std::size_t i = 0; i < std::min(got.size(), expected.size()); ++i) {
+    ASSERT_EQ(got[i], expected[i]) << "record " << i << ", the first that differs";
+  }
+  EXPECT_EQ(mapped, latinRun.out);
 }
 
 }  // namespace

@@ -63,6 +63,12 @@ TEST(Paradigm, UnknownClassesAndShortRootsGetNoRecords) {
       {1, "K", ParadigmStatus::Written},
       {5, "EKE", ParadigmStatus::Written},
       {6, "EW", ParadigmStatus::Written},
+      // The length is tested before the alphabet, and counted in letters.
+      {1, "ktb", ParadigmStatus::ForeignRoot},
+      {1, "K B", ParadigmStatus::ForeignRoot},
+      {5, "ek", ParadigmStatus::RootTooShort},
+      {2, "\u05E0", ParadigmStatus::RootTooShort},  // one Hebrew letter, two bytes
+      {2, "\u05E0\u05DB", ParadigmStatus::Written},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.klasse) + " " + c.root);
@@ -70,6 +76,17 @@ TEST(Paradigm, UnknownClassesAndShortRootsGetNoRecords) {
     EXPECT_EQ(run.status, c.status);
     EXPECT_EQ(run.out.empty(), c.status != ParadigmStatus::Written);
   }
+}
+
+// A root in Hebrew letters gives the records of its Latin twin with the
+// forms written in Hebrew letters.
+TEST(Paradigm, HebrewRootWritesHebrewForms) {
+  ParadigmRun run = paradigmOf(1, "\u05DB\u05EA\u05D1");  // KTB
+  ASSERT_EQ(run.status, ParadigmStatus::Written);
+  std::vector<Record> records = parseRecords(run.out);
+  ASSERT_EQ(records.size(), 40u);
+  EXPECT_EQ(records[0].hebrew, "\u05DB\u05EA\u05D1\u05EA\u05D9");  // KTBTI
+  EXPECT_EQ(records[0].dutch, "(ik) heb geschreven");
 }
 
 }  // namespace
