@@ -148,6 +148,74 @@ TEST_F(SampleTest, ListIsLargeAndCoversEveryClass) {
   EXPECT_EQ(classes, (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
 }
 
+// The sizes the README gives for the list, per class.
+TEST_F(SampleTest, ListHasTheDocumentedNumberOfEntriesPerClass) {
+  std::map<int, int> perClass;
+  for (const SampleEntry& e : *sample_) ++perClass[e.klasse];
+  const std::map<int, int> documented = {{1, 91}, {2, 19}, {3, 22}, {4, 6},
+                                         {5, 31}, {6, 6},  {7, 17}};
+  EXPECT_EQ(perClass, documented);
+  EXPECT_EQ(sample_->size(), 192u);
+}
+
+// Records of entries whose root letters, class or gloss were once wrong:
+// tet written J and he written E, the pi'el 3-KBS, the hollow hif'il 5-EQIM
+// with its I, and glosses that must hold for every person.
+TEST_F(SampleTest, CorrectedEntriesGiveTheirForms) {
+  struct Expected {
+    std::string source, tag, hebrew, dutch;
+  };
+  const std::vector<Expected> table = {
+      {"3-KBS", "ms", "MKBS", "was(t)"},
+      {"3-KBS", "1s", "AKBS", "(ik) waste "},
+      {"1-BJH", "1s", "BJHTI", "(ik) heb vertrouwd"},
+      {"1-BJH", "ms", "BWJH", "vertrouw(t)"},
+      {"1-NJE", "1s", "NJITI", "(ik) heb geneigd"},
+      {"1-NJE", "", "LNJWT", "te neigen"},
+      {"1-HJA", "1s", "AHJA", "(ik) zondigde "},
+      {"1-HJA", "", "LHJWA", "te zondigen"},
+      {"1-AEB", "ms", "AWEB", "heb(t) lief"},
+      {"1-AEB", "1p", "NAEB", "(wij) hadden lief"},
+      {"1-ABD", "1s", "ABDTI", "(ik) ben verloren gegaan"},
+      {"1-ABD", "3sm", "IABD", "(hij) ging verloren"},
+      {"1-SAB", "ms", "SWAB", "put"},
+      {"1-SAB", "1p", "NSAB", "(wij) putten "},
+      {"2-NBEL", "1s", "NBELTI", "(ik) ben bang geworden"},
+      {"2-NBEL", "", "LEIBEL", "bang te worden"},
+      {"3-BJL", "ms", "MBJL", "zeg(t) af"},
+      {"5-EQIM", "3s", "EQIM", "(hij) heeft opgericht"},
+      {"5-EQIM", "1s", "EQMTI", "(ik) heb opgericht"},
+      {"5-EQIM", "ms", "MQIM", "richt op"},
+      {"5-EQIM", "3sm", "IQIM", "(hij) richtte op"},
+      {"5-EQIM", "2ms", "EQM", "richt op!"},
+      {"5-EQIM", "", "LEQIM", "op te richten"},
+      {"7-ESTPR", "1s", "ESTPRTI", "(ik) heb me verbeterd"},
+      {"7-ESTPR", "1s", "ASTPR", "(ik) verbeterde me"},
+      {"1-ZKR", "1s", "ZKRTI", "(ik) heb me herinnerd"},
+      {"2-NPGS", "1s", "NPGSTI", "(ik) heb ontmoet"},
+      {"2-NPGS", "1p", "NIPGS", "(wij) ontmoetten "},
+      {"5-EWCIA", "1p", "NWCIA", "(wij) gaven uit"},
+      {"7-ETRAE", "1s", "ETRAITI", "(ik) heb gezien"},
+  };
+  for (const Expected& x : table) {
+    bool found = std::any_of(records_->begin(), records_->end(), [&](const Record& r) {
+      return r.source == x.source && r.tag == x.tag && r.hebrew == x.hebrew && r.dutch == x.dutch;
+    });
+    EXPECT_TRUE(found) << x.hebrew << "\t" << x.dutch << "\t{" << x.tag << "}[" << x.source << "]";
+  }
+}
+
+// "elkaar" fits no singular person: "(ik) heb elkaar gezien" is not Dutch.
+TEST_F(SampleTest, NoSingularRecordSaysElkaar) {
+  const std::set<std::string> singular = {"1s", "2s", "2sm", "2sf", "3s", "3sm", "3sf",
+                                          "ms", "fs", "s",  "2ms", "2fs"};
+  for (const Record& r : *records_) {
+    if (singular.count(r.tag)) {
+      EXPECT_EQ(r.dutch.find("elkaar"), std::string::npos) << r.dutch << " [" << r.source << "]";
+    }
+  }
+}
+
 TEST_F(SampleTest, RunsCleanlyAndLogsFiveLinesPerVerb) {
   EXPECT_EQ(run_->status, 0);
   EXPECT_EQ(run_->err, "");
