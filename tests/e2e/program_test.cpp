@@ -52,6 +52,65 @@ TEST(ProgramTest, WritesTheFullTableOfOneEntry) {
   EXPECT_EQ(run.log, readFile(kGolden / "ktb.log"));
 }
 
+// Cells where a row's own pattern decides against the odd one out: whole
+// records, each run of them consecutive in the entry's output.
+TEST(ProgramTest, CellsThatFollowTheirRow) {
+  struct Case {
+    const char* ruling;
+    const char* line;
+    const char* records;
+    const char* logTail;  // the last log line, or nullptr when not checked
+  };
+  const Case cases[] = {
+      {"R12", "1-LQH\tne'men (nam, h. genomen)\n",
+       "#QH\tneem!\t{2ms}[1-LQH]\n#QHI\tneem!\t{2fs}[1-LQH]\n#QHW\tneemt!\t{2mp}[1-LQH]\n#L",
+       nullptr},
+      {"R12", "1-NSA\t'dragen (droeg, h. gedragen)\n",
+       "#SA\tdraag!\t{2ms}[1-NSA]\n#SAI\tdraag!\t{2fs}[1-NSA]\n#SAW\tdraagt!\t{2mp}[1-NSA]\n#L",
+       nullptr},
+      {"R13", "1-LQH\tne'men (nam, h. genomen)\n",
+       "#TQH\t(zij) zal nemen\t{3sf}[1-LQH]\n"
+       "#TQHI\t(jij) nam \t{2sf}[1-LQH]\n#TQHI\t(jij) zult nemen\t{2sf}[1-LQH]\n"
+       "#IQH\t(hij) nam \t{3sm}[1-LQH]\n",
+       nullptr},
+      {"R13", "1-ELK\tgaan (ging, is gegaan)\n",
+       "#TLKI\t(jij) ging \t{2sf}[1-ELK]\n#TLKI\t(jij) zult gaan\t{2sf}[1-ELK]\n", nullptr},
+      {"R13", "1-QWM\t'opstaan (stond op, is opgestaan)\n",
+       "#TQWMI\t(jij) stond op\t{2sf}[1-QWM]\n#TQWMI\t(jij) zult opstaan\t{2sf}[1-QWM]\n",
+       nullptr},
+      {"R14", "1-SAL\t'vragen (vroeg, h. gevraagd)\n",
+       "#ISALW\t(zij) vroegen \t{3p}[1-SAL]\n#ISALW\t(zij) zullen vragen\t{3p}[1-SAL]\n#SAWL\t",
+       nullptr},
+      {"R15", "1-SMO\t'horen (hoorde, h. gehoord)\n",
+       "#TSMONE\t(jullie) hoorden \t{2pf}[1-SMO]\n"
+       "#TSMONE\t(jullie) zullen horen\t{2pf}[1-SMO]\n",
+       nullptr},
+      {"R15", "1-KZB\t'liegen (loog, h. gelogen)\n",
+       "#TKZBNE\t(jullie) logen \t{2pf}[1-KZB]\n#TKZBNE\t(jullie) zullen liegen\t{2pf}[1-KZB]\n",
+       nullptr},
+      {"R16", "3-DBR\tspre'ken (sprak, h. gesproken)\n",
+       "#DBRW\tspreekt!\t{2mp}[3-DBR]\n#DBRNE\tspreekt!\t{2fp}[3-DBR]\n", nullptr},
+      {"R17", "1-EIE\tzijn (was, is geweest)\n",
+       "#EIE\twees!\t{2ms}[1-EIE]\n#EII\twees!\t{2fs}[1-EIE]\n"
+       "#EIW\tweest!\t{2mp}[1-EIE]\n#EIINE\tweest!\t{2fp}[1-EIE]\n",
+       "\t\t\t\tweest!\n"},
+      {"R17", "1-PHD\tbang zijn (was bang, is bang geweest)\n",
+       "#PHWD\twees bang!\t{2ms}[1-PHD]\n#PHDI\twees bang!\t{2fs}[1-PHD]\n"
+       "#PHDW\tweest bang!\t{2mp}[1-PHD]\n#PHWDNE\tweest bang!\t{2fp}[1-PHD]\n",
+       "\t\t\t\tweest bang!\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.ruling) + " " + c.line);
+    Outcome run = runProgram(c.line);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find(c.records), std::string::npos) << run.out;
+    if (c.logTail != nullptr) {
+      EXPECT_TRUE(run.log.ends_with(c.logTail)) << run.log;
+    }
+  }
+}
+
 TEST(ProgramTest, EmptyInputLeavesAnOldLogAlone) {
   RunOptions options;
   options.setup = [](const fs::path& dir) { writeFile(dir / "morfenaar.log", "old\n"); };
@@ -190,7 +249,7 @@ TEST(ProgramTest, RootChecksLeaveOtherCasesAsTheyWere) {
   // The special root with the byte 0xDF still has its records.
   Outcome special = runProgram("1-I\xDF" "A\tschrij'ven (schreef, h. geschreven)\n");
   EXPECT_EQ(special.err, "");
-  EXPECT_NE(special.out.find("\n#\xDF" "AW\tschrijft!\t{2fp}[1-I\xDF" "A]\n"), std::string::npos);
+  EXPECT_NE(special.out.find("\n#\xDF" "AW\tschrijft!\t{2mp}[1-I\xDF" "A]\n"), std::string::npos);
 }
 
 // Whole records of roots typed in Hebrew letters, worked out from the Latin
@@ -224,7 +283,7 @@ TEST(ProgramTest, RootsInHebrewLettersGiveFormsInHebrewLetters) {
         "#אשסע\t(ik) spleet \t{1s}[1-שסע]"}},
       {"the special root", "1-יצא\tver'trekken (vertrok, is vertrokken)",
        {"#אצא\t(ik) vertrok \t{1s}[1-יצא]", "#אצא\t(ik) zal vertrekken\t{1s}[1-יצא]",
-        "#צא\tvertrek!\t{2s}[1-יצא]"}},
+        "#צא\tvertrek!\t{2ms}[1-יצא]"}},
       {"class-7 sibilant", "7-השׁתמשׁ\tge'bruiken (gebruikte, h. gebruikt)",
        {"#השׁתמשׁ\t(hij) heeft gebruikt\t{3s}[7-השׁתמשׁ]",
         "#אשׁתמשׁ\t(ik) gebruikte \t{1s}[7-השׁתמשׁ]"}},
