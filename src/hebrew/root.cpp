@@ -1,5 +1,7 @@
 #include "hebrew/root.h"
 
+#include <algorithm>
+
 #include "support/strings.h"
 
 namespace morfenaar {
@@ -87,11 +89,9 @@ std::size_t minimumRootLength(int klasse) {
 }
 
 bool isLatinRoot(std::string_view root) {
-  for (char c : root) {
-    bool letter = c >= 'A' && c <= 'Z';
-    if (!letter && static_cast<unsigned char>(c) != 0xDF) return false;
-  }
-  return true;
+  return std::ranges::all_of(root, [](char c) {
+    return (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) == 0xDF;
+  });
 }
 
 AnalysedRoot analyseRoot(int klasse, std::string_view root) {
@@ -128,8 +128,7 @@ AnalysedRoot analyseRoot(int klasse, std::string_view root) {
           a.stem7.pop_back();
         }
         break;
-      case 6:  // the generators read the root directly
-        break;
+      case 6:   // the generators read the root directly
       default:  // not a known class: nothing to read
         break;
     }

@@ -224,11 +224,14 @@ TEST(ProgramTest, RootOutsideTheAlphabetIsRefusedAfterItsLog) {
   const std::string log = readFile(kGolden / "ktb.log");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Outcome run = runProgram(kKtb + c.firstField + "\tschrij'ven (schreef, h. geschreven)\n" + kKtb);
+    std::string input = kKtb;
+    input.append(c.firstField).append("\t").append(testing::kSchrijven).append("\n").append(kKtb);
+    Outcome run = runProgram(input);
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err,
-              "Waarschuwing: wortel bevat tekens buiten het alfabet, dit werkwoord werd niet "
-              "verder verwerkt: [" + c.firstField + "]\n");
+    std::string message =
+        "Waarschuwing: wortel bevat tekens buiten het alfabet, dit werkwoord werd niet "
+        "verder verwerkt: [";
+    EXPECT_EQ(run.err, message.append(c.firstField).append("]\n"));
     EXPECT_EQ(run.out, one + one);
     EXPECT_EQ(run.log, log + log + log);
   }

@@ -384,7 +384,7 @@ std::vector<std::string> hebrewLetters(const std::string& text) {
   std::vector<std::string> letters;
   for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
     std::string two = text.substr(i, 2);
-    if (kDots.count(two) && !letters.empty()) {
+    if (kDots.contains(two) && !letters.empty()) {
       letters.back() += two;
     } else {
       letters.push_back(two);
@@ -441,7 +441,9 @@ TEST_F(SampleTest, HebrewListMapsBackToTheLatinRun) {
   const Outcome& latinRun = *run_;
   Outcome hebrewRun = runProgram(readFile(kHebrewSample));
   std::string mapped;
-  std::vector<std::string> wrongShape, wrongS;  // records with a letter in the wrong shape
+  // Records with a letter in the wrong shape, and with the wrong S letter.
+  std::vector<std::string> wrongShape;
+  std::vector<std::string> wrongS;
   for (const std::string& line : splitLines(hebrewRun.out)) {
     Record r;
     ASSERT_TRUE(parseRecord(line, r)) << line;
@@ -453,7 +455,7 @@ TEST_F(SampleTest, HebrewListMapsBackToTheLatinRun) {
     std::vector<std::string> letters = hebrewLetters(r.hebrew);
     for (std::size_t i = 0; i < letters.size(); ++i) {
       bool last = i + 1 == letters.size();
-      if (last ? kWithFinalShape.count(letters[i]) : kFinalShapes.count(letters[i])) {
+      if (last ? kWithFinalShape.contains(letters[i]) : kFinalShapes.contains(letters[i])) {
         wrongShape.push_back(line);
       }
       // The sample roots use one kind of S letter each.
