@@ -1,5 +1,8 @@
 #include "dutch/tables.h"
 
+#include <array>
+#include <iterator>
+
 #include "support/strings.h"
 
 namespace morfenaar {
@@ -42,6 +45,28 @@ constexpr PersonRow kPersons[] = {
     {"p",   "",       nullptr,  nullptr, "zich", nullptr},
 };
 
+constexpr std::string_view cell(const char* text) {
+  return text != nullptr ? std::string_view(text) : std::string_view();
+}
+
+constexpr auto kCells = [] {
+  std::array<PersonCells, std::size(kPersons)> cells{};
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    const PersonRow& row = kPersons[i];
+    cells[i] = {cell(row.persTitle), cell(row.hebben), cell(row.zijn), cell(row.zich),
+                cell(row.zullen)};
+  }
+  return cells;
+}();
+
+constexpr bool indexesMatchRows() {
+  for (std::size_t i = 0; i < std::size(kPersons); ++i) {
+    if (personIndex(kPersons[i].code) != static_cast<int>(i)) return false;
+  }
+  return true;
+}
+static_assert(indexesMatchRows(), "personIndex must follow the rows of kPersons");
+
 constexpr Row kBijzStammen[] = {
     {"ga", "ga(a)"},
     {"do", "doe"},
@@ -79,6 +104,8 @@ std::string meervoud(std::string_view word) {
   }
   return sRet + "en";
 }
+
+const PersonCells& personCells(int index) { return kCells[static_cast<std::size_t>(index)]; }
 
 bool isCons(char c) {
   switch (c) {

@@ -8,10 +8,11 @@ namespace morfenaar {
 
 namespace {
 
-// The value stored under `key`, or nothing when the table lacks it.
-std::string_view lookup(const Hashtable& table, std::string_view key) {
-  const std::string* value = table.get(key);
-  return value != nullptr ? std::string_view(*value) : std::string_view();
+// The value that a person table holds for `code`, or nothing when the
+// tables lack the code. The row is found by its position, not by a search.
+std::string_view lookup(std::string_view PersonCells::*column, std::string_view code) {
+  const int index = personIndex(code);
+  return index >= 0 ? personCells(index).*column : std::string_view();
 }
 
 bool isPlural(std::string_view code) { return code.find('p') != std::string_view::npos; }
@@ -50,17 +51,17 @@ void makePlural(std::string& verb) {
 }  // namespace
 
 std::string_view Woord::zich(std::string_view code) const {
-  return bZich ? lookup(htZich, code) : std::string_view();
+  return bZich ? lookup(&PersonCells::zich, code) : std::string_view();
 }
 
 void Woord::startWithPronoun(std::string_view code) {
   sResult.clear();
   sResult.push_back('(');
-  sResult.append(lookup(htPersTitle, code)).append(") ");
+  sResult.append(lookup(&PersonCells::persTitle, code)).append(") ");
 }
 
 const std::string& Woord::perf(std::string_view code) {
-  const std::string_view aux = lookup(bZijn ? htZijn : htHebben, code);
+  const std::string_view aux = lookup(bZijn ? &PersonCells::zijn : &PersonCells::hebben, code);
   startWithPronoun(code);
   sVoltDwFmt.appendTo(sResult, aux, zich(code));
   return sResult;
@@ -68,7 +69,7 @@ const std::string& Woord::perf(std::string_view code) {
 
 const std::string& Woord::toek(std::string_view code) {
   startWithPronoun(code);
-  sResult.append(lookup(htZullen, code)).append(" ");
+  sResult.append(lookup(&PersonCells::zullen, code)).append(" ");
   sOnbWijsFmt.appendTo(sResult, zich(code));
   return sResult;
 }
@@ -94,7 +95,7 @@ const std::string& Woord::ovt(std::string_view code) {
   if (const Pos z = indexOf(rest, "z."); z >= 0) {
     const std::size_t at = static_cast<std::size_t>(z);
     sResult.append(rest.substr(0, at))
-        .append(lookup(htZich, code))
+        .append(lookup(&PersonCells::zich, code))
         .append(rest.substr(at + 2));
   } else {
     sResult.append(rest);

@@ -1,6 +1,8 @@
 #include "hebrew/pattern.h"
 
+#include <algorithm>
 #include <cassert>
+#include <cstring>
 
 namespace morfenaar {
 
@@ -61,6 +63,58 @@ void appendRecord(std::string& out, std::string_view format, PatternArgs hebrew,
       out += rest[i];
     }
   }
+}
+
+void PreparedRecord::append(std::string& out, PatternArgs hebrew, std::string_view dutch,
+                            std::string_view source) const {
+  // Room for the longest result (every value is used at most once), and
+  // for the whole eight bytes of the last literal piece.
+  std::size_t room = literalBytes_ + dutch.size() + source.size() + kLiteralBytes;
+  for (const PatternArg& arg : hebrew) {
+    const std::string_view* text = std::get_if<std::string_view>(&arg);
+    room += text != nullptr ? text->size() : 1;
+  }
+  const std::size_t start = out.size();
+  out.resize(start + room);
+  char* const begin = out.data() + start;
+  // Locals, since every store through `at` could change any member.
+  char* at = begin;
+  const Piece* piece = pieces_.data();
+  const Piece* const tail = piece + tail_;
+  const Piece* const end = piece + count_;
+  const PatternArg* value = hebrew.data();
+  const PatternArg* const lastValue = value + hebrew.size();
+
+  for (; piece != tail; ++piece) {
+    if (piece->kind == Kind::Literal) {
+      std::memcpy(at, piece->text.data(), kLiteralBytes);
+      at += piece->length;
+      continue;
+    }
+    if (value == lastValue) break;  // a table bug; never read past the list
+    const PatternArg& arg = *value++;
+    if (piece->kind == Kind::Letter) {
+      const char letter = std::get<char>(arg);
+      if (letter == '\0') break;  // no letter here: the form ends
+      *at++ = letter;
+      continue;
+    }
+    const std::string_view text = std::get<std::string_view>(arg);
+    const char* const stop = std::find(text.begin(), text.end(), '\0');
+    at = std::copy(text.begin(), stop, at);
+    if (stop != text.end()) break;  // a NUL inside the text ends the form too
+  }
+  for (piece = tail; piece != end; ++piece) {
+    if (piece->kind == Kind::Literal) {
+      std::memcpy(at, piece->text.data(), kLiteralBytes);
+      at += piece->length;
+    } else {
+      const std::string_view text = piece->kind == Kind::Dutch ? dutch : source;
+      if (!text.empty()) std::memcpy(at, text.data(), text.size());
+      at += text.size();
+    }
+  }
+  out.resize(start + static_cast<std::size_t>(at - begin));
 }
 
 }  // namespace morfenaar

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "hebrew/pattern.h"
 #include "hebrew/root.h"
@@ -16,10 +15,11 @@
 namespace morfenaar {
 
 // One output record: its format ("#", Hebrew pattern, TAB, Dutch column,
-// TAB, tag in braces, "%s" for the source tag, LF) and the person code for
-// which the Dutch text is asked.
+// TAB, tag in braces, "%s" for the source tag, LF), prepared when the
+// program is compiled, and the person code for which the Dutch text is
+// asked.
 struct RecordFormat {
-  std::string_view format;
+  PreparedRecord format;
   std::string_view code;
 };
 
@@ -34,16 +34,23 @@ struct RecordRow {
 // take fewer values use the leading ones.
 struct RowChoice {
   std::string_view row;
-  std::vector<PatternArg> args;
+  PatternValues args;
 };
 
-// The row labelled `name`. Every label a generator chooses is in its table.
+// The position of the row labelled `name`. Every label a generator chooses
+// is in its table.
 template <class Row, std::size_t N>
-const Row& findRow(const Row (&table)[N], std::string_view name) {
-  for (const Row& row : table) {
-    if (row.name == name) return row;
+constexpr std::size_t rowIndex(const Row (&table)[N], std::string_view name) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (table[i].name == name) return i;
   }
   std::abort();  // a label missing from its table is a programming error
+}
+
+// The row labelled `name`.
+template <class Row, std::size_t N>
+const Row& findRow(const Row (&table)[N], std::string_view name) {
+  return table[rowIndex(table, name)];
 }
 
 // Writes the records of the row of `table` that `choice` names, each
@@ -57,7 +64,7 @@ void writeChosenRow(std::string& out, const RecordRow (&table)[N],
   if (!choice) return;
   for (const RecordFormat& record : findRow(table, choice->row).records) {
     if (record.format.empty()) break;
-    appendRecord(out, record.format, choice->args, dutchText(record.code), source);
+    record.format.append(out, choice->args, dutchText(record.code), source);
   }
 }
 
