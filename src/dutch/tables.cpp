@@ -49,15 +49,38 @@ constexpr std::string_view cell(const char* text) {
   return text != nullptr ? std::string_view(text) : std::string_view();
 }
 
-constexpr auto kCells = [] {
-  std::array<PersonCells, std::size(kPersons)> cells{};
+// "(" pronoun ") " of every row, the start of the perfect, future and
+// simple past of its code.
+constexpr std::size_t kPrefixBytes = 16;
+constexpr auto kPrefixes = [] {
+  std::array<std::array<char, kPrefixBytes>, std::size(kPersons)> prefixes{};
+  for (std::size_t i = 0; i < prefixes.size(); ++i) {
+    std::string_view title = cell(kPersons[i].persTitle);
+    if (title.size() + 3 > kPrefixBytes) throw "pronoun too long for its prefix";
+    std::size_t at = 0;
+    prefixes[i][at++] = '(';
+    for (char c : title) prefixes[i][at++] = c;
+    prefixes[i][at++] = ')';
+    prefixes[i][at] = ' ';
+  }
+  return prefixes;
+}();
+
+}  // namespace
+
+constexpr std::array<PersonCells, 9> kPersonCells = [] {
+  static_assert(std::size(kPersons) == 9);
+  std::array<PersonCells, 9> cells{};
   for (std::size_t i = 0; i < cells.size(); ++i) {
     const PersonRow& row = kPersons[i];
     cells[i] = {cell(row.persTitle), cell(row.hebben), cell(row.zijn), cell(row.zich),
-                cell(row.zullen)};
+                cell(row.zullen),
+                std::string_view(kPrefixes[i].data(), cell(row.persTitle).size() + 3)};
   }
   return cells;
 }();
+
+namespace {
 
 constexpr bool indexesMatchRows() {
   for (std::size_t i = 0; i < std::size(kPersons); ++i) {
@@ -104,8 +127,6 @@ std::string meervoud(std::string_view word) {
   }
   return sRet + "en";
 }
-
-const PersonCells& personCells(int index) { return kCells[static_cast<std::size_t>(index)]; }
 
 bool isCons(char c) {
   switch (c) {

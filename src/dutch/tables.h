@@ -9,6 +9,8 @@
 // isCons, the consonant test.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -48,10 +50,16 @@ struct PersonCells {
   std::string_view zijn;
   std::string_view zich;
   std::string_view zullen;
+  std::string_view pronounPrefix;  // "(" persTitle ") ", as "(ik) "
 };
 
+// The rows, in the order of personIndex().
+extern const std::array<PersonCells, 9> kPersonCells;
+
 // The row at `index`, a value of personIndex() other than -1.
-const PersonCells& personCells(int index);
+inline const PersonCells& personCells(int index) {
+  return kPersonCells[static_cast<std::size_t>(index)];
+}
 
 // Plural of a simple-past singular: "liep" -> "liepen", "zette" ->
 // "zetten", "gaf" -> "gaven", "las" -> "lazen", "was" -> "waren".

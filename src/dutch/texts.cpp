@@ -23,15 +23,16 @@ const std::string& DutchTexts::build(Form form, std::string_view code) {
   return woord_->geb(code);
 }
 
-const std::string& DutchTexts::keep(std::size_t slot, const std::string& text) {
-  texts_[slot].assign(text);
+const std::string& DutchTexts::keep(std::size_t slot) {
+  woord_->swapResult(texts_[slot]);
   known_ |= std::uint64_t{1} << slot;
   return texts_[slot];
 }
 
 const std::string& DutchTexts::onbep() {
   if ((known_ >> kOnbep & 1) != 0) return texts_[kOnbep];
-  return keep(kOnbep, woord_->onbep());
+  woord_->onbep();
+  return keep(kOnbep);
 }
 
 }  // namespace morfenaar

@@ -52,10 +52,13 @@ class DutchTexts {
     const std::size_t slot =
         static_cast<std::size_t>(form) * kCodes + static_cast<std::size_t>(person);
     if ((known_ >> slot & 1) != 0) return texts_[slot];
-    return keep(slot, build(form, code));
+    build(form, code);
+    return keep(slot);
   }
   const std::string& build(Form form, std::string_view code);
-  const std::string& keep(std::size_t slot, const std::string& text);
+  // Takes the text just built over from the Woord's result buffer, by
+  // exchanging the buffers rather than copying.
+  const std::string& keep(std::size_t slot);
 
   Woord* woord_ = nullptr;
   std::uint64_t known_ = 0;  // one bit per slot that holds this entry's text

@@ -68,6 +68,11 @@ class Woord {
   const std::string& onbep();                        // weg te lopen
   const std::string& geb(std::string_view code);     // loop weg! / loopt weg!
 
+  // Exchanges the result buffer with `text`, so that a caller can keep the
+  // text of the last form call without copying it. Every form method
+  // starts its text afresh, whatever the buffer held.
+  void swapResult(std::string& text) { sResult.swap(text); }
+
   // The parsed gloss.
   std::string sOnbWijs;   // infinitive phrase, stress mark removed
   std::string sKlemtoon;  // stressed tail of the infinitive phrase

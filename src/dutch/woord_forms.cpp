@@ -55,9 +55,8 @@ std::string_view Woord::zich(std::string_view code) const {
 }
 
 void Woord::startWithPronoun(std::string_view code) {
-  sResult.clear();
-  sResult.push_back('(');
-  sResult.append(lookup(&PersonCells::persTitle, code)).append(") ");
+  const int index = personIndex(code);
+  sResult.assign(index >= 0 ? personCells(index).pronounPrefix : std::string_view("() "));
 }
 
 const std::string& Woord::perf(std::string_view code) {

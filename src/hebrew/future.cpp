@@ -204,15 +204,17 @@ void writeFuture(const AnalysedRoot& root, DutchTexts& texts, std::string_view s
   std::optional<FutureChoice> choice = chooseFutureRow(root);
   if (!choice) return;
   const auto& records = kFutureRecords[rowIndex(kFutureRows, choice->row.row)];
-  for (std::size_t i = 0; i < kOutputSlots; ++i) {
-    const OutputSlot& slot = kOutputOrder[i];
-    const bool alternative = slot.slot >= kAlt3sm;
-    if (alternative && choice->alternativeArgs.empty()) continue;
-    if (slot.optional && !records[i].hasForm) continue;
-    const PatternArgs args = alternative ? choice->alternativeArgs : choice->row.args;
-    records[i].record.append(out, args, texts.ovt(slot.record.code), source);
-    records[i].record.append(out, args, texts.toek(slot.record.code), source);
-  }
+  writeBlock(out, source, [&](auto&& visit) {
+    for (std::size_t i = 0; i < kOutputSlots; ++i) {
+      const OutputSlot& slot = kOutputOrder[i];
+      const bool alternative = slot.slot >= kAlt3sm;
+      if (alternative && choice->alternativeArgs.empty()) continue;
+      if (slot.optional && !records[i].hasForm) continue;
+      const PatternArgs args = alternative ? choice->alternativeArgs : choice->row.args;
+      visit(records[i].record, args, texts.ovt(slot.record.code));
+      visit(records[i].record, args, texts.toek(slot.record.code));
+    }
+  });
 }
 
 void writeFuture(const AnalysedRoot& root, Woord& woord, std::string_view source,

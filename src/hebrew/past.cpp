@@ -109,9 +109,11 @@ void writePast(const AnalysedRoot& root, DutchTexts& texts, std::string_view sou
   if (!choice) return;
   const std::array<PreparedRecord, kSlots>& records =
       kPastRecords[rowIndex(kPastRows, choice->row)];
-  for (std::size_t i = 0; i < kSlots; ++i) {
-    records[i].append(out, choice->args, texts.perf(kPastSlots[i].code), source);
-  }
+  writeBlock(out, source, [&](auto&& visit) {
+    for (std::size_t i = 0; i < kSlots; ++i) {
+      visit(records[i], choice->args, texts.perf(kPastSlots[i].code));
+    }
+  });
 }
 
 void writePast(const AnalysedRoot& root, Woord& woord, std::string_view source,

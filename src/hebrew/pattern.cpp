@@ -65,20 +65,19 @@ void appendRecord(std::string& out, std::string_view format, PatternArgs hebrew,
   }
 }
 
-void PreparedRecord::append(std::string& out, PatternArgs hebrew, std::string_view dutch,
-                            std::string_view source) const {
-  // Room for the longest result (every value is used at most once), and
-  // for the whole eight bytes of the last literal piece.
-  std::size_t room = literalBytes_ + dutch.size() + source.size() + kLiteralBytes;
+std::size_t PreparedRecord::room(PatternArgs hebrew, std::size_t dutchBytes,
+                                 std::size_t sourceBytes) const {
+  std::size_t bytes = literalBytes_ + dutchBytes + sourceBytes + kLiteralBytes;
   for (const PatternArg& arg : hebrew) {
     const std::string_view* text = std::get_if<std::string_view>(&arg);
-    room += text != nullptr ? text->size() : 1;
+    bytes += text != nullptr ? text->size() : 1;
   }
-  const std::size_t start = out.size();
-  out.resize(start + room);
-  char* const begin = out.data() + start;
+  return bytes;
+}
+
+char* PreparedRecord::write(char* at, PatternArgs hebrew, std::string_view dutch,
+                            std::string_view source) const {
   // Locals, since every store through `at` could change any member.
-  char* at = begin;
   const Piece* piece = pieces_.data();
   const Piece* const tail = piece + tail_;
   const Piece* const end = piece + count_;
@@ -114,7 +113,16 @@ void PreparedRecord::append(std::string& out, PatternArgs hebrew, std::string_vi
       at += text.size();
     }
   }
-  out.resize(start + static_cast<std::size_t>(at - begin));
+  return at;
+}
+
+void PreparedRecord::append(std::string& out, PatternArgs hebrew, std::string_view dutch,
+                            std::string_view source) const {
+  const std::size_t start = out.size();
+  out.resize(start + room(hebrew, dutch.size(), source.size()));
+  char* const begin = out.data() + start;
+  char* const end = write(begin, hebrew, dutch, source);
+  out.resize(start + static_cast<std::size_t>(end - begin));
 }
 
 }  // namespace morfenaar

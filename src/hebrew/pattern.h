@@ -89,6 +89,13 @@ class PreparedRecord {
   void append(std::string& out, PatternArgs hebrew, std::string_view dutch,
               std::string_view source) const;
 
+  // The most bytes that write() needs with these values (every value is
+  // used at most once), including the slack of its eight-byte stores.
+  std::size_t room(PatternArgs hebrew, std::size_t dutchBytes, std::size_t sourceBytes) const;
+  // Writes the record at `at`, which has room() bytes; returns its end.
+  char* write(char* at, PatternArgs hebrew, std::string_view dutch,
+              std::string_view source) const;
+
  private:
   enum class Kind : std::uint8_t { Literal, Letter, Text, Dutch, Source };
   // A literal piece holds its (at most eight) letters itself, so that it

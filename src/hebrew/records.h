@@ -53,19 +53,42 @@ const Row& findRow(const Row (&table)[N], std::string_view name) {
   return table[rowIndex(table, name)];
 }
 
+// Writes a block of records into `out` with one reservation of room.
+// `each(visit)` calls visit(record, values, dutch) for every record of the
+// block, in order. It runs twice, first to measure the block and then to
+// write it, and must visit the same records with the same texts both times.
+template <class Each>
+void writeBlock(std::string& out, std::string_view source, Each&& each) {
+  std::size_t room = 0;
+  each([&](const PreparedRecord& record, PatternArgs values, std::string_view dutch) {
+    room += record.room(values, dutch.size(), source.size());
+  });
+  const std::size_t start = out.size();
+  out.resize(start + room);
+  char* const begin = out.data() + start;
+  char* at = begin;
+  each([&](const PreparedRecord& record, PatternArgs values, std::string_view dutch) {
+    at = record.write(at, values, dutch, source);
+  });
+  out.resize(start + static_cast<std::size_t>(at - begin));
+}
+
 // Writes the records of the row of `table` that `choice` names, each
 // filled with the choice's values; writes nothing when there is no choice.
-// `dutchText(code)` is called for every record immediately before it is
-// written.
+// `dutchText(code)` gives the Dutch text of every record; it is asked
+// twice per record (see writeBlock), so it must give the same text again.
 template <std::size_t N, class DutchText>
 void writeChosenRow(std::string& out, const RecordRow (&table)[N],
                     const std::optional<RowChoice>& choice, DutchText&& dutchText,
                     std::string_view source) {
   if (!choice) return;
-  for (const RecordFormat& record : findRow(table, choice->row).records) {
-    if (record.format.empty()) break;
-    record.format.append(out, choice->args, dutchText(record.code), source);
-  }
+  const RecordRow& row = findRow(table, choice->row);
+  writeBlock(out, source, [&](auto&& visit) {
+    for (const RecordFormat& record : row.records) {
+      if (record.format.empty()) break;
+      visit(record.format, choice->args, dutchText(record.code));
+    }
+  });
 }
 
 // Class 5 takes the same rows in the past tense, the participles, the
