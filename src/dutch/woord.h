@@ -102,8 +102,6 @@ class Woord {
   // Records a message made of `pieces`; `fatal` also marks the gloss as
   // ending the run.
   void message(std::initializer_list<std::string_view> pieces, bool fatal = false);
-  // Starts the result with the subject pronoun in parentheses: "(ik) ".
-  void startWithPronoun(std::string_view code);
   // The reflexive pronoun for `code`: empty for a verb that is not reflexive.
   std::string_view zich(std::string_view code) const;
 

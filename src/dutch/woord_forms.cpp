@@ -1,5 +1,10 @@
 // The Dutch forms of a parsed gloss per person code. Every method builds its
-// text in sResult, reusing the buffer's storage from call to call.
+// text in sResult, reusing the buffer's storage from call to call: the
+// pieces of a text are gathered first and then copied in one go.
+#include <array>
+#include <cstdlib>
+#include <cstring>
+
 #include "dutch/tables.h"
 #include "dutch/woord.h"
 #include "support/strings.h"
@@ -8,12 +13,50 @@ namespace morfenaar {
 
 namespace {
 
-// The value that a person table holds for `code`, or nothing when the
-// tables lack the code. The row is found by its position, not by a search.
-std::string_view lookup(std::string_view PersonCells::*column, std::string_view code) {
+// The cells of `code` in the person tables, found by the code's position
+// rather than by a search; for a code that the tables lack, empty cells and
+// the prefix "() ".
+const PersonCells& cellsOf(std::string_view code) {
+  static constexpr PersonCells kUnknown{{}, {}, {}, {}, {}, "() "};
   const int index = personIndex(code);
-  return index >= 0 ? personCells(index).*column : std::string_view();
+  return index >= 0 ? personCells(index) : kUnknown;
 }
+
+// Pieces of text joined into a string with one change of its size: cheaper
+// than appending them one by one. Eight pieces are as many as a form needs.
+class Joiner {
+ public:
+  void add(std::string_view piece) {
+    if (count_ == pieces_.size()) std::abort();  // a form of more pieces
+    pieces_[count_++] = piece;
+    bytes_ += piece.size();
+  }
+  // The template filled with `first` and `second` (see Template::appendTo).
+  void add(const Template& pattern, std::string_view first, std::string_view second = {}) {
+    const std::string_view text(pattern.text);
+    std::size_t from = 0;
+    for (int i = 0; i < pattern.holeCount; ++i) {
+      const std::size_t at = pattern.holes[static_cast<std::size_t>(i)];
+      add(text.substr(from, at - from));
+      add(i == 0 ? first : second);
+      from = at + 2;
+    }
+    add(text.substr(from));
+  }
+  void assignTo(std::string& text) const {
+    text.resize(bytes_);
+    char* at = text.data();
+    for (std::size_t i = 0; i < count_; ++i) {
+      if (!pieces_[i].empty()) std::memcpy(at, pieces_[i].data(), pieces_[i].size());
+      at += pieces_[i].size();
+    }
+  }
+
+ private:
+  std::array<std::string_view, 8> pieces_{};
+  std::size_t count_ = 0;
+  std::size_t bytes_ = 0;
+};
 
 bool isPlural(std::string_view code) { return code.find('p') != std::string_view::npos; }
 
@@ -51,25 +94,26 @@ void makePlural(std::string& verb) {
 }  // namespace
 
 std::string_view Woord::zich(std::string_view code) const {
-  return bZich ? lookup(&PersonCells::zich, code) : std::string_view();
-}
-
-void Woord::startWithPronoun(std::string_view code) {
-  const int index = personIndex(code);
-  sResult.assign(index >= 0 ? personCells(index).pronounPrefix : std::string_view("() "));
+  return bZich ? cellsOf(code).zich : std::string_view();
 }
 
 const std::string& Woord::perf(std::string_view code) {
-  const std::string_view aux = lookup(bZijn ? &PersonCells::zijn : &PersonCells::hebben, code);
-  startWithPronoun(code);
-  sVoltDwFmt.appendTo(sResult, aux, zich(code));
+  const PersonCells& cells = cellsOf(code);
+  Joiner text;
+  text.add(cells.pronounPrefix);
+  text.add(sVoltDwFmt, bZijn ? cells.zijn : cells.hebben, bZich ? cells.zich : "");
+  text.assignTo(sResult);
   return sResult;
 }
 
 const std::string& Woord::toek(std::string_view code) {
-  startWithPronoun(code);
-  sResult.append(lookup(&PersonCells::zullen, code)).append(" ");
-  sOnbWijsFmt.appendTo(sResult, zich(code));
+  const PersonCells& cells = cellsOf(code);
+  Joiner text;
+  text.add(cells.pronounPrefix);
+  text.add(cells.zullen);
+  text.add(" ");
+  text.add(sOnbWijsFmt, bZich ? cells.zich : "");
+  text.assignTo(sResult);
   return sResult;
 }
 
@@ -81,44 +125,52 @@ const std::string& Woord::ovt(std::string_view code) {
     rest = std::string_view(sOvt).substr(static_cast<std::size_t>(blank) + 1);
   }
 
-  startWithPronoun(code);
+  const PersonCells& cells = cellsOf(code);
+  Joiner text;
+  text.add(cells.pronounPrefix);
+  std::string plural;
   if (isPlural(code)) {
-    std::string plural(verb);
+    plural.assign(verb);
     makePlural(plural);
-    sResult.append(plural);
+    text.add(plural);
   } else {
-    sResult.append(verb);
+    text.add(verb);
   }
-  sResult.append(" ");
+  text.add(" ");
   // The first "z." of the rest becomes the pronoun, reflexive flag or not.
   if (const Pos z = indexOf(rest, "z."); z >= 0) {
     const std::size_t at = static_cast<std::size_t>(z);
-    sResult.append(rest.substr(0, at))
-        .append(lookup(&PersonCells::zich, code))
-        .append(rest.substr(at + 2));
+    text.add(rest.substr(0, at));
+    text.add(cells.zich);
+    text.add(rest.substr(at + 2));
   } else {
-    sResult.append(rest);
+    text.add(rest);
   }
+  text.assignTo(sResult);
   return sResult;
 }
 
 const std::string& Woord::tegenw(std::string_view code) {
+  Joiner text;
   if (!code.empty() && code.front() == 'p') {
-    sResult.assign(sWerkw);
+    text.add(sWerkw);
   } else {
-    sResult.assign(sStam);
-    if (!endsWith(sStam, 't')) sResult.append("(t)");
+    text.add(sStam);
+    if (!endsWith(sStam, 't')) text.add("(t)");
   }
-  sResult.append(" ");
-  sRestFmt.appendTo(sResult, zich(code));
+  text.add(" ");
+  text.add(sRestFmt, zich(code));
+  text.assignTo(sResult);
   trim(sResult);
   return sResult;
 }
 
 const std::string& Woord::onbep() {
-  sResult.clear();
-  sRestFmt.appendTo(sResult, zich("3s"));
-  sResult.append(" te ").append(sWerkw);
+  Joiner text;
+  text.add(sRestFmt, zich("3s"));
+  text.add(" te ");
+  text.add(sWerkw);
+  text.assignTo(sResult);
   trim(sResult);
   return sResult;
 }

@@ -210,7 +210,7 @@ void writeFuture(const AnalysedRoot& root, DutchTexts& texts, std::string_view s
       const bool alternative = slot.slot >= kAlt3sm;
       if (alternative && choice->alternativeArgs.empty()) continue;
       if (slot.optional && !records[i].hasForm) continue;
-      const PatternArgs args = alternative ? choice->alternativeArgs : choice->row.args;
+      const PatternValues& args = alternative ? choice->alternativeArgs : choice->row.args;
       visit(records[i].record, args, texts.ovt(slot.record.code));
       visit(records[i].record, args, texts.toek(slot.record.code));
     }

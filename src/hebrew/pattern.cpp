@@ -65,16 +65,6 @@ void appendRecord(std::string& out, std::string_view format, PatternArgs hebrew,
   }
 }
 
-std::size_t PreparedRecord::room(PatternArgs hebrew, std::size_t dutchBytes,
-                                 std::size_t sourceBytes) const {
-  std::size_t bytes = literalBytes_ + dutchBytes + sourceBytes + kLiteralBytes;
-  for (const PatternArg& arg : hebrew) {
-    const std::string_view* text = std::get_if<std::string_view>(&arg);
-    bytes += text != nullptr ? text->size() : 1;
-  }
-  return bytes;
-}
-
 char* PreparedRecord::write(char* at, PatternArgs hebrew, std::string_view dutch,
                             std::string_view source) const {
   // Locals, since every store through `at` could change any member.
@@ -103,14 +93,27 @@ char* PreparedRecord::write(char* at, PatternArgs hebrew, std::string_view dutch
     at = std::copy(text.begin(), stop, at);
     if (stop != text.end()) break;  // a NUL inside the text ends the form too
   }
+  auto copyLiteral = [&at](const Piece& piece) {
+    std::memcpy(at, piece.text.data(), kLiteralBytes);
+    at += piece.length;
+  };
+  auto copyText = [&at](std::string_view text) {
+    if (!text.empty()) std::memcpy(at, text.data(), text.size());
+    at += text.size();
+  };
+  if (usualTail_) {
+    copyLiteral(tail[0]);
+    copyText(dutch);
+    copyLiteral(tail[2]);
+    copyText(source);
+    copyLiteral(tail[4]);
+    return at;
+  }
   for (piece = tail; piece != end; ++piece) {
     if (piece->kind == Kind::Literal) {
-      std::memcpy(at, piece->text.data(), kLiteralBytes);
-      at += piece->length;
+      copyLiteral(*piece);
     } else {
-      const std::string_view text = piece->kind == Kind::Dutch ? dutch : source;
-      if (!text.empty()) std::memcpy(at, text.data(), text.size());
-      at += text.size();
+      copyText(piece->kind == Kind::Dutch ? dutch : source);
     }
   }
   return at;
@@ -119,7 +122,12 @@ char* PreparedRecord::write(char* at, PatternArgs hebrew, std::string_view dutch
 void PreparedRecord::append(std::string& out, PatternArgs hebrew, std::string_view dutch,
                             std::string_view source) const {
   const std::size_t start = out.size();
-  out.resize(start + room(hebrew, dutch.size(), source.size()));
+  std::size_t hebrewBytes = 0;
+  for (const PatternArg& arg : hebrew) {
+    const std::string_view* text = std::get_if<std::string_view>(&arg);
+    hebrewBytes += text != nullptr ? text->size() : 1;
+  }
+  out.resize(start + room(hebrewBytes, dutch.size(), source.size()));
   char* const begin = out.data() + start;
   char* const end = write(begin, hebrew, dutch, source);
   out.resize(start + static_cast<std::size_t>(end - begin));

@@ -53,14 +53,21 @@ class PatternValues {
   PatternValues() = default;
   PatternValues(std::initializer_list<PatternArg> values) {
     if (values.size() > values_.size()) std::abort();  // a generator bug
-    for (const PatternArg& value : values) values_[count_++] = value;
+    for (const PatternArg& value : values) {
+      values_[count_++] = value;
+      const std::string_view* text = std::get_if<std::string_view>(&value);
+      bytes_ += text != nullptr ? text->size() : 1;
+    }
   }
   operator PatternArgs() const { return PatternArgs(values_.data(), count_); }
   bool empty() const { return count_ == 0; }
+  // The bytes of all values together: the most that they add to a form.
+  std::size_t bytes() const { return bytes_; }
 
  private:
   std::array<PatternArg, 4> values_{};
   std::size_t count_ = 0;
+  std::size_t bytes_ = 0;
 };
 
 // A record format split once, at compile time, into its literal pieces and
@@ -89,9 +96,13 @@ class PreparedRecord {
   void append(std::string& out, PatternArgs hebrew, std::string_view dutch,
               std::string_view source) const;
 
-  // The most bytes that write() needs with these values (every value is
-  // used at most once), including the slack of its eight-byte stores.
-  std::size_t room(PatternArgs hebrew, std::size_t dutchBytes, std::size_t sourceBytes) const;
+  // The most bytes that write() needs with Hebrew values of `hebrewBytes`
+  // bytes together (every value is used at most once), including the slack
+  // of its eight-byte stores.
+  std::size_t room(std::size_t hebrewBytes, std::size_t dutchBytes,
+                   std::size_t sourceBytes) const {
+    return literalBytes_ + hebrewBytes + dutchBytes + sourceBytes + kLiteralBytes;
+  }
   // Writes the record at `at`, which has room() bytes; returns its end.
   char* write(char* at, PatternArgs hebrew, std::string_view dutch,
               std::string_view source) const;
@@ -109,6 +120,7 @@ class PreparedRecord {
   static constexpr std::size_t kMaxPieces = 16;
 
   constexpr void add(Kind kind, const char* text = nullptr, std::size_t length = 0);
+  constexpr void finish();
   constexpr void addPiece(const Piece& piece);
   constexpr void addHebrew(std::string_view pattern);
   constexpr void addTail(std::string_view rest);
@@ -117,7 +129,16 @@ class PreparedRecord {
   std::uint8_t count_ = 0;
   std::uint8_t tail_ = 0;  // first piece after the Hebrew form: the TAB on
   std::uint16_t literalBytes_ = 0;
+  // The tail is literal, Dutch text, literal, source tag, literal, as in
+  // every table: it is written without looking at the pieces' kinds.
+  bool usualTail_ = false;
 };
+
+constexpr void PreparedRecord::finish() {
+  usualTail_ = count_ == tail_ + 5 && pieces_[tail_].kind == Kind::Literal &&
+               pieces_[tail_ + 1].kind == Kind::Dutch && pieces_[tail_ + 2].kind == Kind::Literal &&
+               pieces_[tail_ + 3].kind == Kind::Source && pieces_[tail_ + 4].kind == Kind::Literal;
+}
 
 // Letters go into the literal piece before them while it has room, but
 // never across the end of the Hebrew form.
@@ -179,6 +200,7 @@ constexpr PreparedRecord::PreparedRecord(std::string_view format) {
   addHebrew(format.substr(0, tab));
   tail_ = count_;
   if (tab != std::string_view::npos) addTail(format.substr(tab));
+  finish();
 }
 
 constexpr PreparedRecord PreparedRecord::withForm(const PreparedRecord& slot,
@@ -195,6 +217,7 @@ constexpr PreparedRecord PreparedRecord::withForm(const PreparedRecord& slot,
   record.addHebrew(form);
   record.tail_ = record.count_;
   for (i = slot.tail_; i < slot.count_; ++i) record.addPiece(slot.pieces_[i]);
+  record.finish();
   return record;
 }
 

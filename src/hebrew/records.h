@@ -60,14 +60,14 @@ const Row& findRow(const Row (&table)[N], std::string_view name) {
 template <class Each>
 void writeBlock(std::string& out, std::string_view source, Each&& each) {
   std::size_t room = 0;
-  each([&](const PreparedRecord& record, PatternArgs values, std::string_view dutch) {
-    room += record.room(values, dutch.size(), source.size());
+  each([&](const PreparedRecord& record, const PatternValues& values, std::string_view dutch) {
+    room += record.room(values.bytes(), dutch.size(), source.size());
   });
   const std::size_t start = out.size();
   out.resize(start + room);
   char* const begin = out.data() + start;
   char* at = begin;
-  each([&](const PreparedRecord& record, PatternArgs values, std::string_view dutch) {
+  each([&](const PreparedRecord& record, const PatternValues& values, std::string_view dutch) {
     at = record.write(at, values, dutch, source);
   });
   out.resize(start + static_cast<std::size_t>(at - begin));
