@@ -212,7 +212,7 @@ void writeFuture(const AnalysedRoot& root, DutchTexts& texts, std::string_view s
       if (slot.optional && !records[i].hasForm) continue;
       const PatternValues& args = alternative ? choice->alternativeArgs : choice->row.args;
       visit(records[i].record, args, texts.ovt(slot.record.code));
-      visit(records[i].record, args, texts.toek(slot.record.code));
+      visit(records[i].record, args, texts.toek(slot.record.code), true);
     }
   });
 }

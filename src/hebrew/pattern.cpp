@@ -4,6 +4,8 @@
 #include <cassert>
 #include <cstring>
 
+#include "support/strings.h"
+
 namespace morfenaar {
 
 namespace {
@@ -65,12 +67,10 @@ void appendRecord(std::string& out, std::string_view format, PatternArgs hebrew,
   }
 }
 
-char* PreparedRecord::write(char* at, PatternArgs hebrew, std::string_view dutch,
-                            std::string_view source) const {
+char* PreparedRecord::writeHebrew(char* at, PatternArgs hebrew) const {
   // Locals, since every store through `at` could change any member.
   const Piece* piece = pieces_.data();
   const Piece* const tail = piece + tail_;
-  const Piece* const end = piece + count_;
   const PatternArg* value = hebrew.data();
   const PatternArg* const lastValue = value + hebrew.size();
 
@@ -93,14 +93,17 @@ char* PreparedRecord::write(char* at, PatternArgs hebrew, std::string_view dutch
     at = std::copy(text.begin(), stop, at);
     if (stop != text.end()) break;  // a NUL inside the text ends the form too
   }
+  return at;
+}
+
+char* PreparedRecord::writeTail(char* at, std::string_view dutch, std::string_view source) const {
+  const Piece* const tail = pieces_.data() + tail_;
+  const Piece* const end = pieces_.data() + count_;
   auto copyLiteral = [&at](const Piece& piece) {
     std::memcpy(at, piece.text.data(), kLiteralBytes);
     at += piece.length;
   };
-  auto copyText = [&at](std::string_view text) {
-    if (!text.empty()) std::memcpy(at, text.data(), text.size());
-    at += text.size();
-  };
+  auto copyText = [&at](std::string_view text) { at = copyBytes(at, text.data(), text.size()); };
   if (usualTail_) {
     copyLiteral(tail[0]);
     copyText(dutch);
@@ -109,7 +112,7 @@ char* PreparedRecord::write(char* at, PatternArgs hebrew, std::string_view dutch
     copyLiteral(tail[4]);
     return at;
   }
-  for (piece = tail; piece != end; ++piece) {
+  for (const Piece* piece = tail; piece != end; ++piece) {
     if (piece->kind == Kind::Literal) {
       copyLiteral(*piece);
     } else {

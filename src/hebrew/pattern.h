@@ -105,7 +105,13 @@ class PreparedRecord {
   }
   // Writes the record at `at`, which has room() bytes; returns its end.
   char* write(char* at, PatternArgs hebrew, std::string_view dutch,
-              std::string_view source) const;
+              std::string_view source) const {
+    return writeTail(writeHebrew(at, hebrew), dutch, source);
+  }
+  // The two halves of write(): the Hebrew part (up to the first TAB), and
+  // the rest.
+  char* writeHebrew(char* at, PatternArgs hebrew) const;
+  char* writeTail(char* at, std::string_view dutch, std::string_view source) const;
 
  private:
   enum class Kind : std::uint8_t { Literal, Letter, Text, Dutch, Source };

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,20 +56,33 @@ const Row& findRow(const Row (&table)[N], std::string_view name) {
 
 // Writes a block of records into `out` with one reservation of room.
 // `each(visit)` calls visit(record, values, dutch) for every record of the
-// block, in order. It runs twice, first to measure the block and then to
-// write it, and must visit the same records with the same texts both times.
+// block, in order, or visit(record, values, dutch, true) for a record whose
+// Hebrew part is that of the record visited just before (same format, same
+// values), which is then copied rather than filled again. `each` runs
+// twice, first to measure the block and then to write it, and must visit
+// the same records with the same texts both times.
 template <class Each>
 void writeBlock(std::string& out, std::string_view source, Each&& each) {
   std::size_t room = 0;
-  each([&](const PreparedRecord& record, const PatternValues& values, std::string_view dutch) {
-    room += record.room(values.bytes(), dutch.size(), source.size());
-  });
+  each([&](const PreparedRecord& record, const PatternValues& values, std::string_view dutch,
+           bool = false) { room += record.room(values.bytes(), dutch.size(), source.size()); });
   const std::size_t start = out.size();
   out.resize(start + room);
   char* const begin = out.data() + start;
   char* at = begin;
-  each([&](const PreparedRecord& record, const PatternValues& values, std::string_view dutch) {
-    at = record.write(at, values, dutch, source);
+  const char* lastHebrew = at;
+  std::size_t lastLength = 0;
+  each([&](const PreparedRecord& record, const PatternValues& values, std::string_view dutch,
+           bool sameHebrew = false) {
+    if (sameHebrew) {
+      std::memmove(at, lastHebrew, lastLength);
+      at += lastLength;
+    } else {
+      lastHebrew = at;
+      at = record.writeHebrew(at, values);
+      lastLength = static_cast<std::size_t>(at - lastHebrew);
+    }
+    at = record.writeTail(at, dutch, source);
   });
   out.resize(start + static_cast<std::size_t>(at - begin));
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,24 @@ Pos lastIndexOf(std::string_view text, std::string_view needle);
 
 // Removes all leading and trailing blanks (the space character only).
 void trim(std::string& text);
+
+// Copies `size` bytes from `from` to `to` (which must not overlap) and
+// returns the end of the copy. Short copies, the usual case for the pieces
+// of a record or a Dutch form, are done inline with at most two
+// overlapping moves instead of a call.
+inline char* copyBytes(char* to, const char* from, std::size_t size) {
+  if (size >= 8 && size <= 16) {
+    std::memcpy(to, from, 8);
+    std::memcpy(to + size - 8, from + size - 8, 8);
+  } else if (size >= 4 && size < 8) {
+    std::memcpy(to, from, 4);
+    std::memcpy(to + size - 4, from + size - 4, 4);
+  } else if (size > 16) {
+    std::memcpy(to, from, size);
+  } else {
+    for (std::size_t i = 0; i < size; ++i) to[i] = from[i];
+  }
+  return to + size;
+}
 
 }  // namespace morfenaar
