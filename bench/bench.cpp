@@ -298,7 +298,9 @@ int main(int argc, char** argv) {
     // cache that the other has warmed.
     Series* order[2] = {&program, &floor};
     if (p % 2 == 0) std::swap(order[0], order[1]);
-    for (Series* s : order) ok = record(*s, runOnce(s->argv, dir, listPath, "/dev/null"), p, o.entries) && ok;
+    for (Series* s : order) {
+      ok = record(*s, runOnce(s->argv, dir, listPath, "/dev/null"), p, o.entries) && ok;
+    }
   }
   summary(program, o.entries);
   summary(floor, o.entries);

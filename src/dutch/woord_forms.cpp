@@ -46,7 +46,9 @@ class Joiner {
   void assignTo(std::string& text) const {
     text.resize(bytes_);
     char* at = text.data();
-    for (std::size_t i = 0; i < count_; ++i) at = copyBytes(at, pieces_[i].data(), pieces_[i].size());
+    for (std::size_t i = 0; i < count_; ++i) {
+      at = copyBytes(at, pieces_[i].data(), pieces_[i].size());
+    }
   }
 
  private:
