@@ -96,32 +96,6 @@ char* PreparedRecord::writeHebrew(char* at, PatternArgs hebrew) const {
   return at;
 }
 
-char* PreparedRecord::writeTail(char* at, std::string_view dutch, std::string_view source) const {
-  const Piece* const tail = pieces_.data() + tail_;
-  const Piece* const end = pieces_.data() + count_;
-  auto copyLiteral = [&at](const Piece& piece) {
-    std::memcpy(at, piece.text.data(), kLiteralBytes);
-    at += piece.length;
-  };
-  auto copyText = [&at](std::string_view text) { at = copyBytes(at, text.data(), text.size()); };
-  if (usualTail_) {
-    copyLiteral(tail[0]);
-    copyText(dutch);
-    copyLiteral(tail[2]);
-    copyText(source);
-    copyLiteral(tail[4]);
-    return at;
-  }
-  for (const Piece* piece = tail; piece != end; ++piece) {
-    if (piece->kind == Kind::Literal) {
-      copyLiteral(*piece);
-    } else {
-      copyText(piece->kind == Kind::Dutch ? dutch : source);
-    }
-  }
-  return at;
-}
-
 void PreparedRecord::append(std::string& out, PatternArgs hebrew, std::string_view dutch,
                             std::string_view source) const {
   const std::size_t start = out.size();

@@ -12,11 +12,14 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
+
+#include "support/strings.h"
 
 namespace morfenaar {
 
@@ -139,6 +142,34 @@ class PreparedRecord {
   // every table: it is written without looking at the pieces' kinds.
   bool usualTail_ = false;
 };
+
+// Inline: it runs for every record, and most of it is a few stores.
+inline char* PreparedRecord::writeTail(char* at, std::string_view dutch,
+                                       std::string_view source) const {
+  const Piece* const tail = pieces_.data() + tail_;
+  const Piece* const end = pieces_.data() + count_;
+  auto copyLiteral = [&at](const Piece& piece) {
+    std::memcpy(at, piece.text.data(), kLiteralBytes);
+    at += piece.length;
+  };
+  auto copyText = [&at](std::string_view text) { at = copyBytes(at, text.data(), text.size()); };
+  if (usualTail_) {
+    copyLiteral(tail[0]);
+    copyText(dutch);
+    copyLiteral(tail[2]);
+    copyText(source);
+    copyLiteral(tail[4]);
+    return at;
+  }
+  for (const Piece* piece = tail; piece != end; ++piece) {
+    if (piece->kind == Kind::Literal) {
+      copyLiteral(*piece);
+    } else {
+      copyText(piece->kind == Kind::Dutch ? dutch : source);
+    }
+  }
+  return at;
+}
 
 constexpr void PreparedRecord::finish() {
   usualTail_ = count_ == tail_ + 5 && pieces_[tail_].kind == Kind::Literal &&

@@ -12,18 +12,32 @@ namespace morfenaar {
 
 using Pos = std::ptrdiff_t;
 
+// These small ones are defined here, inline: the Dutch forms call them
+// for every text they build.
+
 // True when `text` ends with `suffix`. An empty suffix always matches; a
 // suffix longer than the text never does.
-bool endsWith(std::string_view text, std::string_view suffix);
+inline bool endsWith(std::string_view text, std::string_view suffix) {
+  return suffix.size() <= text.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
 // True when the last byte of `text` is `c`; false for an empty text.
-bool endsWith(std::string_view text, char c);
+inline bool endsWith(std::string_view text, char c) { return !text.empty() && text.back() == c; }
 // True when `text` begins with `prefix`. An empty prefix always matches.
-bool startsWith(std::string_view text, std::string_view prefix);
+inline bool startsWith(std::string_view text, std::string_view prefix) {
+  return prefix.size() <= text.size() && text.substr(0, prefix.size()) == prefix;
+}
 
 // First position of `c`, or -1. Searching for the NUL character yields -1.
-Pos indexOf(std::string_view text, char c);
+inline Pos indexOf(std::string_view text, char c) {
+  if (c == '\0') return -1;
+  const auto at = text.find(c);
+  return at == std::string_view::npos ? -1 : static_cast<Pos>(at);
+}
 // First position of `needle`, or -1; an empty needle is found at 0.
-Pos indexOf(std::string_view text, std::string_view needle);
+inline Pos indexOf(std::string_view text, std::string_view needle) {
+  const auto at = text.find(needle);
+  return at == std::string_view::npos ? -1 : static_cast<Pos>(at);
+}
 // Last position of `c`, or -1 (also for an empty text and for NUL).
 Pos lastIndexOf(std::string_view text, char c);
 // Last position of `needle`, or -1; an empty needle is found at the length
