@@ -67,35 +67,6 @@ void appendRecord(std::string& out, std::string_view format, PatternArgs hebrew,
   }
 }
 
-char* PreparedRecord::writeHebrew(char* at, PatternArgs hebrew) const {
-  // Locals, since every store through `at` could change any member.
-  const Piece* piece = pieces_.data();
-  const Piece* const tail = piece + tail_;
-  const PatternArg* value = hebrew.data();
-  const PatternArg* const lastValue = value + hebrew.size();
-
-  for (; piece != tail; ++piece) {
-    if (piece->kind == Kind::Literal) {
-      std::memcpy(at, piece->text.data(), kLiteralBytes);
-      at += piece->length;
-      continue;
-    }
-    if (value == lastValue) break;  // a table bug; never read past the list
-    const PatternArg& arg = *value++;
-    if (piece->kind == Kind::Letter) {
-      const char letter = std::get<char>(arg);
-      if (letter == '\0') break;  // no letter here: the form ends
-      *at++ = letter;
-      continue;
-    }
-    const std::string_view text = std::get<std::string_view>(arg);
-    const char* const stop = std::find(text.begin(), text.end(), '\0');
-    at = std::copy(text.begin(), stop, at);
-    if (stop != text.end()) break;  // a NUL inside the text ends the form too
-  }
-  return at;
-}
-
 void PreparedRecord::append(std::string& out, PatternArgs hebrew, std::string_view dutch,
                             std::string_view source) const {
   const std::size_t start = out.size();

@@ -9,6 +9,7 @@
 // the tag and the source tag) is written as usual.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -142,6 +143,35 @@ class PreparedRecord {
   // every table: it is written without looking at the pieces' kinds.
   bool usualTail_ = false;
 };
+
+inline char* PreparedRecord::writeHebrew(char* at, PatternArgs hebrew) const {
+  // Locals, since every store through `at` could change any member.
+  const Piece* piece = pieces_.data();
+  const Piece* const tail = piece + tail_;
+  const PatternArg* value = hebrew.data();
+  const PatternArg* const lastValue = value + hebrew.size();
+
+  for (; piece != tail; ++piece) {
+    if (piece->kind == Kind::Literal) {
+      std::memcpy(at, piece->text.data(), kLiteralBytes);
+      at += piece->length;
+      continue;
+    }
+    if (value == lastValue) break;  // a table bug; never read past the list
+    const PatternArg& arg = *value++;
+    if (piece->kind == Kind::Letter) {
+      const char letter = std::get<char>(arg);
+      if (letter == '\0') break;  // no letter here: the form ends
+      *at++ = letter;
+      continue;
+    }
+    const std::string_view text = std::get<std::string_view>(arg);
+    const char* const stop = std::find(text.begin(), text.end(), '\0');
+    at = std::copy(text.begin(), stop, at);
+    if (stop != text.end()) break;  // a NUL inside the text ends the form too
+  }
+  return at;
+}
 
 // Inline: it runs for every record, and most of it is a few stores.
 inline char* PreparedRecord::writeTail(char* at, std::string_view dutch,
