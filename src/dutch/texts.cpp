@@ -23,16 +23,36 @@ const std::string& DutchTexts::build(Form form, std::string_view code) {
   return woord_->geb(code);
 }
 
-const std::string& DutchTexts::keep(std::size_t slot) {
-  woord_->swapResult(texts_[slot]);
+const std::string& DutchTexts::make(Form form, std::string_view code, std::size_t slot) {
+  std::string& text = texts_[slot];
+  switch (form) {
+    case Form::Tegenw:
+      woord_->tegenw(code, text);
+      break;
+    case Form::Perf:
+      woord_->perf(code, text);
+      break;
+    case Form::Toek:
+      woord_->toek(code, text);
+      break;
+    case Form::Ovt:
+      woord_->ovt(code, text);
+      break;
+    case Form::Geb:
+      // geb edits the present tense in the result buffer: take that over.
+      woord_->geb(code);
+      woord_->swapResult(text);
+      break;
+  }
   known_ |= std::uint64_t{1} << slot;
-  return texts_[slot];
+  return text;
 }
 
 const std::string& DutchTexts::onbep() {
   if ((known_ >> kOnbep & 1) != 0) return texts_[kOnbep];
-  woord_->onbep();
-  return keep(kOnbep);
+  woord_->onbep(texts_[kOnbep]);
+  known_ |= std::uint64_t{1} << kOnbep;
+  return texts_[kOnbep];
 }
 
 }  // namespace morfenaar

@@ -52,13 +52,12 @@ class DutchTexts {
     const std::size_t slot =
         static_cast<std::size_t>(form) * kCodes + static_cast<std::size_t>(person);
     if ((known_ >> slot & 1) != 0) return texts_[slot];
-    build(form, code);
-    return keep(slot);
+    return make(form, code, slot);
   }
+  // The text built in the Woord's result buffer.
   const std::string& build(Form form, std::string_view code);
-  // Takes the text just built over from the Woord's result buffer, by
-  // exchanging the buffers rather than copying.
-  const std::string& keep(std::size_t slot);
+  // The text built straight into `slot`, which then holds it.
+  const std::string& make(Form form, std::string_view code, std::size_t slot);
 
   Woord* woord_ = nullptr;
   std::uint64_t known_ = 0;  // one bit per slot that holds this entry's text

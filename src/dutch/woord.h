@@ -68,6 +68,14 @@ class Woord {
   const std::string& onbep();                        // weg te lopen
   const std::string& geb(std::string_view code);     // loop weg! / loopt weg!
 
+  // The same texts written into `result` instead of the result buffer,
+  // for a caller that keeps them.
+  void tegenw(std::string_view code, std::string& result);
+  void perf(std::string_view code, std::string& result);
+  void toek(std::string_view code, std::string& result);
+  void ovt(std::string_view code, std::string& result);
+  void onbep(std::string& result);
+
   // Exchanges the result buffer with `text`, so that a caller can keep the
   // text of the last form call without copying it. Every form method
   // starts its text afresh, whatever the buffer held.

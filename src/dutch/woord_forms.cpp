@@ -97,26 +97,39 @@ std::string_view Woord::zich(std::string_view code) const {
 }
 
 const std::string& Woord::perf(std::string_view code) {
+  perf(code, sResult);
+  return sResult;
+}
+
+void Woord::perf(std::string_view code, std::string& result) {
   const PersonCells& cells = cellsOf(code);
   Joiner text;
   text.add(cells.pronounPrefix);
   text.add(sVoltDwFmt, bZijn ? cells.zijn : cells.hebben, bZich ? cells.zich : "");
-  text.assignTo(sResult);
-  return sResult;
+  text.assignTo(result);
 }
 
 const std::string& Woord::toek(std::string_view code) {
+  toek(code, sResult);
+  return sResult;
+}
+
+void Woord::toek(std::string_view code, std::string& result) {
   const PersonCells& cells = cellsOf(code);
   Joiner text;
   text.add(cells.pronounPrefix);
   text.add(cells.zullen);
   text.add(" ");
   text.add(sOnbWijsFmt, bZich ? cells.zich : "");
-  text.assignTo(sResult);
-  return sResult;
+  text.assignTo(result);
 }
 
 const std::string& Woord::ovt(std::string_view code) {
+  ovt(code, sResult);
+  return sResult;
+}
+
+void Woord::ovt(std::string_view code, std::string& result) {
   std::string_view verb(sOvt);
   std::string_view rest;
   if (const Pos blank = indexOf(sOvt, ' '); blank > 0) {
@@ -145,11 +158,15 @@ const std::string& Woord::ovt(std::string_view code) {
   } else {
     text.add(rest);
   }
-  text.assignTo(sResult);
-  return sResult;
+  text.assignTo(result);
 }
 
 const std::string& Woord::tegenw(std::string_view code) {
+  tegenw(code, sResult);
+  return sResult;
+}
+
+void Woord::tegenw(std::string_view code, std::string& result) {
   Joiner text;
   if (!code.empty() && code.front() == 'p') {
     text.add(sWerkw);
@@ -159,19 +176,22 @@ const std::string& Woord::tegenw(std::string_view code) {
   }
   text.add(" ");
   text.add(sRestFmt, zich(code));
-  text.assignTo(sResult);
-  trim(sResult);
-  return sResult;
+  text.assignTo(result);
+  trim(result);
 }
 
 const std::string& Woord::onbep() {
+  onbep(sResult);
+  return sResult;
+}
+
+void Woord::onbep(std::string& result) {
   Joiner text;
   text.add(sRestFmt, zich("3s"));
   text.add(" te ");
   text.add(sWerkw);
-  text.assignTo(sResult);
-  trim(sResult);
-  return sResult;
+  text.assignTo(result);
+  trim(result);
 }
 
 const std::string& Woord::geb(std::string_view code) {
