@@ -1,7 +1,6 @@
 // The Dutch forms of a parsed gloss per person code. Every method builds its
 // text in sResult, reusing the buffer's storage from call to call: the
 // pieces of a text are gathered first and then copied in one go.
-#include <array>
 #include <cstdlib>
 #include <cstring>
 
@@ -27,8 +26,9 @@ const PersonCells& cellsOf(std::string_view code) {
 class Joiner {
  public:
   void add(std::string_view piece) {
-    if (count_ == pieces_.size()) std::abort();  // a form of more pieces
-    pieces_[count_++] = piece;
+    if (count_ == kPieces) std::abort();  // a form of more pieces
+    data_[count_] = piece.data();
+    sizes_[count_++] = piece.size();
     bytes_ += piece.size();
   }
   // The template filled with `first` and `second` (see Template::appendTo).
@@ -46,18 +46,24 @@ class Joiner {
   void assignTo(std::string& text) const {
     text.resize(bytes_);
     char* at = text.data();
-    for (std::size_t i = 0; i < count_; ++i) {
-      at = copyBytes(at, pieces_[i].data(), pieces_[i].size());
-    }
+    for (std::size_t i = 0; i < count_; ++i) at = copyBytes(at, data_[i], sizes_[i]);
   }
 
  private:
-  std::array<std::string_view, 8> pieces_{};
+  static constexpr std::size_t kPieces = 8;
+  // Left uninitialised: only the first count_ are ever read.
+  const char* data_[kPieces];
+  std::size_t sizes_[kPieces];
   std::size_t count_ = 0;
   std::size_t bytes_ = 0;
 };
 
-bool isPlural(std::string_view code) { return code.find('p') != std::string_view::npos; }
+bool isPlural(std::string_view code) {
+  for (char c : code) {
+    if (c == 'p') return true;
+  }
+  return false;
+}
 
 // Plural of the verb part of a simple past: zette -> zetten, werd -> werden,
 // vond -> vondden, was -> waren, koos -> kozen, gaf -> gaven, liep -> liepen.
