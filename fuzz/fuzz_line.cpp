@@ -1,11 +1,13 @@
 // Fuzzes the whole path of one input line: the reader, the gloss parser,
-// every Dutch form method, the root analysis and every generator. The log
+// every Dutch form method, the reading of a root in Hebrew letters, the root
+// analysis, every generator and the rewriting of forms in Hebrew letters. The log
 // is left out (it would write a file on every run), but every Dutch form
 // that the log would hold is built. A gloss that would end the run is only
 // parsed: ending the process is the driver's business.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +17,7 @@
 #include "hebrew/future.h"
 #include "hebrew/imperative.h"
 #include "hebrew/infinitive.h"
+#include "hebrew/letters.h"
 #include "hebrew/participle.h"
 #include "hebrew/past.h"
 #include "hebrew/root.h"
@@ -53,14 +56,17 @@ void processLine(std::string_view line) {
   // Every class number, whatever the digit says, so that each generator
   // meets every root.
   for (int klasse = 1; klasse <= 7; ++klasse) {
-    if (entry.root.size() < minimumRootLength(klasse)) continue;
-    AnalysedRoot root = analyseRoot(klasse, entry.root);
+    std::optional<HebrewRoot> hebrew = readHebrewRoot(klasse, entry.root);
+    std::string_view letters = hebrew ? std::string_view(hebrew->latin) : entry.root;
+    if (letters.size() < minimumRootLength(klasse)) continue;
+    AnalysedRoot root = analyseRoot(klasse, letters);
     std::string out;
     writePast(root, woord, entry.sourceTag, out);
     writeParticiples(root, woord, entry.sourceTag, out);
     writeFuture(root, woord, entry.sourceTag, out);
     writeImperative(root, woord, entry.sourceTag, out);
     writeInfinitive(root, woord, entry.sourceTag, out);
+    if (hebrew) writeFormsInHebrew(out, 0, *hebrew);
     checkText(out);
   }
 }

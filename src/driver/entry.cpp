@@ -6,6 +6,7 @@
 #include "hebrew/future.h"
 #include "hebrew/imperative.h"
 #include "hebrew/infinitive.h"
+#include "hebrew/letters.h"
 #include "hebrew/participle.h"
 #include "hebrew/past.h"
 #include "hebrew/root.h"
@@ -58,16 +59,27 @@ EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diag
   logForms(texts);
 
   if (!isKnownClass(entry.klasse)) return EntryStatus::Done;
-  if (entry.root.size() < minimumRootLength(entry.klasse)) {
+  // A root in Hebrew letters is analysed and generated as its Latin twin;
+  // its lengths are counted in letters. Its forms are written back in
+  // Hebrew letters once all records of the entry are made.
+  std::optional<HebrewRoot> hebrew = readHebrewRoot(entry.klasse, entry.root);
+  std::string_view letters = hebrew ? std::string_view(hebrew->latin) : entry.root;
+  if (letters.size() < minimumRootLength(entry.klasse)) {
     diagnostics += shortRootMessage(entry.klasse, entry.sourceTag);
     return EntryStatus::Done;
   }
-  AnalysedRoot root = analyseRoot(entry.klasse, entry.root);
+  if (!hebrew && !isLatinRoot(entry.root)) {
+    diagnostics += foreignRootMessage(entry.sourceTag);
+    return EntryStatus::Done;
+  }
+  AnalysedRoot root = analyseRoot(entry.klasse, letters);
+  std::size_t firstRecord = out.size();
   writePast(root, texts, entry.sourceTag, out);
   writeParticiples(root, texts, entry.sourceTag, out);
   writeFuture(root, texts, entry.sourceTag, out);
   writeImperative(root, texts, entry.sourceTag, out);
   writeInfinitive(root, texts, entry.sourceTag, out);
+  if (hebrew) writeFormsInHebrew(out, firstRecord, *hebrew);
   return EntryStatus::Done;
 }
 

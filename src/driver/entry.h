@@ -1,6 +1,7 @@
 // The per-verb driver: for one verb entry it parses the Dutch gloss, refuses
 // the entry with a warning when the gloss is not usable, writes the verb's
-// Dutch forms to the log, analyses the root and runs the five form
+// Dutch forms to the log, refuses a root that is too short or holds a byte
+// outside its alphabet, analyses the root and runs the five form
 // generators (past tense, participles, future, imperative, infinitive) in
 // that order.
 #pragma once

@@ -1,15 +1,23 @@
-// morfenaar: reads a list of Hebrew verbs on standard input and writes the
-// table of their conjugated forms, each with a conjugated Dutch translation,
-// on standard output. The Dutch forms of every verb are logged to
-// morfenaar.log in the working directory.
-#include <cstdio>
+// morfenaar: reads a list of Hebrew verbs from the files named on the
+// command line, or from standard input, and writes the table of their
+// conjugated forms, each with a conjugated Dutch translation, on standard
+// output. The Dutch forms of every verb are logged to morfenaar.log in the
+// working directory or to the file given with --log.
+#include <string_view>
+#include <vector>
 
+#include "driver/options.h"
 #include "driver/run.h"
 #include "dutch/tables.h"
+#include "support/log.h"
 #include "support/output.h"
 
-int main() {
-  morfenaar::protectStandardStreams();
-  morfenaar::init();
-  return morfenaar::run(stdin);
+int main(int argc, char* argv[]) {
+  using namespace morfenaar;
+  protectStandardStreams();
+  CommandLine commandLine = parseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
+  if (commandLine.action != Action::Run) return answer(commandLine);
+  init();
+  setLogPath(commandLine.logPath);
+  return run(commandLine.files);
 }

@@ -1,5 +1,8 @@
 #include "driver/messages.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace morfenaar {
 
 std::string noGlossMessage(std::string_view lineText) {
@@ -15,6 +18,54 @@ std::string shortRootMessage(int klasse, std::string_view sourceTag) {
       .append(sourceTag)
       .append("\n");
   return text;
+}
+
+std::string foreignRootMessage(std::string_view sourceTag) {
+  std::string text =
+      "Waarschuwing: wortel bevat tekens buiten het alfabet, dit werkwoord werd niet verder "
+      "verwerkt: ";
+  text.append(sourceTag).append("\n");
+  return text;
+}
+
+namespace {
+
+std::string reason(int error) {
+  switch (error) {
+    case ENOENT:
+      return "het bestand bestaat niet";
+    case EACCES:
+      return "geen toegang";
+    case EISDIR:
+      return "het is een map";
+    case ENOTDIR:
+      return "een deel van het pad is geen map";
+    case EIO:
+      return "invoer-/uitvoerfout";
+    default:
+      return std::strerror(error);  // the system's text, in English
+  }
+}
+
+std::string inputMessage(std::string_view name, std::string_view what, int error) {
+  std::string text = "Fout: invoerbestand ";
+  text.append(name)
+      .append(" kan niet worden ")
+      .append(what)
+      .append(": ")
+      .append(reason(error))
+      .append(".\n");
+  return text;
+}
+
+}  // namespace
+
+std::string inputOpenMessage(std::string_view name, int error) {
+  return inputMessage(name, "geopend", error);
+}
+
+std::string inputReadMessage(std::string_view name, int error) {
+  return inputMessage(name, "gelezen", error);
 }
 
 }  // namespace morfenaar

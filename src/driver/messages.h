@@ -15,10 +15,18 @@ inline constexpr std::string_view kRefusedWarning =
 std::string noGlossMessage(std::string_view lineText);
 // A root shorter than its class can analyse; `sourceTag` names the entry.
 std::string shortRootMessage(int klasse, std::string_view sourceTag);
+// A root with a byte that is not one of its letters; `sourceTag` names the
+// entry.
+std::string foreignRootMessage(std::string_view sourceTag);
 
 inline constexpr std::string_view kStdoutFailed =
     "Fout: de standaarduitvoer kan niet worden geschreven.\n";
 inline constexpr std::string_view kStdinFailed =
     "Fout: de standaardinvoer kan niet worden gelezen.\n";
+
+// An input file named on the command line that could not be opened or
+// read; `error` is the errno value, told in Dutch where it is a common one.
+std::string inputOpenMessage(std::string_view name, int error);
+std::string inputReadMessage(std::string_view name, int error);
 
 }  // namespace morfenaar

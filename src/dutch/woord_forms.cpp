@@ -202,6 +202,9 @@ void Woord::onbep(std::string& result) {
 
 const std::string& Woord::geb(std::string_view code) {
   tegenw("2s");
+  // "zijn" takes its imperative from another stem: wees! / weest!, not
+  // ben! / bent!. The present begins with the stem and its "(t)".
+  if (sWerkw == "zijn" && sResult.starts_with("ben(")) sResult.replace(0, 3, "wees");
   if (const Pos open = indexOf(sResult, '('); open >= 0) {
     // The removal runs up to and including the last ")", and removes
     // nothing when that ")" does not come after where it starts.

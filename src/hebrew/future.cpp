@@ -23,19 +23,19 @@ struct FutureRow {
 
 constexpr FutureRow kFutureRows[] = {
     // row   1s            2sm           2sf           3sm           3sf           1p            2p             2pf             3p
-    {"1a", {"A%c%c",      "T%c%c",      "T%c%c",      "I%c%c",      "T%c%c",      "N%c%c",      "T%c%cW",      "",             "I%c%cW"}},
+    {"1a", {"A%c%c",      "T%c%c",      "T%c%cI",     "I%c%c",      "T%c%c",      "N%c%c",      "T%c%cW",      "",             "I%c%cW"}},
     {"1b", {"A%cA",       "T%cA",       "T%cAI",      "I%cA",       "T%cA",       "N%cA",       "T%cAW",       "",             "I%cAW"}},
     {"1c", {"A%c%cE",     "T%c%cE",     "T%c%cI",     "I%c%cE",     "T%c%cE",     "N%c%cE",     "T%c%cW",      "T%cW%cNE",     "I%c%cW"}},
     {"1d", {"A%cW%c",     "T%cW%c",     "T%c%cI",     "I%cW%c",     "T%cW%c",     "N%cW%c",     "T%c%cW",      "T%cW%cNE",     "I%c%cW"}},
     {"1e", {"A%c%cE",     "T%c%cE",     "T%c%cI",     "I%c%cE",     "T%c%cE",     "N%c%cE",     "T%c%cW",      "T%c%cINE",     "I%c%cW"}},
-    {"1f", {"A%c%c%c",    "T%c%c%c",    "T%c%c%c",    "I%c%c%c",    "T%c%c%c",    "N%c%c%c",    "T%c%c%cW",    "T%c%c%cINE",   "I%c%c%cW"}},
+    {"1f", {"A%c%c%c",    "T%c%c%c",    "T%c%c%cI",   "I%c%c%c",    "T%c%c%c",    "N%c%c%c",    "T%c%c%cW",    "T%c%c%cINE",   "I%c%c%cW"}},
     {"1g", {"A%cW%cE",    "TI%cW%c",    "TI%cW%cI",   "II%cW%c",    "TI%cW%c",    "NI%cW%c",    "TI%cW%cW",    "T%cW%cINE",    "II%cW%cW"}},
     {"1h", {"A%s",        "T%s",        "T%sI",       "I%s",        "T%s",        "N%s",        "T%sW",        "T%sNE",        "I%sW"}},
     {"1i", {"A%c%c",      "T%c%c",      "T%c%cI",     "II%c%c",     "T%c%c",      "N%c%c",      "T%c%cW",      "T%c%cNE",      "II%c%cW"}},
     {"1j", {"A%c%cA",     "T%c%cA",     "T%c%cAI",    "I%c%cA",     "T%c%cA",     "N%c%cA",     "T%c%cAW",     "T%c%cANE",     "I%c%cAW"}},
     {"1k", {"A%c%c",      "TA%c%c",     "TA%c%cI",    "IA%c%c",     "TA%c%c",     "NA%c%c",     "TA%c%cW",     "TA%c%cNE",     "IA%c%cW"}},
-    {"1l", {"A%c%c%c",    "T%c%c%c",    "T%c%c%cI",   "I%c%c%c",    "T%c%c%c",    "N%c%c%c",    "T%c%c%cW",    "T%c%c%cNE",    "I%c%c%c"}},
-    {"1m", {"A%c%c%c",    "T%c%c%c",    "T%c%c%cI",   "I%c%c%c",    "T%c%c%c",    "N%c%c%c",    "T%c%c%cW",    "T%c%cW%cNE",   "I%c%c%cW"}},
+    {"1l", {"A%c%c%c",    "T%c%c%c",    "T%c%c%cI",   "I%c%c%c",    "T%c%c%c",    "N%c%c%c",    "T%c%c%cW",    "T%c%c%cNE",    "I%c%c%cW"}},
+    {"1m", {"A%c%c%c",    "T%c%c%c",    "T%c%c%cI",   "I%c%c%c",    "T%c%c%c",    "N%c%c%c",    "T%c%c%cW",    "T%c%c%cNE",    "I%c%c%cW"}},
     {"1n", {"A%c%cW%c",   "T%c%cW%c",   "T%c%c%cI",   "I%c%cW%c",   "T%c%cW%c",   "N%c%cW%c",   "T%c%c%cW",    "T%c%cW%cNE",   "I%c%c%cW"}},
     {"2a", {"AIW%s",      "TIW%s",      "TIW%sI",     "IIW%s",      "TIW%s",      "NIW%s",      "TIW%sW",      "TIW%sNE",      "IIW%sW"}},
     {"2b", {"AN%s",       "TIN%s",      "TIN%sI",     "IIN%s",      "TIN%s",      "NIN%s",      "TIN%sW",      "TIN%sNE",      "IIN%sW"}},

@@ -9,12 +9,12 @@ namespace morfenaar {
 
 namespace {
 
-// Each record with the person code for `geb`. Row 1a tags its I-form {2mp}
-// with the singular and its W-form {2fp}; row 1c has no 2fp record.
+// Each record with the person code for `geb`. Rows 1a and 1c have no 2fp
+// record.
 constexpr RecordRow kImperativeRows[] = {
-    {"1a", {{"#%c%c\t%s\t{2s}%s\n", "s"},
-            {"#%c%cI\t%s\t{2mp}%s\n", "s"},
-            {"#%c%cW\t%s\t{2fp}%s\n", "p"}}},
+    {"1a", {{"#%c%c\t%s\t{2ms}%s\n", "s"},
+            {"#%c%cI\t%s\t{2fs}%s\n", "s"},
+            {"#%c%cW\t%s\t{2mp}%s\n", "p"}}},
     {"1b", {{"#%c%c\t%s\t{2ms}%s\n", "s"},
             {"#%c%cI\t%s\t{2fs}%s\n", "s"},
             {"#%c%cW\t%s\t{2mp}%s\n", "p"},
@@ -57,7 +57,7 @@ constexpr RecordRow kImperativeRows[] = {
     {"3", {{"#%c%c%c\t%s\t{2ms}%s\n", "s"},
            {"#%c%c%cI\t%s\t{2fs}%s\n", "s"},
            {"#%c%c%cW\t%s\t{2mp}%s\n", "p"},
-           {"#%c%cW%cNE\t%s\t{2fp}%s\n", "p"}}},
+           {"#%c%c%cNE\t%s\t{2fp}%s\n", "p"}}},
     {"5a", {{"#E%s%c\t%s\t{2ms}%s\n", "s"},
             {"#E%s%cI\t%s\t{2fs}%s\n", "s"},
             {"#E%s%cW\t%s\t{2mp}%s\n", "p"},

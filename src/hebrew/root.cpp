@@ -90,6 +90,14 @@ std::size_t minimumRootLength(int klasse) {
   }
 }
 
+bool isLatinRoot(std::string_view root) {
+  for (char c : root) {
+    bool letter = c >= 'A' && c <= 'Z';
+    if (!letter && static_cast<unsigned char>(c) != 0xDF) return false;
+  }
+  return true;
+}
+
 AnalysedRoot analyseRoot(int klasse, std::string_view root) {
   AnalysedRoot a;
   a.klasse = klasse;

@@ -39,6 +39,12 @@ struct AnalysedRoot {
 // 1 for class 1, 3 for class 5, 2 for the other classes.
 std::size_t minimumRootLength(int klasse);
 
+// True when every byte of `root` is a Latin capital letter A to Z or the
+// byte 0xDF, which one special root holds. The forms are built from these
+// bytes alone; a root with any other byte (lower case, a blank, a digit,
+// a byte of a multi-byte UTF-8 letter) cannot be conjugated.
+bool isLatinRoot(std::string_view root);
+
 // Analyses `root` for `klasse`. The root must be at least
 // minimumRootLength(klasse) letters long for classes 1 to 7; for other class
 // numbers only the flags are set (from empty radicals).

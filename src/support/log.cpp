@@ -10,25 +10,37 @@ namespace {
 std::FILE* pfLog = nullptr;
 bool failed = false;
 
-void reportFailure(const char* message) {
-  if (!failed) std::fputs(message, stderr);
+std::string& logPath() {
+  static std::string path = kLogFileName;
+  return path;
+}
+
+// `what` is "aangemaakt" (created) or "geschreven" (written).
+void reportFailure(const char* what) {
+  if (!failed) {
+    std::string message = "Fout: logbestand ";
+    message.append(logPath()).append(" kan niet worden ").append(what).append(".\n");
+    std::fwrite(message.data(), 1, message.size(), stderr);
+  }
   failed = true;
 }
 
 }  // namespace
 
+void setLogPath(std::string_view path) { logPath() = path; }
+
 void log(std::string_view text) {
   if (failed) return;
   if (pfLog == nullptr) {
-    pfLog = std::fopen(kLogFileName, "w+");
+    pfLog = std::fopen(logPath().c_str(), "w+");
     if (pfLog == nullptr) {
-      reportFailure("Fout: logbestand morfenaar.log kan niet worden aangemaakt.\n");
+      reportFailure("aangemaakt");
       return;
     }
   }
   if (std::fwrite(text.data(), 1, text.size(), pfLog) != text.size() ||
       std::fflush(pfLog) != 0) {
-    reportFailure("Fout: logbestand morfenaar.log kan niet worden geschreven.\n");
+    reportFailure("geschreven");
   }
 }
 
@@ -45,7 +57,7 @@ bool closeLog() {
     bool closed = std::fclose(pfLog) == 0;
     pfLog = nullptr;
     if (!flushed || !closed) {
-      reportFailure("Fout: logbestand morfenaar.log kan niet worden geschreven.\n");
+      reportFailure("geschreven");
     }
   }
   return !failed;

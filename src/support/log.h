@@ -1,5 +1,6 @@
-// The log file "morfenaar.log" in the working directory, in which the
-// program records the Dutch forms of every verb it accepts. The file is
+// The log file, "morfenaar.log" in the working directory unless another
+// path is set, in which the program records the Dutch forms of every verb
+// it accepts. The file is
 // opened (and so emptied) by the first line written, at most once per run,
 // so a run that never logs leaves an existing file untouched. Every line is
 // flushed as soon as it is written.
@@ -13,8 +14,13 @@
 
 namespace morfenaar {
 
-// Name of the log file, relative to the working directory.
+// Name of the log file, relative to the working directory, unless
+// setLogPath chose another.
 inline constexpr const char* kLogFileName = "morfenaar.log";
+
+// Writes the log to `path` instead; the failure messages name that path.
+// Must be called before the first line is logged.
+void setLogPath(std::string_view path);
 
 // Appends `text` unchanged (a percent sign is an ordinary character) and
 // flushes the file, opening it first if this is the run's first line.

@@ -187,6 +187,11 @@ TEST_F(WoordFormsTest, Imperative) {
       {kZetten, Form::Geb, "s", "zet!"},
       {kZetten, Form::Geb, "p", "zet!"},
       {kSchrijven, Form::Geb, "s", "schrijf!"},
+      // "zijn" alone or with a rest: wees, not ben.
+      {kZijn, Form::Geb, "s", "wees!"},
+      {kZijn, Form::Geb, "p", "weest!"},
+      {"bang zijn (was bang, is bang geweest)", Form::Geb, "s", "wees bang!"},
+      {"bang zijn (was bang, is bang geweest)", Form::Geb, "p", "weest bang!"},
   };
   expectForms(std::begin(cases), std::end(cases));
 }

@@ -89,14 +89,23 @@ TEST(FaultsTest, GlossOfTenThousandCharacters) {
 }
 
 TEST(FaultsTest, PercentSignsComeOutAsTyped) {
-  Outcome run = runProgram("1-%s%n\t%s%d'%nen (%s%d, h. %s%n)\n");
+  Outcome run = runProgram("1-KTB\t%s%d'%nen (%s%d, h. %s%n)\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
   std::vector<std::string> records = lines(run.out);
   ASSERT_FALSE(records.empty());
   // The bare verb "%s%d%nen" loses its ending "en": the stem is "%s%d%n".
-  EXPECT_EQ(records[0], "#%s%nTI\t(ik) heb %s%n\t{1s}[1-%s%n]");
+  EXPECT_EQ(records[0], "#KTBTI\t(ik) heb %s%n\t{1s}[1-KTB]");
   EXPECT_EQ(run.log.substr(0, run.log.find('\n')), "%s%d%n(t) / %s%d%nen");
+
+  // A root of percent signs is refused, and named as typed.
+  Outcome root = runProgram("1-%s%n\t%s%d'%nen (%s%d, h. %s%n)\n");
+  EXPECT_EQ(root.status, 0);
+  EXPECT_EQ(root.out, "");
+  EXPECT_EQ(root.err,
+            "Waarschuwing: wortel bevat tekens buiten het alfabet, dit werkwoord werd niet "
+            "verder verwerkt: [1-%s%n]\n");
+  EXPECT_EQ(root.log, run.log);
 }
 
 TEST(FaultsTest, GlossWithoutParenthesisAfterValidEntries) {

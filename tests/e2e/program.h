@@ -1,6 +1,7 @@
 // Runs the real morfenaar binary as a process in a fresh temporary
-// directory, with a given standard input, and collects its standard output,
-// standard error, exit status and log file.
+// directory, with given arguments, standard input and further files, and
+// collects its standard output, standard error, exit status, log file and
+// the names of the files it leaves in the directory.
 #pragma once
 
 #include <sys/wait.h>
@@ -9,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -33,9 +36,16 @@ struct Outcome {
   std::string err;
   bool logExists = false;
   std::string log;
+  std::set<std::string> names;  // the directory's entries after the run
 };
 
 struct RunOptions {
+  // Arguments as written on a shell command line, e.g. "--log=x.log a.tsv".
+  std::string args;
+  // Further files written into the run's directory: name -> content.
+  std::map<std::string, std::string> files;
+  // Where the log is expected, relative to the run's directory.
+  std::string log = "morfenaar.log";
   // Shell redirections for the program; the defaults read "in" and write
   // "out" and "err" in the run's directory.
   std::string redirect = "< in > out 2> err";
@@ -66,18 +76,22 @@ class TempDir {
 inline Outcome runProgram(const std::string& input, const RunOptions& options = {}) {
   TempDir dir;
   writeFile(dir.path() / "in", input);
+  for (const auto& [name, text] : options.files) writeFile(dir.path() / name, text);
   if (options.setup) options.setup(dir.path());
   std::string script = "cd '" + dir.path().string() + "' && '" + MORFENAAR_BINARY + "' " +
-                       options.redirect + " " + options.pipeline;
+                       options.args + " " + options.redirect + " " + options.pipeline;
   std::string command = "bash -c \"set -o pipefail; " + script + "\"";
   int raw = std::system(command.c_str());
   Outcome run;
   if (WIFEXITED(raw)) run.status = WEXITSTATUS(raw);
   run.out = readFile(dir.path() / "out");
   run.err = readFile(dir.path() / "err");
-  fs::path log = dir.path() / "morfenaar.log";
+  fs::path log = dir.path() / options.log;
   run.logExists = fs::is_regular_file(fs::symlink_status(log));
   if (run.logExists) run.log = readFile(log);
+  for (const fs::directory_entry& entry : fs::directory_iterator(dir.path())) {
+    run.names.insert(entry.path().filename().string());
+  }
   return run;
 }
 

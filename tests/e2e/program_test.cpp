@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace morfenaar::e2e {
 namespace {
@@ -10,6 +13,37 @@ namespace {
 const fs::path kGolden = fs::path(MORFENAAR_SOURCE_DIR) / "tests" / "e2e" / "golden";
 
 const std::string kKtb = "1-KTB\tschrij'ven (schreef, h. geschreven)\n";
+const std::string kBom = "\xEF\xBB\xBF";
+const std::string kHint = ". Probeer 'morfenaar --help' voor meer informatie.\n";
+const std::set<std::string> kNoLog = {"err", "in", "out"};
+
+// The KTB entry with `second` as the character after its class digit; the
+// records only differ in their source tag.
+std::string ktbIn(char second) {
+  std::string line = kKtb;
+  line[1] = second;
+  return line;
+}
+
+// The records of ktbIn(c) for each character c of `seconds`, in order.
+std::string ktbOut(std::string_view seconds) {
+  const std::string one = readFile(kGolden / "ktb.out");
+  std::string text;
+  for (char second : seconds) {
+    std::string records = one;
+    for (std::size_t at = 0; (at = records.find("[1-KTB]", at)) != std::string::npos; ++at) {
+      records[at + 2] = second;
+    }
+    text += records;
+  }
+  return text;
+}
+
+std::string ktbLog(std::size_t verbs) {
+  std::string text;
+  for (std::size_t i = 0; i < verbs; ++i) text += readFile(kGolden / "ktb.log");
+  return text;
+}
 
 TEST(ProgramTest, WritesTheFullTableOfOneEntry) {
   Outcome run = runProgram(readFile(kGolden / "ktb.in"));
@@ -18,6 +52,65 @@ TEST(ProgramTest, WritesTheFullTableOfOneEntry) {
   EXPECT_EQ(run.out, readFile(kGolden / "ktb.out"));
   EXPECT_TRUE(run.logExists);
   EXPECT_EQ(run.log, readFile(kGolden / "ktb.log"));
+}
+
+// Cells where a row's own pattern decides against the odd one out: whole
+// records, each run of them consecutive in the entry's output.
+TEST(ProgramTest, CellsThatFollowTheirRow) {
+  struct Case {
+    const char* ruling;
+    const char* line;
+    const char* records;
+    const char* logTail;  // the last log line, or nullptr when not checked
+  };
+  const Case cases[] = {
+      {"R12", "1-LQH\tne'men (nam, h. genomen)\n",
+       "#QH\tneem!\t{2ms}[1-LQH]\n#QHI\tneem!\t{2fs}[1-LQH]\n#QHW\tneemt!\t{2mp}[1-LQH]\n#L",
+       nullptr},
+      {"R12", "1-NSA\t'dragen (droeg, h. gedragen)\n",
+       "#SA\tdraag!\t{2ms}[1-NSA]\n#SAI\tdraag!\t{2fs}[1-NSA]\n#SAW\tdraagt!\t{2mp}[1-NSA]\n#L",
+       nullptr},
+      {"R13", "1-LQH\tne'men (nam, h. genomen)\n",
+       "#TQH\t(zij) zal nemen\t{3sf}[1-LQH]\n"
+       "#TQHI\t(jij) nam \t{2sf}[1-LQH]\n#TQHI\t(jij) zult nemen\t{2sf}[1-LQH]\n"
+       "#IQH\t(hij) nam \t{3sm}[1-LQH]\n",
+       nullptr},
+      {"R13", "1-ELK\tgaan (ging, is gegaan)\n",
+       "#TLKI\t(jij) ging \t{2sf}[1-ELK]\n#TLKI\t(jij) zult gaan\t{2sf}[1-ELK]\n", nullptr},
+      {"R13", "1-QWM\t'opstaan (stond op, is opgestaan)\n",
+       "#TQWMI\t(jij) stond op\t{2sf}[1-QWM]\n#TQWMI\t(jij) zult opstaan\t{2sf}[1-QWM]\n",
+       nullptr},
+      {"R14", "1-SAL\t'vragen (vroeg, h. gevraagd)\n",
+       "#ISALW\t(zij) vroegen \t{3p}[1-SAL]\n#ISALW\t(zij) zullen vragen\t{3p}[1-SAL]\n#SAWL\t",
+       nullptr},
+      {"R15", "1-SMO\t'horen (hoorde, h. gehoord)\n",
+       "#TSMONE\t(jullie) hoorden \t{2pf}[1-SMO]\n"
+       "#TSMONE\t(jullie) zullen horen\t{2pf}[1-SMO]\n",
+       nullptr},
+      {"R15", "1-KZB\t'liegen (loog, h. gelogen)\n",
+       "#TKZBNE\t(jullie) logen \t{2pf}[1-KZB]\n#TKZBNE\t(jullie) zullen liegen\t{2pf}[1-KZB]\n",
+       nullptr},
+      {"R16", "3-DBR\tspre'ken (sprak, h. gesproken)\n",
+       "#DBRW\tspreekt!\t{2mp}[3-DBR]\n#DBRNE\tspreekt!\t{2fp}[3-DBR]\n", nullptr},
+      {"R17", "1-EIE\tzijn (was, is geweest)\n",
+       "#EIE\twees!\t{2ms}[1-EIE]\n#EII\twees!\t{2fs}[1-EIE]\n"
+       "#EIW\tweest!\t{2mp}[1-EIE]\n#EIINE\tweest!\t{2fp}[1-EIE]\n",
+       "\t\t\t\tweest!\n"},
+      {"R17", "1-PHD\tbang zijn (was bang, is bang geweest)\n",
+       "#PHWD\twees bang!\t{2ms}[1-PHD]\n#PHDI\twees bang!\t{2fs}[1-PHD]\n"
+       "#PHDW\tweest bang!\t{2mp}[1-PHD]\n#PHWDNE\tweest bang!\t{2fp}[1-PHD]\n",
+       "\t\t\t\tweest bang!\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.ruling) + " " + c.line);
+    Outcome run = runProgram(c.line);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find(c.records), std::string::npos) << run.out;
+    if (c.logTail != nullptr) {
+      EXPECT_TRUE(run.log.ends_with(c.logTail)) << run.log;
+    }
+  }
 }
 
 TEST(ProgramTest, EmptyInputLeavesAnOldLogAlone) {
@@ -182,6 +275,308 @@ TEST(ProgramTest, RootTooShortForItsClassIsRefused) {
   EXPECT_EQ(run.out, readFile(kGolden / "ktb.out"));
 }
 
+TEST(ProgramTest, RootOutsideTheAlphabetIsRefusedAfterItsLog) {
+  struct Case {
+    const char* what;
+    std::string firstField;
+  };
+  const Case cases[] = {
+      {"lower case", "1-ktb"},
+      {"one lower-case letter", "3-DbR"},
+      {"blank after the root", "1-KTB "},
+      {"digit", "2-NK2B"},
+      {"punctuation", "5-EK.IB"},
+      {"Hebrew and Latin letters", "1-כתB"},
+      {"Hebrew with vowel points", "1-כָּתַב"},
+      {"Hebrew with a maqaf", "1-כת־ב"},
+      {"a sin dot after a letter other than shin", "1-כׂתב"},
+      {"two dots on a shin", "1-שׁׂמר"},
+      {"Hebrew letter cut short", "1-כת\xD7"},
+      {"invalid UTF-8 after Hebrew letters", "1-כתב\xFF"},
+      {"0xDF written in UTF-8", "7-ET\xC3\x9F"},
+      {"Latin-1 letter", "6-EWQ\xC9M"},
+  };
+  const std::string one = readFile(kGolden / "ktb.out");
+  const std::string log = readFile(kGolden / "ktb.log");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Outcome run = runProgram(kKtb + c.firstField + "\tschrij'ven (schreef, h. geschreven)\n" + kKtb);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err,
+              "Waarschuwing: wortel bevat tekens buiten het alfabet, dit werkwoord werd niet "
+              "verder verwerkt: [" + c.firstField + "]\n");
+    EXPECT_EQ(run.out, one + one);
+    EXPECT_EQ(run.log, log + log + log);
+  }
+}
+
+TEST(ProgramTest, RootChecksLeaveOtherCasesAsTheyWere) {
+  // Too short and outside the alphabet: the length is tested first.
+  Outcome shortRoot = runProgram("5-ek\tschrij'ven (schreef, h. geschreven)\n");
+  EXPECT_EQ(shortRoot.err,
+            "Waarschuwing: wortel te kort voor klasse 5, dit werkwoord werd niet verder "
+            "verwerkt: [5-ek]\n");
+  // Class digits outside 1 to 7 keep their silence whatever the root.
+  Outcome nine = runProgram("9-ktb\tschrij'ven (schreef, h. geschreven)\n");
+  EXPECT_EQ(nine.status, 0);
+  EXPECT_EQ(nine.err, "");
+  EXPECT_EQ(nine.out, "");
+  EXPECT_EQ(nine.log, readFile(kGolden / "ktb.log"));
+  // The special root with the byte 0xDF still has its records.
+  Outcome special = runProgram("1-I\xDF" "A\tschrij'ven (schreef, h. geschreven)\n");
+  EXPECT_EQ(special.err, "");
+  EXPECT_NE(special.out.find("\n#\xDF" "AW\tschrijft!\t{2fp}[1-I\xDF" "A]\n"), std::string::npos);
+}
+
+// Whole records of roots typed in Hebrew letters, worked out from the Latin
+// forms of the same roots: every letter back in Hebrew, the last one in its
+// final shape, every S the root's own letter.
+TEST(ProgramTest, RootsInHebrewLettersGiveFormsInHebrewLetters) {
+  struct Case {
+    const char* what;
+    std::string entry;
+    std::vector<std::string> records;  // each must be in the output
+  };
+  const Case cases[] = {
+      {"final mem and nun", "1-כתב\tschrij'ven (schreef, h. geschreven)",
+       {"#כתבתם\t(jullie) hebben geschreven\t{2pm}[1-כתב]",
+        "#כתבתן\t(jullie) hebben geschreven\t{2pf}[1-כתב]",
+        "#לכתוב\tte schrijven\t{}[1-כתב]"}},
+      {"final kaf", "1-מלך\trege'ren (regeerde, h. geregeerd)",
+       {"#מלך\t(hij) heeft geregeerd\t{3s}[1-מלך]",
+        "#מלכו\t(zij) hebben geregeerd\t{3p}[1-מלך]"}},
+      {"final pe", "1-רדף\tachter'volgen (achtervolgde, h. achtervolgd)",
+       {"#רדף\t(hij) heeft achtervolgd\t{3s}[1-רדף]",
+        "#רודף\tachtervolg(t)\t{ms}[1-רדף]"}},
+      {"final tsadi", "1-רוץ\t'rennen (rende, h. gerend)",
+       {"#רצתי\t(ik) heb gerend\t{1s}[1-רוץ]", "#רץ\t(hij) heeft gerend\t{3s}[1-רוץ]"}},
+      {"shin with its dot", "1-שׁמר\tbewa'ren (bewaarde, h. bewaard)",
+       {"#שׁמרתי\t(ik) heb bewaard\t{1s}[1-שׁמר]"}},
+      {"samekh", "1-סגר\t'sluiten (sloot, h. gesloten)",
+       {"#סגרתי\t(ik) heb gesloten\t{1s}[1-סגר]"}},
+      {"shin and samekh", "1-שסע\t'splijten (spleet, h. gespleten)",
+       {"#שסעתי\t(ik) heb gespleten\t{1s}[1-שסע]",
+        "#אשסע\t(ik) spleet \t{1s}[1-שסע]"}},
+      {"the special root", "1-יצא\tver'trekken (vertrok, is vertrokken)",
+       {"#אצא\t(ik) vertrok \t{1s}[1-יצא]", "#אצא\t(ik) zal vertrekken\t{1s}[1-יצא]",
+        "#צא\tvertrek!\t{2s}[1-יצא]"}},
+      {"class-7 sibilant", "7-השׁתמשׁ\tge'bruiken (gebruikte, h. gebruikt)",
+       {"#השׁתמשׁ\t(hij) heeft gebruikt\t{3s}[7-השׁתמשׁ]",
+        "#אשׁתמשׁ\t(ik) gebruikte \t{1s}[7-השׁתמשׁ]"}},
+      {"form ended by a missing radical", "5-הכסב\tschrij'ven (schreef, h. geschreven)",
+       {"#הך\t(ik) heb geschreven\t{1s}[5-הכסב]",
+        "#הכי\t(hij) heeft geschreven\t{3s}[5-הכסב]"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Outcome run = runProgram(c.entry + "\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    for (const std::string& record : c.records) {
+      EXPECT_NE(("\n" + run.out).find("\n" + record + "\n"), std::string::npos) << record;
+    }
+  }
+}
+
+TEST(ProgramTest, HebrewRootsAreMeasuredInLetters) {
+  struct Case {
+    std::string firstField;
+    int klasse;
+  };
+  // Long enough in bytes, too short in letters.
+  const Case cases[] = {{"5-הכ", 5}, {"2-נ", 2}, {"7-ה", 7}};
+  for (const Case& c : cases) {
+    Outcome run = runProgram(c.firstField + "\tschrij'ven (schreef, h. geschreven)\n" + kKtb);
+    EXPECT_EQ(run.err, "Waarschuwing: wortel te kort voor klasse " + std::to_string(c.klasse) +
+                           ", dit werkwoord werd niet verder verwerkt: [" + c.firstField + "]\n");
+    EXPECT_EQ(run.out, readFile(kGolden / "ktb.out"));
+  }
+  // One letter is enough for class 1.
+  Outcome one = runProgram("1-ב\tschrij'ven (schreef, h. geschreven)\n");
+  EXPECT_EQ(one.err, "");
+  EXPECT_EQ(one.out.substr(0, one.out.find('\n')), "#בתי\t(ik) heb geschreven\t{1s}[1-ב]");
+}
+
+TEST(ProgramTest, HelpIsPrintedWithoutReadingAnything) {
+  for (const char* args : {"--help", "--help --bogus", "a.tsv --help", "--log x.log --help"}) {
+    SCOPED_TRACE(args);
+    RunOptions options;
+    options.args = args;
+    Outcome run = runProgram(kKtb, options);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(run.out.starts_with("Gebruik: morfenaar [OPTIE]... [BESTAND]...\n"));
+    for (const char* part : {"\n      --log=BESTAND ", "\n      --help ", "\n      --version ",
+                             "\n      -- ", "morfenaar.log", "Afsluitstatus: 0 ", "man morfenaar\n"}) {
+      EXPECT_NE(run.out.find(part), std::string::npos) << part;
+    }
+    EXPECT_EQ(run.out.find('#'), std::string::npos);
+    EXPECT_EQ(run.names, kNoLog);
+  }
+}
+
+TEST(ProgramTest, VersionAndCommandLineErrors) {
+  struct Case {
+    const char* args;
+    int status;
+    std::string out;
+    std::string err;
+  };
+  const std::string version = "morfenaar 1.1.0\n";
+  const Case cases[] = {
+      {"--version", 0, version, ""},
+      {"--version --bogus a.tsv", 0, version, ""},
+      {"--log=x.log --version", 0, version, ""},
+      {"--bogus", 2, "", "morfenaar: onbekende optie '--bogus'" + kHint},
+      {"--bogus --version", 2, "", "morfenaar: onbekende optie '--bogus'" + kHint},
+      {"a.tsv -x", 2, "", "morfenaar: onbekende optie '-x'" + kHint},
+      {"-h", 2, "", "morfenaar: onbekende optie '-h'" + kHint},
+      {"--logfile=a", 2, "", "morfenaar: onbekende optie '--logfile=a'" + kHint},
+      {"---log=a", 2, "", "morfenaar: onbekende optie '---log=a'" + kHint},
+      {"--log", 2, "", "morfenaar: optie '--log' vraagt een BESTAND als argument" + kHint},
+      {"a.tsv --log", 2, "", "morfenaar: optie '--log' vraagt een BESTAND als argument" + kHint},
+      {"--log=", 2, "", "morfenaar: optie '--log' vraagt een niet-lege bestandsnaam" + kHint},
+      {"--log ''", 2, "", "morfenaar: optie '--log' vraagt een niet-lege bestandsnaam" + kHint},
+      {"--help=yes", 2, "", "morfenaar: optie '--help' neemt geen argument" + kHint},
+      {"--version=", 2, "", "morfenaar: optie '--version' neemt geen argument" + kHint},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args);
+    RunOptions options;
+    options.args = c.args;
+    Outcome run = runProgram(kKtb, options);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.names, kNoLog);
+  }
+}
+
+TEST(ProgramTest, HelpOnAFullDisk) {
+  RunOptions options;
+  options.args = "--help";
+  options.redirect = "< in > /dev/full 2> err";
+  Outcome run = runProgram("", options);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "Fout: de standaarduitvoer kan niet worden geschreven.\n");
+}
+
+TEST(ProgramTest, FileOperandsAreReadInOrderAsOneList) {
+  struct Case {
+    const char* what;
+    const char* args;
+    const char* verbs;  // the entries written, by their second character
+    int status;
+    std::string err;
+  };
+  const std::string noFile = "Fout: invoerbestand nope.tsv kan niet worden geopend: ";
+  const Case cases[] = {
+      {"one file", "a.tsv", "a", 0, ""},
+      {"two files", "a.tsv b.tsv", "ab", 0, ""},
+      {"one file twice", "b.tsv a.tsv b.tsv", "bab", 0, ""},
+      {"- between files", "a.tsv - b.tsv", "asb", 0, ""},
+      {"- alone", "-", "s", 0, ""},
+      {"standard input read up once", "- a.tsv -", "sa", 0, ""},
+      {"-- ends the options", "-- -x.tsv", "x", 0, ""},
+      {"options after a file", "a.tsv --log=sub/../morfenaar.log b.tsv", "ab", 0, ""},
+      {"last line without LF", "nolf.tsv b.tsv nolf.tsv", "nbn", 0, ""},
+      {"byte order mark in each file", "bom.tsv a.tsv bom.tsv", "mam", 0, ""},
+      {"missing file between two", "a.tsv nope.tsv b.tsv", "ab", 2,
+       noFile + "het bestand bestaat niet.\n"},
+      {"only a missing file", "nope.tsv", "", 2, noFile + "het bestand bestaat niet.\n"},
+      {"directory", "a.tsv sub b.tsv", "ab", 2,
+       "Fout: invoerbestand sub kan niet worden geopend: het is een map.\n"},
+      {"a file used as a directory", "a.tsv/b.tsv b.tsv", "b", 2,
+       "Fout: invoerbestand a.tsv/b.tsv kan niet worden geopend: een deel van het pad is geen "
+       "map.\n"},
+      {"-- then an option's name", "-- --help", "", 2,
+       "Fout: invoerbestand --help kan niet worden geopend: het bestand bestaat niet.\n"},
+      {"a read that fails", "a.tsv /proc/self/mem b.tsv", "ab", 2,
+       "Fout: invoerbestand /proc/self/mem kan niet worden gelezen: invoer-/uitvoerfout.\n"},
+      {"bad gloss ends the run", "a.tsv bad.tsv b.tsv", "a", 1,
+       "Fout: haak open ontbreekt: schrijven\n"},
+      {"bad gloss after a missing file", "nope.tsv bad.tsv b.tsv", "", 1,
+       noFile + "het bestand bestaat niet.\nFout: haak open ontbreekt: schrijven\n"},
+  };
+  RunOptions options;
+  options.files = {{"a.tsv", ktbIn('a')},
+                   {"b.tsv", "\n" + ktbIn('b') + "ab"},
+                   {"-x.tsv", ktbIn('x')},
+                   {"nolf.tsv", ktbIn('n').substr(0, kKtb.size() - 1)},
+                   {"bom.tsv", kBom + ktbIn('m')},
+                   {"bad.tsv", "1-KTB\tschrijven\n" + ktbIn('z')}};
+  options.setup = [](const fs::path& dir) { fs::create_directory(dir / "sub"); };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    options.args = c.args;
+    Outcome run = runProgram(ktbIn('s'), options);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.out, ktbOut(c.verbs));
+    EXPECT_EQ(run.log, ktbLog(std::string_view(c.verbs).size()));
+  }
+}
+
+TEST(ProgramTest, ByteOrderMarkIsSkippedOnlyAtTheStart) {
+  Outcome run = runProgram(kBom + kKtb + kBom + kKtb);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  // The second mark stands in the class digit's place: class 0xEF - '0'
+  // is logged but has no records.
+  EXPECT_EQ(run.out, ktbOut("-"));
+  EXPECT_EQ(run.log, ktbLog(2));
+
+  Outcome alone = runProgram(kBom + "\n" + kBom);
+  EXPECT_EQ(alone.status, 0);
+  EXPECT_EQ(alone.err, "Waarschuwing: regel zonder TAB overgeslagen: " + kBom + "\n");
+}
+
+TEST(ProgramTest, LogOptionMovesTheLog) {
+  struct Case {
+    const char* args;
+    const char* log;
+    int status;
+    std::string err;
+  };
+  const Case cases[] = {
+      {"--log=sub/verbs.log", "sub/verbs.log", 0, ""},
+      {"--log sub/verbs.log", "sub/verbs.log", 0, ""},
+      {"--log=a.log --log b.log", "b.log", 0, ""},
+      {"--log -", "-", 0, ""},
+      {"--log=--help", "--help", 0, ""},
+      {"--log=nodir/verbs.log", "nodir/verbs.log", 2,
+       "Fout: logbestand nodir/verbs.log kan niet worden aangemaakt.\n"},
+      {"--log=sub", "sub", 2, "Fout: logbestand sub kan niet worden aangemaakt.\n"},
+      {"--log=/dev/full", "/dev/full", 2,
+       "Fout: logbestand /dev/full kan niet worden geschreven.\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args);
+    RunOptions options;
+    options.args = c.args;
+    options.log = c.log;
+    options.setup = [](const fs::path& dir) { fs::create_directory(dir / "sub"); };
+    Outcome run = runProgram(kKtb + kKtb, options);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.out, ktbOut("--"));
+    EXPECT_EQ(run.log, c.status == 0 ? ktbLog(2) : "");
+    EXPECT_EQ(run.names.count("morfenaar.log"), 0u);
+    EXPECT_EQ(run.names.count("a.log"), 0u);
+  }
+}
+
+TEST(ProgramTest, LogOptionLeavesAnOldLogAloneWithoutVerbs) {
+  RunOptions options;
+  options.args = "--log=old.log";
+  options.log = "old.log";
+  options.files = {{"old.log", "old\n"}};
+  Outcome run = runProgram("\nab\n", options);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.log, "old\n");
+  EXPECT_EQ(run.names.count("morfenaar.log"), 0u);
+}
+
 TEST(ProgramTest, LogThatIsADirectoryFailsAtTheEnd) {
   RunOptions options;
   options.setup = [](const fs::path& dir) { fs::create_directory(dir / "morfenaar.log"); };
@@ -227,6 +622,18 @@ TEST(ProgramTest, StandardInputClosed) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, "Fout: de standaardinvoer kan niet worden gelezen.\n");
   EXPECT_EQ(run.out, "");
+
+  // Named files do not need standard input, until "-" asks for it.
+  options.files = {{"a.tsv", ktbIn('a')}};
+  options.args = "a.tsv";
+  Outcome file = runProgram("", options);
+  EXPECT_EQ(file.status, 0);
+  EXPECT_EQ(file.out, ktbOut("a"));
+  options.args = "a.tsv - a.tsv";
+  Outcome dash = runProgram("", options);
+  EXPECT_EQ(dash.status, 2);
+  EXPECT_EQ(dash.err, "Fout: de standaardinvoer kan niet worden gelezen.\n");
+  EXPECT_EQ(dash.out, ktbOut("aa"));
 }
 
 TEST(ProgramTest, BrokenPipeEndsQuietly) {

@@ -16,6 +16,7 @@ namespace morfenaar::e2e {
 namespace {
 
 const fs::path kSample = fs::path(MORFENAAR_SOURCE_DIR) / "data" / "verbs.tsv";
+const fs::path kHebrewSample = fs::path(MORFENAAR_SOURCE_DIR) / "data" / "verbs-hebreeuws.tsv";
 
 struct Record {
   std::string hebrew;
@@ -90,7 +91,7 @@ const std::map<std::string, std::string> kFutureCode = {
     {"1p", "1p"}, {"2p", "2p"},  {"2pf", "2p"}, {"3p", "3p"}};
 
 const std::set<std::string> kParticipleTags = {"ms", "fs", "s", "mp", "fp"};
-const std::set<std::string> kImperativeTags = {"2s", "2ms", "2fs", "2mp", "2fp"};
+const std::set<std::string> kImperativeTags = {"2ms", "2fs", "2mp", "2fp"};
 
 bool startsWith(const std::string& text, const std::string& prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
@@ -146,6 +147,74 @@ TEST_F(SampleTest, ListIsLargeAndCoversEveryClass) {
   std::set<int> classes;
   for (const SampleEntry& e : *sample_) classes.insert(e.klasse);
   EXPECT_EQ(classes, (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
+}
+
+// The sizes the README gives for the list, per class.
+TEST_F(SampleTest, ListHasTheDocumentedNumberOfEntriesPerClass) {
+  std::map<int, int> perClass;
+  for (const SampleEntry& e : *sample_) ++perClass[e.klasse];
+  const std::map<int, int> documented = {{1, 91}, {2, 19}, {3, 22}, {4, 6},
+                                         {5, 31}, {6, 6},  {7, 17}};
+  EXPECT_EQ(perClass, documented);
+  EXPECT_EQ(sample_->size(), 192u);
+}
+
+// Records of entries whose root letters, class or gloss were once wrong:
+// tet written J and he written E, the pi'el 3-KBS, the hollow hif'il 5-EQIM
+// with its I, and glosses that must hold for every person.
+TEST_F(SampleTest, CorrectedEntriesGiveTheirForms) {
+  struct Expected {
+    std::string source, tag, hebrew, dutch;
+  };
+  const std::vector<Expected> table = {
+      {"3-KBS", "ms", "MKBS", "was(t)"},
+      {"3-KBS", "1s", "AKBS", "(ik) waste "},
+      {"1-BJH", "1s", "BJHTI", "(ik) heb vertrouwd"},
+      {"1-BJH", "ms", "BWJH", "vertrouw(t)"},
+      {"1-NJE", "1s", "NJITI", "(ik) heb geneigd"},
+      {"1-NJE", "", "LNJWT", "te neigen"},
+      {"1-HJA", "1s", "AHJA", "(ik) zondigde "},
+      {"1-HJA", "", "LHJWA", "te zondigen"},
+      {"1-AEB", "ms", "AWEB", "heb(t) lief"},
+      {"1-AEB", "1p", "NAEB", "(wij) hadden lief"},
+      {"1-ABD", "1s", "ABDTI", "(ik) ben verloren gegaan"},
+      {"1-ABD", "3sm", "IABD", "(hij) ging verloren"},
+      {"1-SAB", "ms", "SWAB", "put"},
+      {"1-SAB", "1p", "NSAB", "(wij) putten "},
+      {"2-NBEL", "1s", "NBELTI", "(ik) ben bang geworden"},
+      {"2-NBEL", "", "LEIBEL", "bang te worden"},
+      {"3-BJL", "ms", "MBJL", "zeg(t) af"},
+      {"5-EQIM", "3s", "EQIM", "(hij) heeft opgericht"},
+      {"5-EQIM", "1s", "EQMTI", "(ik) heb opgericht"},
+      {"5-EQIM", "ms", "MQIM", "richt op"},
+      {"5-EQIM", "3sm", "IQIM", "(hij) richtte op"},
+      {"5-EQIM", "2ms", "EQM", "richt op!"},
+      {"5-EQIM", "", "LEQIM", "op te richten"},
+      {"7-ESTPR", "1s", "ESTPRTI", "(ik) heb me verbeterd"},
+      {"7-ESTPR", "1s", "ASTPR", "(ik) verbeterde me"},
+      {"1-ZKR", "1s", "ZKRTI", "(ik) heb me herinnerd"},
+      {"2-NPGS", "1s", "NPGSTI", "(ik) heb ontmoet"},
+      {"2-NPGS", "1p", "NIPGS", "(wij) ontmoetten "},
+      {"5-EWCIA", "1p", "NWCIA", "(wij) gaven uit"},
+      {"7-ETRAE", "1s", "ETRAITI", "(ik) heb gezien"},
+  };
+  for (const Expected& x : table) {
+    bool found = std::any_of(records_->begin(), records_->end(), [&](const Record& r) {
+      return r.source == x.source && r.tag == x.tag && r.hebrew == x.hebrew && r.dutch == x.dutch;
+    });
+    EXPECT_TRUE(found) << x.hebrew << "\t" << x.dutch << "\t{" << x.tag << "}[" << x.source << "]";
+  }
+}
+
+// "elkaar" fits no singular person: "(ik) heb elkaar gezien" is not Dutch.
+TEST_F(SampleTest, NoSingularRecordSaysElkaar) {
+  const std::set<std::string> singular = {"1s", "2s", "2sm", "2sf", "3s", "3sm", "3sf",
+                                          "ms", "fs", "s",  "2ms", "2fs"};
+  for (const Record& r : *records_) {
+    if (singular.count(r.tag)) {
+      EXPECT_EQ(r.dutch.find("elkaar"), std::string::npos) << r.dutch << " [" << r.source << "]";
+    }
+  }
 }
 
 TEST_F(SampleTest, RunsCleanlyAndLogsFiveLinesPerVerb) {
@@ -238,6 +307,11 @@ TEST_F(SampleTest, EveryEntryHasItsFiveBlocksInOrder) {
     std::vector<Record> imp = takeWhile(*records_, at, src, kImperativeTags);
     if (hasMoods) {
       EXPECT_TRUE(imp.size() == 3 || imp.size() == 4) << imp.size();
+      // Always in the order 2ms 2fs 2mp 2fp; a three-record row lacks 2fp.
+      const std::vector<std::string> order = {"2ms", "2fs", "2mp", "2fp"};
+      for (std::size_t i = 0; i < imp.size() && i < order.size(); ++i) {
+        EXPECT_EQ(imp[i].tag, order[i]) << imp[i].hebrew;
+      }
       for (const Record& r : imp) EXPECT_EQ(r.dutch.back(), '!') << r.dutch;
     } else {
       EXPECT_EQ(imp.size(), 0u);
@@ -269,6 +343,116 @@ TEST_F(SampleTest, EveryEntryHasItsFiveBlocksInOrder) {
     }
   }
   EXPECT_EQ(at, records_->size()) << "records left over after the last entry";
+}
+
+// Hebrew letters back to the transliteration: final shapes to ordinary
+// letters, shin, sin and samekh to S, the dots dropped; the tsadi of the
+// special root to the byte 0xDF.
+const std::map<std::string, char> kLatinOf = {
+    {"א", 'A'}, {"ב", 'B'}, {"ג", 'G'}, {"ד", 'D'}, {"ה", 'E'}, {"ו", 'W'}, {"ז", 'Z'},
+    {"ח", 'H'}, {"ט", 'J'}, {"י", 'I'}, {"כ", 'K'}, {"ך", 'K'}, {"ל", 'L'}, {"מ", 'M'},
+    {"ם", 'M'}, {"נ", 'N'}, {"ן", 'N'}, {"ס", 'S'}, {"ע", 'O'}, {"פ", 'P'}, {"ף", 'P'},
+    {"צ", 'C'}, {"ץ", 'C'}, {"ק", 'Q'}, {"ר", 'R'}, {"ש", 'S'}, {"ת", 'T'}};
+const std::set<std::string> kDots = {"\u05C1", "\u05C2"};
+const std::set<std::string> kFinalShapes = {"ך", "ם", "ן", "ף", "ץ"};
+const std::set<std::string> kWithFinalShape = {"כ", "מ", "נ", "פ", "צ"};
+
+// The Hebrew letters of `text` (two bytes each), a dot kept with its shin.
+std::vector<std::string> hebrewLetters(const std::string& text) {
+  std::vector<std::string> letters;
+  for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
+    std::string two = text.substr(i, 2);
+    if (kDots.count(two) && !letters.empty()) {
+      letters.back() += two;
+    } else {
+      letters.push_back(two);
+    }
+  }
+  return letters;
+}
+
+char latinOf(const std::string& letter) {
+  auto it = kLatinOf.find(letter.substr(0, 2));
+  return it == kLatinOf.end() ? '?' : it->second;
+}
+
+std::string toLatin(const std::string& hebrew, bool specialRoot) {
+  std::string latin = hebrew.size() % 2 == 0 ? "" : "?";  // a stray byte never matches
+  for (const std::string& letter : hebrewLetters(hebrew)) {
+    char c = latinOf(letter);
+    latin += specialRoot && c == 'C' ? '\xDF' : c;
+  }
+  return latin;
+}
+
+std::string firstField(const std::string& line) { return line.substr(0, line.find('\t')); }
+
+// The sample list in Hebrew letters is the sample list letter for letter:
+// its run, with every form and source tag mapped back, is the run of the
+// Latin list byte for byte, log and standard error included. Its forms end
+// in a final shape where they can and have the root's own S letters.
+TEST_F(SampleTest, HebrewListMapsBackToTheLatinRun) {
+  std::vector<std::string> latinLines = splitLines(readFile(kSample));
+  std::vector<std::string> hebrewLines = splitLines(readFile(kHebrewSample));
+  ASSERT_EQ(hebrewLines.size(), latinLines.size());
+
+  struct Twin {
+    std::string latinTag;
+    std::vector<std::string> sLetters;  // the root's S letters as typed
+    bool specialRoot = false;
+  };
+  std::map<std::string, Twin> twins;  // by the Hebrew source tag
+  for (std::size_t i = 0; i < latinLines.size(); ++i) {
+    std::string latin = firstField(latinLines[i]);
+    std::string hebrew = firstField(hebrewLines[i]);
+    SCOPED_TRACE(latin);
+    EXPECT_EQ(hebrewLines[i].substr(hebrew.size()), latinLines[i].substr(latin.size()));
+    ASSERT_GE(hebrew.size(), 2u);
+    Twin twin{"[" + latin + "]", {}, latin == "1-I\xDF" "A"};
+    EXPECT_EQ(hebrew.substr(0, 2) + toLatin(hebrew.substr(2), twin.specialRoot), latin);
+    for (const std::string& letter : hebrewLetters(hebrew.substr(2))) {
+      if (latinOf(letter) == 'S') twin.sLetters.push_back(letter);
+    }
+    twins["[" + hebrew + "]"] = twin;
+  }
+
+  const Outcome& latinRun = *run_;
+  Outcome hebrewRun = runProgram(readFile(kHebrewSample));
+  std::string mapped;
+  std::vector<std::string> wrongShape, wrongS;  // records with a letter in the wrong shape
+  for (const std::string& line : splitLines(hebrewRun.out)) {
+    Record r;
+    ASSERT_TRUE(parseRecord(line, r)) << line;
+    auto twin = twins.find("[" + r.source + "]");
+    ASSERT_NE(twin, twins.end()) << line;
+    mapped += "#" + toLatin(r.hebrew, twin->second.specialRoot) + "\t" + r.dutch + "\t{" + r.tag +
+              "}" + twin->second.latinTag + "\n";
+
+    std::vector<std::string> letters = hebrewLetters(r.hebrew);
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+      bool last = i + 1 == letters.size();
+      if (last ? kWithFinalShape.count(letters[i]) : kFinalShapes.count(letters[i])) {
+        wrongShape.push_back(line);
+      }
+      // The sample roots use one kind of S letter each.
+      const std::vector<std::string>& s = twin->second.sLetters;
+      if (latinOf(letters[i]) == 'S' && (s.empty() || letters[i] != s.front())) {
+        wrongS.push_back(line);
+      }
+    }
+  }
+  EXPECT_EQ(wrongShape.size(), 0u) << "first: " << (wrongShape.empty() ? "" : wrongShape[0]);
+  EXPECT_EQ(wrongS.size(), 0u) << "first: " << (wrongS.empty() ? "" : wrongS[0]);
+  EXPECT_EQ(hebrewRun.status, latinRun.status);
+  EXPECT_EQ(hebrewRun.err, latinRun.err);  // empty: no source tag to swap
+  EXPECT_EQ(hebrewRun.log, latinRun.log);
+  std::vector<std::string> expected = splitLines(latinRun.out);
+  std::vector<std::string> got = splitLines(mapped);
+  EXPECT_EQ(got.size(), expected.size());
+  for (std::size_t i = 0; i < std::min(got.size(), expected.size()); ++i) {
+    ASSERT_EQ(got[i], expected[i]) << "record " << i << ", the first that differs";
+  }
+  EXPECT_EQ(mapped, latinRun.out);
 }
 
 }  // namespace

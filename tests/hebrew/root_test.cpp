@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace morfenaar {
 namespace {
@@ -161,6 +162,34 @@ TEST(Root, MinimumLengths) {
   EXPECT_EQ(minimumRootLength(1), 1u);
   for (int klasse : {2, 3, 4, 6, 7}) EXPECT_EQ(minimumRootLength(klasse), 2u) << klasse;
   EXPECT_EQ(minimumRootLength(5), 3u);
+}
+
+TEST(Root, LatinRootsHoldCapitalsAndTheByteDF) {
+  const std::pair<std::string, bool> cases[] = {
+      {"KTB", true},
+      {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", true},
+      {"I\xDF" "A", true},
+      {"\xDF", true},
+      {"KT\xDF", true},
+      {"", true},
+      {"ktb", false},
+      {"KtB", false},
+      {"KTB ", false},
+      {" KTB", false},
+      {"K3B", false},
+      {"K-B", false},
+      {"K\tB", false},
+      {"KTB\r", false},
+      {"@KTB", false},  // the bytes next to A and Z
+      {"KTB[", false},
+      {"\xC3\x9F", false},          // the letter 0xDF stands for, in UTF-8
+      {"\xD7\x9B\xD7\xAA\xD7\x91", false},  // Hebrew script
+      {"KT\x80", false},
+      {"KT\xDE", false},
+      {"KT\xE0", false},
+      {"KT\xFF", false},
+  };
+  for (const auto& [root, latin] : cases) EXPECT_EQ(isLatinRoot(root), latin) << root;
 }
 
 }  // namespace

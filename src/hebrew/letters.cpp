@@ -1,0 +1,122 @@
+#include "hebrew/letters.h"
+
+#include <algorithm>
+
+namespace morfenaar {
+
+namespace {
+
+struct HebrewLetter {
+  char latin;
+  std::string_view letter;      // UTF-8
+  std::string_view finalShape;  // UTF-8; empty for a letter without one
+};
+
+// Both directions of the transliteration. S has two Hebrew letters; which
+// one an S of a form is written with comes from the root (HebrewRoot).
+constexpr HebrewLetter kAlphabet[] = {
+    {'A', "א", ""},  {'B', "ב", ""},  {'G', "ג", ""},  {'D', "ד", ""},
+    {'E', "ה", ""},  {'W', "ו", ""},  {'Z', "ז", ""},  {'H', "ח", ""},
+    {'J', "ט", ""},  {'I', "י", ""},  {'K', "כ", "ך"}, {'L', "ל", ""},
+    {'M', "מ", "ם"}, {'N', "נ", "ן"}, {'S', "ס", ""},  {'O', "ע", ""},
+    {'P', "פ", "ף"}, {'C', "צ", "ץ"}, {'Q', "ק", ""},  {'R', "ר", ""},
+    {'S', "ש", ""},  {'T', "ת", ""},
+};
+
+constexpr char kHebrewLead = '\xD7';
+constexpr std::string_view kShin = "ש";
+constexpr std::string_view kShinDot = "\u05C1";
+constexpr std::string_view kSinDot = "\u05C2";
+
+// The special root of the generators that the class-1 root יצא stands for.
+constexpr std::string_view kRootICA = "ICA";
+constexpr std::string_view kRootIDfA = "I\xDF" "A";
+constexpr char kTsadiOfIDfA = '\xDF';
+
+// The letter at the start of `text` and its length in bytes (a ש with its
+// dot included); null when `text` does not start with a Hebrew letter.
+const HebrewLetter* letterAtStart(std::string_view text, std::size_t& length) {
+  for (const HebrewLetter& h : kAlphabet) {
+    std::string_view shape;
+    if (text.starts_with(h.letter)) {
+      shape = h.letter;
+    } else if (!h.finalShape.empty() && text.starts_with(h.finalShape)) {
+      shape = h.finalShape;
+    } else {
+      continue;
+    }
+    length = shape.size();
+    if (shape == kShin) {
+      std::string_view rest = text.substr(length);
+      if (rest.starts_with(kShinDot) || rest.starts_with(kSinDot)) length += kShinDot.size();
+    }
+    return &h;
+  }
+  return nullptr;
+}
+
+const HebrewLetter* forLatin(char latin) {
+  if (latin == kTsadiOfIDfA) latin = 'C';
+  for (const HebrewLetter& h : kAlphabet) {
+    if (h.latin == latin) return &h;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::optional<HebrewRoot> readHebrewRoot(int klasse, std::string_view root) {
+  // Every Hebrew letter begins with this byte: a Latin root is told at once.
+  if (root.empty() || root[0] != kHebrewLead) return std::nullopt;
+  HebrewRoot hebrew;
+  for (std::size_t at = 0; at < root.size();) {
+    std::size_t length = 0;
+    const HebrewLetter* h = letterAtStart(root.substr(at), length);
+    if (h == nullptr) return std::nullopt;
+    hebrew.latin += h->latin;
+    if (h->latin == 'S') hebrew.sLetters.push_back(root.substr(at, length));
+    at += length;
+  }
+  if (klasse == 1 && hebrew.latin == kRootICA) hebrew.latin = kRootIDfA;
+  return hebrew;
+}
+
+void appendHebrewForm(std::string& out, std::string_view form, const HebrewRoot& root) {
+  std::size_t sSeen = 0;
+  for (std::size_t i = 0; i < form.size(); ++i) {
+    char c = form[i];
+    if (c == 'S' && !root.sLetters.empty()) {
+      out += root.sLetters[std::min(sSeen++, root.sLetters.size() - 1)];
+      continue;
+    }
+    const HebrewLetter* h = forLatin(c);
+    if (h == nullptr) {
+      out += c;  // not a letter of the transliteration: kept as it is
+    } else if (i + 1 == form.size() && !h->finalShape.empty()) {
+      out += h->finalShape;
+    } else {
+      out += h->letter;
+    }
+  }
+}
+
+void writeFormsInHebrew(std::string& records, std::size_t from, const HebrewRoot& root) {
+  std::string latin = records.substr(from);
+  records.resize(from);
+  std::size_t at = 0;
+  while (at < latin.size()) {
+    std::size_t tab = latin.find('\t', at);
+    if (latin[at] != '#' || tab == std::string::npos) {
+      records.append(latin, at);  // not a record: left as it is
+      return;
+    }
+    std::size_t next = latin.find('\n', tab);
+    next = next == std::string::npos ? latin.size() : next + 1;
+    records += '#';
+    appendHebrewForm(records, std::string_view(latin).substr(at + 1, tab - at - 1), root);
+    records.append(latin, tab, next - tab);
+    at = next;
+  }
+}
+
+}  // namespace morfenaar

@@ -1,0 +1,46 @@
+#include "driver/options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace morfenaar {
+namespace {
+
+struct ParseCase {
+  std::vector<std::string_view> args;
+  std::vector<std::string> files;
+  const char* logPath;
+};
+
+TEST(OptionsTest, FilesAndLogPathOfARun) {
+  const ParseCase cases[] = {
+      {{}, {"-"}, "morfenaar.log"},
+      {{"-"}, {"-"}, "morfenaar.log"},
+      {{"a", "-", "b", "a"}, {"a", "-", "b", "a"}, "morfenaar.log"},
+      {{"--"}, {"-"}, "morfenaar.log"},
+      {{"--", "--help", "-x", "--"}, {"--help", "-x", "--"}, "morfenaar.log"},
+      {{"a", "--log=x", "b"}, {"a", "b"}, "x"},
+      {{"--log", "x", "a"}, {"a"}, "x"},
+      {{"--log", "--help"}, {"-"}, "--help"},
+      {{"--log", "--"}, {"-"}, "--"},
+      {{"--log=a=b"}, {"-"}, "a=b"},
+      {{"--log=a", "--log", "b"}, {"-"}, "b"},
+      {{"--", "--log=x"}, {"--log=x"}, "morfenaar.log"},
+  };
+  for (const ParseCase& c : cases) {
+    CommandLine line = parseCommandLine(c.args);
+    std::string trace;
+    for (std::string_view arg : c.args) trace.append(arg).append(" ");
+    SCOPED_TRACE(trace);
+    EXPECT_EQ(line.action, Action::Run);
+    EXPECT_EQ(line.files, c.files);
+    EXPECT_EQ(line.logPath, c.logPath);
+    EXPECT_EQ(line.error, "");
+  }
+}
+
+}  // namespace
+}  // namespace morfenaar
