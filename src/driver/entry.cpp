@@ -1,6 +1,7 @@
 #include "driver/entry.h"
 
 #include "driver/messages.h"
+#include "dutch/texts.h"
 #include "dutch/woord.h"
 #include "hebrew/future.h"
 #include "hebrew/imperative.h"
@@ -15,17 +16,29 @@ namespace morfenaar {
 
 namespace {
 
+// The Dutch texts of the entry being handled. The one object is reused
+// from entry to entry (reset for each), so that its storage is kept.
+DutchTexts& entryTexts() {
+  static DutchTexts texts;
+  return texts;
+}
+
 // The verb's Dutch forms in the log: present singular and plural, then the
 // perfect, the future, the simple past and the imperative, indented by one
 // to four TABs. Each log call is one whole line.
-void logForms(Woord& woord) {
-  std::string line = woord.tegenw("s");
-  line.append(" / ").append(woord.tegenw("p")).append("\n");
+void logForms(DutchTexts& texts) {
+  std::string line;
+  line.reserve(128);
+  line.append(texts.tegenw("s")).append(" / ").append(texts.tegenw("p")).append("\n");
   log(line);
-  log(std::string("\t").append(woord.perf("1p")).append("\n"));
-  log(std::string("\t\t").append(woord.toek("1p")).append("\n"));
-  log(std::string("\t\t\t").append(woord.ovt("1p")).append("\n"));
-  log(std::string("\t\t\t\t").append(woord.geb("p")).append("\n"));
+  auto logLine = [&line](std::string_view indent, const std::string& text) {
+    line.assign(indent).append(text).append("\n");
+    log(line);
+  };
+  logLine("\t", texts.perf("1p"));
+  logLine("\t\t", texts.toek("1p"));
+  logLine("\t\t\t", texts.ovt("1p"));
+  logLine("\t\t\t\t", texts.geb("p"));
 }
 
 bool isKnownClass(int klasse) { return klasse >= 1 && klasse <= 7; }
@@ -34,13 +47,16 @@ bool isKnownClass(int klasse) { return klasse >= 1 && klasse <= 7; }
 
 EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diagnostics) {
   Woord woord(entry.gloss);
+  // Nothing of an earlier entry may reach this one's records or log.
+  DutchTexts& texts = entryTexts();
+  texts.reset(woord);
   diagnostics += woord.messages();
   if (woord.isFatal()) return EntryStatus::Fatal;
   if (!woord.isOk()) {
     diagnostics += kRefusedWarning;
     return EntryStatus::Done;
   }
-  logForms(woord);
+  logForms(texts);
 
   if (!isKnownClass(entry.klasse)) return EntryStatus::Done;
   // A root in Hebrew letters is analysed and generated as its Latin twin;
@@ -58,11 +74,11 @@ EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diag
   }
   AnalysedRoot root = analyseRoot(entry.klasse, letters);
   std::size_t firstRecord = out.size();
-  writePast(root, woord, entry.sourceTag, out);
-  writeParticiples(root, woord, entry.sourceTag, out);
-  writeFuture(root, woord, entry.sourceTag, out);
-  writeImperative(root, woord, entry.sourceTag, out);
-  writeInfinitive(root, woord, entry.sourceTag, out);
+  writePast(root, texts, entry.sourceTag, out);
+  writeParticiples(root, texts, entry.sourceTag, out);
+  writeFuture(root, texts, entry.sourceTag, out);
+  writeImperative(root, texts, entry.sourceTag, out);
+  writeInfinitive(root, texts, entry.sourceTag, out);
   if (hebrew) writeFormsInHebrew(out, firstRecord, *hebrew);
   return EntryStatus::Done;
 }

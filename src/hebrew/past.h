@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "dutch/texts.h"
 #include "dutch/woord.h"
 #include "hebrew/root.h"
 
@@ -20,6 +21,10 @@ namespace morfenaar {
 // record is written. The root must be at least minimumRootLength() letters
 // long; no read goes outside it or its stems, and forms have no length limit.
 void writePast(const AnalysedRoot& root, Woord& woord, std::string_view source,
+               std::string& out);
+// The same with the Dutch texts taken from `texts`, which the blocks of one
+// entry share.
+void writePast(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
                std::string& out);
 
 }  // namespace morfenaar
