@@ -1,17 +1,27 @@
-// Whole-program benchmark of morfenaar.
+// Whole-program benchmark of morfenaar, measured beside its I/O floor.
 //
 // Builds a verb list of N entries (default 100,000) from the sample list
 // data/verbs.tsv: the sample entries are repeated in order, and every
 // repetition after the first swaps the plain consonants of each root for
 // others, so that the list covers every class and weak-root shape with many
-// different roots while staying valid input. It then runs the program R
-// times (default 5) in a fresh temporary directory with that list on
-// standard input and standard output going to a file, and prints per run and
-// as the median: wall time, entries per second, output bytes per second and
-// the child's peak resident memory (from wait4's rusage).
+// different roots while staying valid input (--verbatim repeats the sample
+// unchanged instead).
 //
-// Usage: morfenaar_bench [--entries N] [--runs R] [--verbs FILE]
-//                        [--binary FILE] [--keep-list FILE]
+// One calibration run of the program, with standard output to a file,
+// measures its bytes per entry on standard output and its log lines per
+// entry and bytes per log line. Then the program and the floor
+// (morfenaar_floor, which does only that I/O: see floor.c) run alternately
+// P times each (default 5 pairs, the first of each pair alternating), in a
+// fresh temporary directory with the list on standard input and standard
+// output going to /dev/null. It prints every run and, for both, the median
+// wall, user and system time, entries per second and peak resident memory
+// (from wait4's rusage), and the ratio of the two medians. Last, the
+// program runs once on the first 1,000 entries, to show that its peak
+// memory does not grow with the input.
+//
+// Usage: morfenaar_bench [--entries N] [--pairs P] [--verbs FILE]
+//                        [--binary FILE] [--floor FILE] [--keep-list FILE]
+//                        [--verbatim]
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -20,6 +30,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -40,19 +51,23 @@ namespace fs = std::filesystem;
 // future (which only decides whether two extra records are written).
 constexpr std::string_view kPlain = "BGDZHKSPCQR";
 
+constexpr long kSmallEntries = 1000;
+
 struct Options {
   long entries = 100000;
-  int runs = 5;
+  int pairs = 5;
   std::string verbs = std::string(MORFENAAR_SOURCE_DIR) + "/data/verbs.tsv";
   std::string binary = MORFENAAR_BINARY;
+  std::string floor = MORFENAAR_FLOOR;
   std::string keepList;
+  bool verbatim = false;
 };
 
 [[noreturn]] void usage(const char* why) {
   std::fprintf(stderr,
                "morfenaar_bench: %s\n"
-               "usage: morfenaar_bench [--entries N] [--runs R] [--verbs FILE]"
-               " [--binary FILE] [--keep-list FILE]\n",
+               "usage: morfenaar_bench [--entries N] [--pairs P] [--verbs FILE]"
+               " [--binary FILE] [--floor FILE] [--keep-list FILE] [--verbatim]\n",
                why);
   std::exit(2);
 }
@@ -61,23 +76,29 @@ Options parseOptions(int argc, char** argv) {
   Options o;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
+    if (arg == "--verbatim") {
+      o.verbatim = true;
+      continue;
+    }
     if (i + 1 >= argc) usage("option without value");
     std::string value = argv[++i];
     if (arg == "--entries") {
       o.entries = std::atol(value.c_str());
-    } else if (arg == "--runs") {
-      o.runs = std::atoi(value.c_str());
+    } else if (arg == "--pairs" || arg == "--runs") {
+      o.pairs = std::atoi(value.c_str());
     } else if (arg == "--verbs") {
       o.verbs = value;
     } else if (arg == "--binary") {
       o.binary = value;
+    } else if (arg == "--floor") {
+      o.floor = value;
     } else if (arg == "--keep-list") {
       o.keepList = value;
     } else {
       usage("unknown option");
     }
   }
-  if (o.entries <= 0 || o.runs <= 0) usage("--entries and --runs must be positive");
+  if (o.entries <= 0 || o.pairs <= 0) usage("--entries and --pairs must be positive");
   return o;
 }
 
@@ -107,11 +128,11 @@ std::string varied(const std::string& line, long shift) {
   return out;
 }
 
-std::string buildList(const std::vector<std::string>& sample, long entries) {
+std::string buildList(const std::vector<std::string>& sample, long entries, bool verbatim) {
   std::string list;
   list.reserve(static_cast<std::size_t>(entries) * 48);
   for (long i = 0; i < entries; ++i) {
-    long round = i / static_cast<long>(sample.size());
+    long round = verbatim ? 0 : i / static_cast<long>(sample.size());
     const std::string& line = sample[static_cast<std::size_t>(i) % sample.size()];
     list += varied(line, round % static_cast<long>(kPlain.size()));
     list += '\n';
@@ -121,15 +142,23 @@ std::string buildList(const std::vector<std::string>& sample, long entries) {
 
 struct Measure {
   double seconds = 0;
+  double user = 0;
+  double system = 0;
   long maxRssKb = 0;
-  std::uintmax_t outBytes = 0;
   int status = -1;
   std::uintmax_t errBytes = 0;
 };
 
-Measure runOnce(const Options& o, const fs::path& dir, const fs::path& list) {
-  fs::path out = dir / "out";
+double toSeconds(const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; }
+
+// Runs `argv` in `dir` with `list` on standard input, standard output to
+// `out` and standard error to the file "err" in `dir`.
+Measure runOnce(const std::vector<std::string>& argv, const fs::path& dir, const fs::path& list,
+                const fs::path& out) {
   fs::path err = dir / "err";
+  std::vector<char*> args;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
   auto start = std::chrono::steady_clock::now();
   pid_t pid = ::fork();
   if (pid < 0) {
@@ -145,7 +174,7 @@ Measure runOnce(const Options& o, const fs::path& dir, const fs::path& list) {
     ::dup2(in, STDIN_FILENO);
     ::dup2(fdOut, STDOUT_FILENO);
     ::dup2(fdErr, STDERR_FILENO);
-    ::execl(o.binary.c_str(), o.binary.c_str(), static_cast<char*>(nullptr));
+    ::execv(args[0], args.data());
     _exit(127);
   }
   int raw = 0;
@@ -157,9 +186,10 @@ Measure runOnce(const Options& o, const fs::path& dir, const fs::path& list) {
   auto stop = std::chrono::steady_clock::now();
   Measure m;
   m.seconds = std::chrono::duration<double>(stop - start).count();
+  m.user = toSeconds(usage.ru_utime);
+  m.system = toSeconds(usage.ru_stime);
   m.maxRssKb = usage.ru_maxrss;
   m.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-  m.outBytes = fs::file_size(out);
   m.errBytes = fs::file_size(err);
   return m;
 }
@@ -170,12 +200,54 @@ double median(std::vector<double> values) {
   return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+std::uintmax_t countLines(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::uintmax_t lines = 0;
+  char buffer[1 << 16];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    lines += static_cast<std::uintmax_t>(std::count(buffer, buffer + in.gcount(), '\n'));
+  }
+  return lines;
+}
+
+// The runs of one program over all pairs.
+struct Series {
+  const char* name;
+  std::vector<std::string> argv;
+  std::vector<double> wall, user, system;
+  long maxRss = 0;
+};
+
+bool record(Series& s, const Measure& m, int pair, long entries) {
+  std::printf("pair %d %-7s %.3f s (user %.3f, sys %.3f), %.0f entries/s, peak RSS %ld KiB\n",
+              pair, s.name, m.seconds, m.user, m.system, entries / m.seconds, m.maxRssKb);
+  s.wall.push_back(m.seconds);
+  s.user.push_back(m.user);
+  s.system.push_back(m.system);
+  s.maxRss = std::max(s.maxRss, m.maxRssKb);
+  if (m.status != 0 || m.errBytes != 0) {
+    std::fprintf(stderr, "morfenaar_bench: %s exited with %d and wrote %ju bytes to stderr\n",
+                 s.name, m.status, m.errBytes);
+    return false;
+  }
+  return true;
+}
+
+void summary(const Series& s, long entries) {
+  double wall = median(s.wall);
+  std::printf("median %-7s %.3f s (user %.3f, sys %.3f), %.0f entries/s, peak RSS %ld KiB,"
+              " runs %.3f to %.3f s\n",
+              s.name, wall, median(s.user), median(s.system), entries / wall, s.maxRss,
+              *std::min_element(s.wall.begin(), s.wall.end()),
+              *std::max_element(s.wall.begin(), s.wall.end()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   Options o = parseOptions(argc, argv);
   std::vector<std::string> sample = readSample(o.verbs);
-  std::string list = buildList(sample, o.entries);
+  std::string list = buildList(sample, o.entries, o.verbatim);
 
   std::string pattern = (fs::temp_directory_path() / "morfenaar-bench-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) {
@@ -184,41 +256,63 @@ int main(int argc, char** argv) {
   }
   fs::path dir = pattern;
   fs::path listPath = dir / "verbs.tsv";
+  fs::path smallPath = dir / "small.tsv";
   std::ofstream(listPath, std::ios::binary) << list;
+  std::ofstream(smallPath, std::ios::binary)
+      << buildList(sample, std::min(o.entries, kSmallEntries), o.verbatim);
   if (!o.keepList.empty()) fs::copy_file(listPath, o.keepList, fs::copy_options::overwrite_existing);
 
   std::printf("binary:  %s\n", o.binary.c_str());
-  std::printf("input:   %ld entries from %zu sample entries, %zu bytes\n", o.entries,
-              sample.size(), list.size());
+  std::printf("floor:   %s\n", o.floor.c_str());
+  std::printf("input:   %ld entries from %zu sample entries%s, %zu bytes\n", o.entries,
+              sample.size(), o.verbatim ? " repeated unchanged" : "", list.size());
   // The forked child starts with a copy of this process's pages, and its
   // peak RSS counts them until exec: give the list back before forking.
   std::string().swap(list);
 
-  std::vector<double> seconds;
-  long maxRss = 0;
-  std::uintmax_t outBytes = 0;
-  bool failed = false;
-  for (int r = 0; r < o.runs; ++r) {
-    Measure m = runOnce(o, dir, listPath);
-    std::printf("run %d:   %.3f s, %.0f entries/s, %.1f MB/s out, peak RSS %ld KiB, exit %d\n",
-                r + 1, m.seconds, o.entries / m.seconds, m.outBytes / m.seconds / 1e6, m.maxRssKb,
-                m.status);
-    if (m.status != 0 || m.errBytes != 0) {
-      std::fprintf(stderr, "morfenaar_bench: run %d exited with %d and wrote %ju bytes to stderr\n",
-                   r + 1, m.status, m.errBytes);
-      failed = true;
-    }
-    seconds.push_back(m.seconds);
-    maxRss = std::max(maxRss, m.maxRssKb);
-    outBytes = m.outBytes;
+  // Calibration: what the program writes, so that the floor writes as much.
+  Measure calib = runOnce({o.binary}, dir, listPath, dir / "out");
+  if (calib.status != 0 || calib.errBytes != 0) {
+    std::fprintf(stderr, "morfenaar_bench: the program exited with %d and wrote %ju bytes to"
+                         " stderr\n", calib.status, calib.errBytes);
+    return 1;
   }
-  double med = median(seconds);
-  std::printf("median:  %.3f s, %.0f entries/s, %.1f MB/s out (%ju bytes, %.1f bytes/entry),"
-              " peak RSS %ld KiB\n",
-              med, o.entries / med, outBytes / med / 1e6, outBytes,
-              static_cast<double>(outBytes) / o.entries, maxRss);
+  std::uintmax_t outBytes = fs::file_size(dir / "out");
+  std::uintmax_t logBytes = fs::file_size(dir / "morfenaar.log");
+  std::uintmax_t logLines = countLines(dir / "morfenaar.log");
+  fs::remove(dir / "out");
+  long outPerEntry = std::lround(static_cast<double>(outBytes) / o.entries);
+  long linesPerEntry = std::lround(static_cast<double>(logLines) / o.entries);
+  long bytesPerLine = logLines == 0 ? 0 : std::lround(static_cast<double>(logBytes) / logLines);
+  std::printf("output:  %ju bytes (%ld per entry), log %ju lines of %ld bytes (%ld per entry)\n",
+              outBytes, outPerEntry, logLines, bytesPerLine, linesPerEntry);
+
+  Series program{"program", {o.binary}, {}, {}, {}, 0};
+  Series floor{"floor",
+               {o.floor, std::to_string(outPerEntry), std::to_string(linesPerEntry),
+                std::to_string(bytesPerLine)},
+               {}, {}, {}, 0};
+  bool ok = true;
+  for (int p = 1; p <= o.pairs; ++p) {
+    // The first of a pair alternates, so that neither always runs on a
+    // cache that the other has warmed.
+    Series* order[2] = {&program, &floor};
+    if (p % 2 == 0) std::swap(order[0], order[1]);
+    for (Series* s : order) {
+      ok = record(*s, runOnce(s->argv, dir, listPath, "/dev/null"), p, o.entries) && ok;
+    }
+  }
+  summary(program, o.entries);
+  summary(floor, o.entries);
+  std::printf("ratio:   %.2f (median program / median floor, %d pairs)\n",
+              median(program.wall) / median(floor.wall), o.pairs);
+
+  Measure small = runOnce({o.binary}, dir, smallPath, "/dev/null");
+  std::printf("memory:  peak RSS %ld KiB at %ld entries, %ld KiB at %ld (difference %ld KiB)\n",
+              small.maxRssKb, std::min(o.entries, kSmallEntries), program.maxRss, o.entries,
+              program.maxRss - small.maxRssKb);
 
   std::error_code ignored;
   fs::remove_all(dir, ignored);
-  return failed ? 1 : 0;
+  return ok ? 0 : 1;
 }

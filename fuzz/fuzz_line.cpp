@@ -14,6 +14,7 @@
 
 #include "driver/reader.h"
 #include "dutch/tables.h"
+#include "dutch/texts.h"
 #include "dutch/woord.h"
 #include "hebrew/paradigm.h"
 
@@ -50,9 +51,10 @@ void processLine(std::string_view line) {
   exerciseForms(woord);
   // Every class number, whatever the digit says, so that each generator
   // meets every root.
+  DutchTexts texts(woord);
   for (int klasse = 1; klasse <= 7; ++klasse) {
     std::string out;
-    writeParadigm(klasse, entry.root, woord, entry.sourceTag, out);
+    writeParadigm(klasse, entry.root, texts, entry.sourceTag, out);
     checkText(out);
   }
 }

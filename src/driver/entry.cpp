@@ -1,6 +1,7 @@
 #include "driver/entry.h"
 
 #include "driver/messages.h"
+#include "dutch/texts.h"
 #include "dutch/woord.h"
 #include "hebrew/paradigm.h"
 #include "support/log.h"
@@ -9,32 +10,47 @@ namespace morfenaar {
 
 namespace {
 
+// The Dutch texts of the entry being handled. The one object is reused
+// from entry to entry (reset for each), so that its storage is kept.
+DutchTexts& entryTexts() {
+  static DutchTexts texts;
+  return texts;
+}
+
 // The verb's Dutch forms in the log: present singular and plural, then the
 // perfect, the future, the simple past and the imperative, indented by one
 // to four TABs. Each log call is one whole line.
-void logForms(Woord& woord) {
-  std::string line = woord.tegenw("s");
-  line.append(" / ").append(woord.tegenw("p")).append("\n");
+void logForms(DutchTexts& texts) {
+  std::string line;
+  line.reserve(128);
+  line.append(texts.tegenw("s")).append(" / ").append(texts.tegenw("p")).append("\n");
   log(line);
-  log(std::string("\t").append(woord.perf("1p")).append("\n"));
-  log(std::string("\t\t").append(woord.toek("1p")).append("\n"));
-  log(std::string("\t\t\t").append(woord.ovt("1p")).append("\n"));
-  log(std::string("\t\t\t\t").append(woord.geb("p")).append("\n"));
+  auto logLine = [&line](std::string_view indent, const std::string& text) {
+    line.assign(indent).append(text).append("\n");
+    log(line);
+  };
+  logLine("\t", texts.perf("1p"));
+  logLine("\t\t", texts.toek("1p"));
+  logLine("\t\t\t", texts.ovt("1p"));
+  logLine("\t\t\t\t", texts.geb("p"));
 }
 
 }  // namespace
 
 EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diagnostics) {
   Woord woord(entry.gloss);
+  // Nothing of an earlier entry may reach this one's records or log.
+  DutchTexts& texts = entryTexts();
+  texts.reset(woord);
   diagnostics += woord.messages();
   if (woord.isFatal()) return EntryStatus::Fatal;
   if (!woord.isOk()) {
     diagnostics += kRefusedWarning;
     return EntryStatus::Done;
   }
-  logForms(woord);
+  logForms(texts);
 
-  switch (writeParadigm(entry.klasse, entry.root, woord, entry.sourceTag, out)) {
+  switch (writeParadigm(entry.klasse, entry.root, texts, entry.sourceTag, out)) {
     case ParadigmStatus::RootTooShort:
       diagnostics += shortRootMessage(entry.klasse, entry.sourceTag);
       break;

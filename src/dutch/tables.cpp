@@ -1,5 +1,8 @@
 #include "dutch/tables.h"
 
+#include <array>
+#include <iterator>
+
 #include "support/strings.h"
 
 namespace morfenaar {
@@ -41,6 +44,51 @@ constexpr PersonRow kPersons[] = {
     {"s",   "",       nullptr,  nullptr, "zich", nullptr},
     {"p",   "",       nullptr,  nullptr, "zich", nullptr},
 };
+
+constexpr std::string_view cell(const char* text) {
+  return text != nullptr ? std::string_view(text) : std::string_view();
+}
+
+// "(" pronoun ") " of every row, the start of the perfect, future and
+// simple past of its code.
+constexpr std::size_t kPrefixBytes = 16;
+constexpr auto kPrefixes = [] {
+  std::array<std::array<char, kPrefixBytes>, std::size(kPersons)> prefixes{};
+  for (std::size_t i = 0; i < prefixes.size(); ++i) {
+    std::string_view title = cell(kPersons[i].persTitle);
+    if (title.size() + 3 > kPrefixBytes) throw "pronoun too long for its prefix";
+    std::size_t at = 0;
+    prefixes[i][at++] = '(';
+    for (char c : title) prefixes[i][at++] = c;
+    prefixes[i][at++] = ')';
+    prefixes[i][at] = ' ';
+  }
+  return prefixes;
+}();
+
+}  // namespace
+
+constexpr std::array<PersonCells, 9> kPersonCells = [] {
+  static_assert(std::size(kPersons) == 9);
+  std::array<PersonCells, 9> cells{};
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    const PersonRow& row = kPersons[i];
+    cells[i] = {cell(row.persTitle), cell(row.hebben), cell(row.zijn), cell(row.zich),
+                cell(row.zullen),
+                std::string_view(kPrefixes[i].data(), cell(row.persTitle).size() + 3)};
+  }
+  return cells;
+}();
+
+namespace {
+
+constexpr bool indexesMatchRows() {
+  for (std::size_t i = 0; i < std::size(kPersons); ++i) {
+    if (personIndex(kPersons[i].code) != static_cast<int>(i)) return false;
+  }
+  return true;
+}
+static_assert(indexesMatchRows(), "personIndex must follow the rows of kPersons");
 
 constexpr Row kBijzStammen[] = {
     {"ga", "ga(a)"},

@@ -9,6 +9,8 @@
 // isCons, the consonant test.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -25,6 +27,39 @@ extern Hashtable htBijzStammen;  // stem by rule -> stem to use ("ga" -> "ga(a)"
 
 // Fills the six tables. Called once, before the first verb is read.
 void init();
+
+// The position of a person code among the rows of the person tables, in
+// the order 1s, 2s, 3s, 3sf, 1p, 2p, 3p, s, p, found without a search; -1
+// for any other text.
+constexpr int personIndex(std::string_view code) {
+  if (code.size() == 1) return code[0] == 's' ? 7 : code[0] == 'p' ? 8 : -1;
+  if (code.size() == 3) return code == "3sf" ? 3 : -1;
+  if (code.size() != 2 || code[0] < '1' || code[0] > '3') return -1;
+  const int person = code[0] - '1';
+  if (code[1] == 's') return person;
+  if (code[1] == 'p') return 4 + person;
+  return -1;
+}
+
+// The cells of one row of the person tables: the values that htPersTitle,
+// htHebben, htZijn, htZich and htZullen hold for its code, empty where a
+// table lacks the code.
+struct PersonCells {
+  std::string_view persTitle;
+  std::string_view hebben;
+  std::string_view zijn;
+  std::string_view zich;
+  std::string_view zullen;
+  std::string_view pronounPrefix;  // "(" persTitle ") ", as "(ik) "
+};
+
+// The rows, in the order of personIndex().
+extern const std::array<PersonCells, 9> kPersonCells;
+
+// The row at `index`, a value of personIndex() other than -1.
+inline const PersonCells& personCells(int index) {
+  return kPersonCells[static_cast<std::size_t>(index)];
+}
 
 // Plural of a simple-past singular: "liep" -> "liepen", "zette" ->
 // "zetten", "gaf" -> "gaven", "las" -> "lazen", "was" -> "waren".

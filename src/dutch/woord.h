@@ -68,6 +68,19 @@ class Woord {
   const std::string& onbep();                        // weg te lopen
   const std::string& geb(std::string_view code);     // loop weg! / loopt weg!
 
+  // The same texts written into `result` instead of the result buffer,
+  // for a caller that keeps them.
+  void tegenw(std::string_view code, std::string& result);
+  void perf(std::string_view code, std::string& result);
+  void toek(std::string_view code, std::string& result);
+  void ovt(std::string_view code, std::string& result);
+  void onbep(std::string& result);
+
+  // Exchanges the result buffer with `text`, so that a caller can keep the
+  // text of the last form call without copying it. Every form method
+  // starts its text afresh, whatever the buffer held.
+  void swapResult(std::string& text) { sResult.swap(text); }
+
   // The parsed gloss.
   std::string sOnbWijs;   // infinitive phrase, stress mark removed
   std::string sKlemtoon;  // stressed tail of the infinitive phrase
@@ -97,8 +110,6 @@ class Woord {
   // Records a message made of `pieces`; `fatal` also marks the gloss as
   // ending the run.
   void message(std::initializer_list<std::string_view> pieces, bool fatal = false);
-  // Starts the result with the subject pronoun in parentheses: "(ik) ".
-  void startWithPronoun(std::string_view code);
   // The reflexive pronoun for `code`: empty for a verb that is not reflexive.
   std::string_view zich(std::string_view code) const;
 

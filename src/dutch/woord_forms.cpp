@@ -1,5 +1,9 @@
 // The Dutch forms of a parsed gloss per person code. Every method builds its
-// text in sResult, reusing the buffer's storage from call to call.
+// text in sResult, reusing the buffer's storage from call to call: the
+// pieces of a text are gathered first and then copied in one go.
+#include <cstdlib>
+#include <cstring>
+
 #include "dutch/tables.h"
 #include "dutch/woord.h"
 #include "support/strings.h"
@@ -8,13 +12,58 @@ namespace morfenaar {
 
 namespace {
 
-// The value stored under `key`, or nothing when the table lacks it.
-std::string_view lookup(const Hashtable& table, std::string_view key) {
-  const std::string* value = table.get(key);
-  return value != nullptr ? std::string_view(*value) : std::string_view();
+// The cells of `code` in the person tables, found by the code's position
+// rather than by a search; for a code that the tables lack, empty cells and
+// the prefix "() ".
+const PersonCells& cellsOf(std::string_view code) {
+  static constexpr PersonCells kUnknown{{}, {}, {}, {}, {}, "() "};
+  const int index = personIndex(code);
+  return index >= 0 ? personCells(index) : kUnknown;
 }
 
-bool isPlural(std::string_view code) { return code.find('p') != std::string_view::npos; }
+// Pieces of text joined into a string with one change of its size: cheaper
+// than appending them one by one. Eight pieces are as many as a form needs.
+class Joiner {
+ public:
+  void add(std::string_view piece) {
+    if (count_ == kPieces) std::abort();  // a form of more pieces
+    data_[count_] = piece.data();
+    sizes_[count_++] = piece.size();
+    bytes_ += piece.size();
+  }
+  // The template filled with `first` and `second` (see Template::appendTo).
+  void add(const Template& pattern, std::string_view first, std::string_view second = {}) {
+    const std::string_view text(pattern.text);
+    std::size_t from = 0;
+    for (int i = 0; i < pattern.holeCount; ++i) {
+      const std::size_t at = pattern.holes[static_cast<std::size_t>(i)];
+      add(text.substr(from, at - from));
+      add(i == 0 ? first : second);
+      from = at + 2;
+    }
+    add(text.substr(from));
+  }
+  void assignTo(std::string& text) const {
+    text.resize(bytes_);
+    char* at = text.data();
+    for (std::size_t i = 0; i < count_; ++i) at = copyBytes(at, data_[i], sizes_[i]);
+  }
+
+ private:
+  static constexpr std::size_t kPieces = 8;
+  // Left uninitialised: only the first count_ are ever read.
+  const char* data_[kPieces];
+  std::size_t sizes_[kPieces];
+  std::size_t count_ = 0;
+  std::size_t bytes_ = 0;
+};
+
+bool isPlural(std::string_view code) {
+  for (char c : code) {
+    if (c == 'p') return true;
+  }
+  return false;
+}
 
 // Plural of the verb part of a simple past: zette -> zetten, werd -> werden,
 // vond -> vondden, was -> waren, koos -> kozen, gaf -> gaven, liep -> liepen.
@@ -50,30 +99,43 @@ void makePlural(std::string& verb) {
 }  // namespace
 
 std::string_view Woord::zich(std::string_view code) const {
-  return bZich ? lookup(htZich, code) : std::string_view();
-}
-
-void Woord::startWithPronoun(std::string_view code) {
-  sResult.clear();
-  sResult.push_back('(');
-  sResult.append(lookup(htPersTitle, code)).append(") ");
+  return bZich ? cellsOf(code).zich : std::string_view();
 }
 
 const std::string& Woord::perf(std::string_view code) {
-  const std::string_view aux = lookup(bZijn ? htZijn : htHebben, code);
-  startWithPronoun(code);
-  sVoltDwFmt.appendTo(sResult, aux, zich(code));
+  perf(code, sResult);
   return sResult;
+}
+
+void Woord::perf(std::string_view code, std::string& result) {
+  const PersonCells& cells = cellsOf(code);
+  Joiner text;
+  text.add(cells.pronounPrefix);
+  text.add(sVoltDwFmt, bZijn ? cells.zijn : cells.hebben, bZich ? cells.zich : "");
+  text.assignTo(result);
 }
 
 const std::string& Woord::toek(std::string_view code) {
-  startWithPronoun(code);
-  sResult.append(lookup(htZullen, code)).append(" ");
-  sOnbWijsFmt.appendTo(sResult, zich(code));
+  toek(code, sResult);
   return sResult;
 }
 
+void Woord::toek(std::string_view code, std::string& result) {
+  const PersonCells& cells = cellsOf(code);
+  Joiner text;
+  text.add(cells.pronounPrefix);
+  text.add(cells.zullen);
+  text.add(" ");
+  text.add(sOnbWijsFmt, bZich ? cells.zich : "");
+  text.assignTo(result);
+}
+
 const std::string& Woord::ovt(std::string_view code) {
+  ovt(code, sResult);
+  return sResult;
+}
+
+void Woord::ovt(std::string_view code, std::string& result) {
   std::string_view verb(sOvt);
   std::string_view rest;
   if (const Pos blank = indexOf(sOvt, ' '); blank > 0) {
@@ -81,46 +143,61 @@ const std::string& Woord::ovt(std::string_view code) {
     rest = std::string_view(sOvt).substr(static_cast<std::size_t>(blank) + 1);
   }
 
-  startWithPronoun(code);
+  const PersonCells& cells = cellsOf(code);
+  Joiner text;
+  text.add(cells.pronounPrefix);
+  std::string plural;
   if (isPlural(code)) {
-    std::string plural(verb);
+    plural.assign(verb);
     makePlural(plural);
-    sResult.append(plural);
+    text.add(plural);
   } else {
-    sResult.append(verb);
+    text.add(verb);
   }
-  sResult.append(" ");
+  text.add(" ");
   // The first "z." of the rest becomes the pronoun, reflexive flag or not.
   if (const Pos z = indexOf(rest, "z."); z >= 0) {
     const std::size_t at = static_cast<std::size_t>(z);
-    sResult.append(rest.substr(0, at))
-        .append(lookup(htZich, code))
-        .append(rest.substr(at + 2));
+    text.add(rest.substr(0, at));
+    text.add(cells.zich);
+    text.add(rest.substr(at + 2));
   } else {
-    sResult.append(rest);
+    text.add(rest);
   }
-  return sResult;
+  text.assignTo(result);
 }
 
 const std::string& Woord::tegenw(std::string_view code) {
-  if (!code.empty() && code.front() == 'p') {
-    sResult.assign(sWerkw);
-  } else {
-    sResult.assign(sStam);
-    if (!endsWith(sStam, 't')) sResult.append("(t)");
-  }
-  sResult.append(" ");
-  sRestFmt.appendTo(sResult, zich(code));
-  trim(sResult);
+  tegenw(code, sResult);
   return sResult;
 }
 
+void Woord::tegenw(std::string_view code, std::string& result) {
+  Joiner text;
+  if (!code.empty() && code.front() == 'p') {
+    text.add(sWerkw);
+  } else {
+    text.add(sStam);
+    if (!endsWith(sStam, 't')) text.add("(t)");
+  }
+  text.add(" ");
+  text.add(sRestFmt, zich(code));
+  text.assignTo(result);
+  trim(result);
+}
+
 const std::string& Woord::onbep() {
-  sResult.clear();
-  sRestFmt.appendTo(sResult, zich("3s"));
-  sResult.append(" te ").append(sWerkw);
-  trim(sResult);
+  onbep(sResult);
   return sResult;
+}
+
+void Woord::onbep(std::string& result) {
+  Joiner text;
+  text.add(sRestFmt, zich("3s"));
+  text.add(" te ");
+  text.add(sWerkw);
+  text.assignTo(result);
+  trim(result);
 }
 
 const std::string& Woord::geb(std::string_view code) {

@@ -1,6 +1,7 @@
 #include "hebrew/future.h"
 
 #include <array>
+#include <iterator>
 #include <optional>
 
 #include "hebrew/pattern.h"
@@ -86,10 +87,57 @@ constexpr OutputSlot kOutputOrder[] = {
     {k3p, {"#%s\t%s\t{3p}%s\n", "3p"}},
 };
 
+// The pattern of `slot` in the row at `row`: a cell of kFutureRows, or of
+// kAlternativeRows for the alternative forms ("" where the row has none).
+constexpr std::string_view formPattern(std::size_t row, Slot slot) {
+  const FutureRow& future = kFutureRows[row];
+  if (slot < kAlt3sm) return future.forms[slot];
+  for (const AlternativeRow& alt : kAlternativeRows) {
+    if (alt.name == future.name) return slot == kAlt3sm ? alt.alt3sm : alt.alt3sf;
+  }
+  return "";
+}
+
+// An optional slot is left out when its form is empty. Each of their
+// patterns either is empty or begins with a letter, so the form is empty
+// exactly when the pattern is, whatever the values.
+constexpr bool optionalFormsStartWithALetter() {
+  for (std::size_t row = 0; row < std::size(kFutureRows); ++row) {
+    for (const OutputSlot& slot : kOutputOrder) {
+      std::string_view pattern = formPattern(row, slot.slot);
+      if (slot.optional && !pattern.empty() && pattern[0] == '%') return false;
+    }
+  }
+  return true;
+}
+static_assert(optionalFormsStartWithALetter());
+
+constexpr std::size_t kOutputSlots = std::size(kOutputOrder);
+
+// Every form of every row written into the record of its output slot,
+// prepared when the program is compiled: the same records as filling the
+// form and then writing it into the slot's format.
+struct FutureRecord {
+  PreparedRecord record;
+  bool hasForm = false;  // the pattern is not empty
+};
+
+constexpr auto kFutureRecords = [] {
+  std::array<std::array<FutureRecord, kOutputSlots>, std::size(kFutureRows)> records{};
+  for (std::size_t row = 0; row < records.size(); ++row) {
+    for (std::size_t i = 0; i < kOutputSlots; ++i) {
+      const OutputSlot& slot = kOutputOrder[i];
+      std::string_view pattern = formPattern(row, slot.slot);
+      records[row][i] = {PreparedRecord::withForm(slot.record.format, pattern), !pattern.empty()};
+    }
+  }
+  return records;
+}();
+
 struct FutureChoice {
   RowChoice row;
   // Values for the alternative forms; empty when the entry has none.
-  std::vector<PatternArg> alternativeArgs;
+  PatternValues alternativeArgs;
 };
 
 // Row 1n fills its alternative forms only for roots that begin with one of
@@ -100,9 +148,9 @@ bool takesAlternatives1n(std::string_view root) {
 }
 
 FutureChoice chooseClass1(const AnalysedRoot& r) {
-  std::vector<PatternArg> r12{r.rad1, r.rad2};
-  std::vector<PatternArg> r23{r.rad2, r.rad3};
-  std::vector<PatternArg> r123{r.rad1, r.rad2, r.rad3};
+  const PatternValues r12{r.rad1, r.rad2};
+  const PatternValues r23{r.rad2, r.rad3};
+  const PatternValues r123{r.rad1, r.rad2, r.rad3};
   if (r.root == "LQH" || r.root == "ELK") return {{"1a", r23}, {}};
   if (r.root == "NSA" || isRootIDfA(r.root)) return {{"1b", {r.rad2}}, {}};
   if (r.nunNun) return {{"1c", r23}, {}};
@@ -149,31 +197,24 @@ std::optional<FutureChoice> chooseFutureRow(const AnalysedRoot& r) {
   }
 }
 
-std::array<std::string, kForms> fillForms(const FutureChoice& choice) {
-  std::array<std::string, kForms> forms;
-  const FutureRow& row = findRow(kFutureRows, choice.row.row);
-  for (std::size_t i = 0; i < row.forms.size(); ++i) forms[i] = formatForm(row.forms[i], choice.row.args);
-  if (!choice.alternativeArgs.empty()) {
-    const AlternativeRow& alt = findRow(kAlternativeRows, choice.row.row);
-    forms[kAlt3sm] = formatForm(alt.alt3sm, choice.alternativeArgs);
-    forms[kAlt3sf] = formatForm(alt.alt3sf, choice.alternativeArgs);
-  }
-  return forms;
-}
-
 }  // namespace
 
-void writeFuture(const AnalysedRoot& root, Woord& woord, std::string_view source,
+void writeFuture(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
                  std::string& out) {
   std::optional<FutureChoice> choice = chooseFutureRow(root);
   if (!choice) return;
-  std::array<std::string, kForms> forms = fillForms(*choice);
-  for (const OutputSlot& slot : kOutputOrder) {
-    std::string_view form = forms[slot.slot];
-    if (slot.optional && form.empty()) continue;
-    appendRecord(out, slot.record.format, {form}, woord.ovt(slot.record.code), source);
-    appendRecord(out, slot.record.format, {form}, woord.toek(slot.record.code), source);
-  }
+  const auto& records = kFutureRecords[rowIndex(kFutureRows, choice->row.row)];
+  writeBlock(out, source, [&](auto&& visit) {
+    for (std::size_t i = 0; i < kOutputSlots; ++i) {
+      const OutputSlot& slot = kOutputOrder[i];
+      const bool alternative = slot.slot >= kAlt3sm;
+      if (alternative && choice->alternativeArgs.empty()) continue;
+      if (slot.optional && !records[i].hasForm) continue;
+      const PatternValues& args = alternative ? choice->alternativeArgs : choice->row.args;
+      visit(records[i].record, args, texts.ovt(slot.record.code));
+      visit(records[i].record, args, texts.toek(slot.record.code), true);
+    }
+  });
 }
 
 }  // namespace morfenaar

@@ -115,11 +115,11 @@ std::optional<RowChoice> chooseImperativeRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writeImperative(const AnalysedRoot& root, Woord& woord, std::string_view source,
+void writeImperative(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
                      std::string& out) {
   writeChosenRow(
       out, kImperativeRows, chooseImperativeRow(root),
-      [&](std::string_view code) -> const std::string& { return woord.geb(code); }, source);
+      [&](std::string_view code) -> const std::string& { return texts.geb(code); }, source);
 }
 
 }  // namespace morfenaar

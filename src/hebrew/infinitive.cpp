@@ -78,11 +78,11 @@ std::optional<RowChoice> chooseInfinitiveRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writeInfinitive(const AnalysedRoot& root, Woord& woord, std::string_view source,
+void writeInfinitive(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
                      std::string& out) {
   writeChosenRow(
       out, kInfinitiveRows, chooseInfinitiveRow(root),
-      [&](std::string_view) -> const std::string& { return woord.onbep(); }, source);
+      [&](std::string_view) -> const std::string& { return texts.onbep(); }, source);
 }
 
 }  // namespace morfenaar

@@ -9,14 +9,14 @@
 #include <string>
 #include <string_view>
 
-#include "dutch/woord.h"
+#include "dutch/texts.h"
 #include "hebrew/root.h"
 
 namespace morfenaar {
 
 // Appends the records of `root` to `out`, as every block writer does (the
 // contract is in hebrew/paradigm.h).
-void writeInfinitive(const AnalysedRoot& root, Woord& woord, std::string_view source,
+void writeInfinitive(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
                      std::string& out);
 
 }  // namespace morfenaar

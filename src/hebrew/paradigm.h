@@ -2,20 +2,19 @@
 // blocks of records in their fixed order, past tense, participles, future,
 // imperative and infinitive, each block written whole before the next.
 //
-// Every block has its writer, writeX(root, woord, source, out), and all five
+// Every block has its writer, writeX(root, texts, source, out), and all five
 // keep the same contract: the records of `root` are appended to `out`, none
 // for a class that has no such block nor for a class number outside 1 to 7;
 // `source` is the entry's source tag, "[" first field "]"; the Dutch text of
-// every record is asked of `woord` immediately before the record is written
-// (each form method overwrites the text of the one before); the root is at
-// least minimumRootLength() letters long, no read goes outside it or its
-// stems, and forms have no length limit.
+// every record comes from `texts`, the entry's texts that all blocks share;
+// the root is at least minimumRootLength() letters long, no read goes
+// outside it or its stems, and forms have no length limit.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "dutch/woord.h"
+#include "dutch/texts.h"
 
 namespace morfenaar {
 
@@ -31,7 +30,7 @@ enum class ParadigmStatus {
 // analysed as its Latin twin, its length counted in letters, and the forms
 // of its records are written back in Hebrew letters (hebrew/letters.h).
 // The class is tested first, then the length, then the alphabet.
-ParadigmStatus writeParadigm(int klasse, std::string_view root, Woord& woord,
+ParadigmStatus writeParadigm(int klasse, std::string_view root, DutchTexts& texts,
                              std::string_view source, std::string& out);
 
 }  // namespace morfenaar

@@ -108,11 +108,11 @@ std::optional<RowChoice> chooseParticipleRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writeParticiples(const AnalysedRoot& root, Woord& woord, std::string_view source,
+void writeParticiples(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
                       std::string& out) {
   writeChosenRow(
       out, kParticipleRows, chooseParticipleRow(root),
-      [&](std::string_view code) -> const std::string& { return woord.tegenw(code); }, source);
+      [&](std::string_view code) -> const std::string& { return texts.tegenw(code); }, source);
 }
 
 }  // namespace morfenaar

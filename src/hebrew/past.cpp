@@ -1,6 +1,7 @@
 #include "hebrew/past.h"
 
 #include <array>
+#include <iterator>
 #include <optional>
 
 #include "hebrew/pattern.h"
@@ -48,6 +49,19 @@ constexpr RecordFormat kPastSlots[kSlots] = {
     {"#%s\t%s\t{2pf}%s\n", "2p"},  {"#%s\t%s\t{3p}%s\n", "3p"},
 };
 
+// Every form of every row written into the record of its slot, prepared
+// when the program is compiled: the same records as filling the form and
+// then writing it into the slot's format.
+constexpr auto kPastRecords = [] {
+  std::array<std::array<PreparedRecord, kSlots>, std::size(kPastRows)> records{};
+  for (std::size_t row = 0; row < records.size(); ++row) {
+    for (std::size_t i = 0; i < kSlots; ++i) {
+      records[row][i] = PreparedRecord::withForm(kPastSlots[i].format, kPastRows[row].forms[i]);
+    }
+  }
+  return records;
+}();
+
 // Classes 3 and 4: the root's second letter when the root has four letters
 // or more (further inner letters are not used), else nothing.
 std::string_view mid(std::string_view root) {
@@ -89,17 +103,17 @@ std::optional<RowChoice> choosePastRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writePast(const AnalysedRoot& root, Woord& woord, std::string_view source,
+void writePast(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
                std::string& out) {
   std::optional<RowChoice> choice = choosePastRow(root);
   if (!choice) return;
-  const PastRow& row = findRow(kPastRows, choice->row);
-  std::array<std::string, kSlots> forms;
-  for (std::size_t i = 0; i < kSlots; ++i) forms[i] = formatForm(row.forms[i], choice->args);
-  for (std::size_t i = 0; i < kSlots; ++i) {
-    const RecordFormat& slot = kPastSlots[i];
-    appendRecord(out, slot.format, {std::string_view(forms[i])}, woord.perf(slot.code), source);
-  }
+  const std::array<PreparedRecord, kSlots>& records =
+      kPastRecords[rowIndex(kPastRows, choice->row)];
+  writeBlock(out, source, [&](auto&& visit) {
+    for (std::size_t i = 0; i < kSlots; ++i) {
+      visit(records[i], choice->args, texts.perf(kPastSlots[i].code));
+    }
+  });
 }
 
 }  // namespace morfenaar

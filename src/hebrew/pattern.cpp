@@ -1,6 +1,10 @@
 #include "hebrew/pattern.h"
 
+#include <algorithm>
 #include <cassert>
+#include <cstring>
+
+#include "support/strings.h"
 
 namespace morfenaar {
 
@@ -61,6 +65,20 @@ void appendRecord(std::string& out, std::string_view format, PatternArgs hebrew,
       out += rest[i];
     }
   }
+}
+
+void PreparedRecord::append(std::string& out, PatternArgs hebrew, std::string_view dutch,
+                            std::string_view source) const {
+  const std::size_t start = out.size();
+  std::size_t hebrewBytes = 0;
+  for (const PatternArg& arg : hebrew) {
+    const std::string_view* text = std::get_if<std::string_view>(&arg);
+    hebrewBytes += text != nullptr ? text->size() : 1;
+  }
+  out.resize(start + room(hebrewBytes, dutch.size(), source.size()));
+  char* const begin = out.data() + start;
+  char* const end = write(begin, hebrew, dutch, source);
+  out.resize(start + static_cast<std::size_t>(end - begin));
 }
 
 }  // namespace morfenaar

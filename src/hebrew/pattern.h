@@ -9,11 +9,18 @@
 // the tag and the source tag) is written as usual.
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
+
+#include "support/strings.h"
 
 namespace morfenaar {
 
@@ -41,6 +48,244 @@ inline std::string formatForm(std::string_view pattern, PatternArgList args) {
 inline void appendRecord(std::string& out, std::string_view format, PatternArgList hebrew,
                          std::string_view dutch, std::string_view source) {
   appendRecord(out, format, PatternArgs(hebrew.begin(), hebrew.size()), dutch, source);
+}
+
+// The values of one row choice, held without a heap allocation: at most
+// four, as many as the widest pattern takes.
+class PatternValues {
+ public:
+  PatternValues() = default;
+  PatternValues(std::initializer_list<PatternArg> values) {
+    if (values.size() > values_.size()) std::abort();  // a generator bug
+    for (const PatternArg& value : values) {
+      values_[count_++] = value;
+      const std::string_view* text = std::get_if<std::string_view>(&value);
+      bytes_ += text != nullptr ? text->size() : 1;
+    }
+  }
+  operator PatternArgs() const { return PatternArgs(values_.data(), count_); }
+  bool empty() const { return count_ == 0; }
+  // The bytes of all values together: the most that they add to a form.
+  std::size_t bytes() const { return bytes_; }
+
+ private:
+  std::array<PatternArg, 4> values_{};
+  std::size_t count_ = 0;
+  std::size_t bytes_ = 0;
+};
+
+// A record format split once, at compile time, into its literal pieces and
+// placeholders, so that writing a record copies each piece once instead of
+// scanning the format. Filling follows appendRecord exactly: the
+// placeholders before the first TAB take the Hebrew values ("%c" a letter,
+// "%s" a text, a NUL ends the form), the first two "%s" after it take the
+// Dutch text and then the source tag, and everything else is literal.
+class PreparedRecord {
+ public:
+  constexpr PreparedRecord() = default;
+  // Implicit, so that a table of record formats stays a table of strings.
+  template <std::size_t N>
+  constexpr PreparedRecord(const char (&format)[N])
+      : PreparedRecord(std::string_view(format, N - 1)) {}
+  constexpr explicit PreparedRecord(std::string_view format);
+
+  // `slot`, whose Hebrew part is a literal prefix and one "%s" (such as
+  // "#%s"), with the Hebrew pattern `form` in place of that "%s": the
+  // same record as filling `form` first and writing it into `slot`.
+  static constexpr PreparedRecord withForm(const PreparedRecord& slot, std::string_view form);
+
+  constexpr bool empty() const { return count_ == 0; }
+
+  // Appends the record filled with `hebrew`, `dutch` and `source` to `out`.
+  void append(std::string& out, PatternArgs hebrew, std::string_view dutch,
+              std::string_view source) const;
+
+  // The most bytes that write() needs with Hebrew values of `hebrewBytes`
+  // bytes together (every value is used at most once), including the slack
+  // of its eight-byte stores.
+  std::size_t room(std::size_t hebrewBytes, std::size_t dutchBytes,
+                   std::size_t sourceBytes) const {
+    return literalBytes_ + hebrewBytes + dutchBytes + sourceBytes + kLiteralBytes;
+  }
+  // Writes the record at `at`, which has room() bytes; returns its end.
+  char* write(char* at, PatternArgs hebrew, std::string_view dutch,
+              std::string_view source) const {
+    return writeTail(writeHebrew(at, hebrew), dutch, source);
+  }
+  // The two halves of write(): the Hebrew part (up to the first TAB), and
+  // the rest.
+  char* writeHebrew(char* at, PatternArgs hebrew) const;
+  char* writeTail(char* at, std::string_view dutch, std::string_view source) const;
+
+ private:
+  enum class Kind : std::uint8_t { Literal, Letter, Text, Dutch, Source };
+  // A literal piece holds its (at most eight) letters itself, so that it
+  // is written with one eight-byte store.
+  static constexpr std::size_t kLiteralBytes = 8;
+  struct Piece {
+    std::array<char, kLiteralBytes> text{};
+    std::uint8_t length = 0;
+    Kind kind = Kind::Literal;
+  };
+  static constexpr std::size_t kMaxPieces = 16;
+
+  constexpr void add(Kind kind, const char* text = nullptr, std::size_t length = 0);
+  constexpr void finish();
+  constexpr void addPiece(const Piece& piece);
+  constexpr void addHebrew(std::string_view pattern);
+  constexpr void addTail(std::string_view rest);
+
+  std::array<Piece, kMaxPieces> pieces_{};
+  std::uint8_t count_ = 0;
+  std::uint8_t tail_ = 0;  // first piece after the Hebrew form: the TAB on
+  std::uint16_t literalBytes_ = 0;
+  // The tail is literal, Dutch text, literal, source tag, literal, as in
+  // every table: it is written without looking at the pieces' kinds.
+  bool usualTail_ = false;
+};
+
+inline char* PreparedRecord::writeHebrew(char* at, PatternArgs hebrew) const {
+  // Locals, since every store through `at` could change any member.
+  const Piece* piece = pieces_.data();
+  const Piece* const tail = piece + tail_;
+  const PatternArg* value = hebrew.data();
+  const PatternArg* const lastValue = value + hebrew.size();
+
+  for (; piece != tail; ++piece) {
+    if (piece->kind == Kind::Literal) {
+      std::memcpy(at, piece->text.data(), kLiteralBytes);
+      at += piece->length;
+      continue;
+    }
+    if (value == lastValue) break;  // a table bug; never read past the list
+    const PatternArg& arg = *value++;
+    if (piece->kind == Kind::Letter) {
+      const char letter = std::get<char>(arg);
+      if (letter == '\0') break;  // no letter here: the form ends
+      *at++ = letter;
+      continue;
+    }
+    const std::string_view text = std::get<std::string_view>(arg);
+    const char* const stop = std::find(text.begin(), text.end(), '\0');
+    at = std::copy(text.begin(), stop, at);
+    if (stop != text.end()) break;  // a NUL inside the text ends the form too
+  }
+  return at;
+}
+
+// Inline: it runs for every record, and most of it is a few stores.
+inline char* PreparedRecord::writeTail(char* at, std::string_view dutch,
+                                       std::string_view source) const {
+  const Piece* const tail = pieces_.data() + tail_;
+  const Piece* const end = pieces_.data() + count_;
+  auto copyLiteral = [&at](const Piece& piece) {
+    std::memcpy(at, piece.text.data(), kLiteralBytes);
+    at += piece.length;
+  };
+  auto copyText = [&at](std::string_view text) { at = copyBytes(at, text.data(), text.size()); };
+  if (usualTail_) {
+    copyLiteral(tail[0]);
+    copyText(dutch);
+    copyLiteral(tail[2]);
+    copyText(source);
+    copyLiteral(tail[4]);
+    return at;
+  }
+  for (const Piece* piece = tail; piece != end; ++piece) {
+    if (piece->kind == Kind::Literal) {
+      copyLiteral(*piece);
+    } else {
+      copyText(piece->kind == Kind::Dutch ? dutch : source);
+    }
+  }
+  return at;
+}
+
+constexpr void PreparedRecord::finish() {
+  usualTail_ = count_ == tail_ + 5 && pieces_[tail_].kind == Kind::Literal &&
+               pieces_[tail_ + 1].kind == Kind::Dutch && pieces_[tail_ + 2].kind == Kind::Literal &&
+               pieces_[tail_ + 3].kind == Kind::Source && pieces_[tail_ + 4].kind == Kind::Literal;
+}
+
+// Letters go into the literal piece before them while it has room, but
+// never across the end of the Hebrew form.
+constexpr void PreparedRecord::add(Kind kind, const char* text, std::size_t length) {
+  if (kind != Kind::Literal) {
+    if (count_ == kMaxPieces) throw "record format with too many pieces";
+    pieces_[count_++].kind = kind;
+    return;
+  }
+  for (std::size_t i = 0; i < length; ++i) {
+    if (count_ == tail_ || pieces_[count_ - 1].kind != Kind::Literal ||
+        pieces_[count_ - 1].length == kLiteralBytes) {
+      if (count_ == kMaxPieces) throw "record format with too many pieces";
+      pieces_[count_++] = Piece{};
+    }
+    Piece& last = pieces_[count_ - 1];
+    last.text[last.length++] = text[i];
+    ++literalBytes_;
+  }
+}
+
+constexpr void PreparedRecord::addPiece(const Piece& piece) {
+  if (piece.kind == Kind::Literal) {
+    add(Kind::Literal, piece.text.data(), piece.length);
+  } else {
+    add(piece.kind);
+  }
+}
+
+// A "%" that ends the pattern is literal; "%c" and "%s" are placeholders.
+constexpr void PreparedRecord::addHebrew(std::string_view pattern) {
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] != '%' || i + 1 == pattern.size()) {
+      add(Kind::Literal, pattern.data() + i, 1);
+    } else if (pattern[++i] == 'c') {
+      add(Kind::Letter);
+    } else if (pattern[i] == 's') {
+      add(Kind::Text);
+    } else {
+      throw "Hebrew pattern with a placeholder other than %c and %s";
+    }
+  }
+}
+
+constexpr void PreparedRecord::addTail(std::string_view rest) {
+  int used = 0;
+  for (std::size_t i = 0; i < rest.size(); ++i) {
+    if (rest[i] == '%' && i + 1 < rest.size() && rest[i + 1] == 's' && used < 2) {
+      add(used++ == 0 ? Kind::Dutch : Kind::Source);
+      ++i;
+    } else {
+      add(Kind::Literal, rest.data() + i, 1);
+    }
+  }
+}
+
+constexpr PreparedRecord::PreparedRecord(std::string_view format) {
+  std::size_t tab = format.find('\t');
+  addHebrew(format.substr(0, tab));
+  tail_ = count_;
+  if (tab != std::string_view::npos) addTail(format.substr(tab));
+  finish();
+}
+
+constexpr PreparedRecord PreparedRecord::withForm(const PreparedRecord& slot,
+                                                  std::string_view form) {
+  if (form.find('\t') != std::string_view::npos) throw "Hebrew pattern with a TAB";
+  PreparedRecord record;
+  std::uint8_t i = 0;
+  for (; i < slot.tail_ && slot.pieces_[i].kind == Kind::Literal; ++i) {
+    record.addPiece(slot.pieces_[i]);
+  }
+  if (i + 1 != slot.tail_ || slot.pieces_[i].kind != Kind::Text) {
+    throw "slot whose Hebrew part is not a prefix and one %s";
+  }
+  record.addHebrew(form);
+  record.tail_ = record.count_;
+  for (i = slot.tail_; i < slot.count_; ++i) record.addPiece(slot.pieces_[i]);
+  record.finish();
+  return record;
 }
 
 }  // namespace morfenaar

@@ -5,10 +5,10 @@
 
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "hebrew/pattern.h"
 #include "hebrew/root.h"
@@ -16,10 +16,11 @@
 namespace morfenaar {
 
 // One output record: its format ("#", Hebrew pattern, TAB, Dutch column,
-// TAB, tag in braces, "%s" for the source tag, LF) and the person code for
-// which the Dutch text is asked.
+// TAB, tag in braces, "%s" for the source tag, LF), prepared when the
+// program is compiled, and the person code for which the Dutch text is
+// asked.
 struct RecordFormat {
-  std::string_view format;
+  PreparedRecord format;
   std::string_view code;
 };
 
@@ -34,31 +35,74 @@ struct RecordRow {
 // take fewer values use the leading ones.
 struct RowChoice {
   std::string_view row;
-  std::vector<PatternArg> args;
+  PatternValues args;
 };
 
-// The row labelled `name`. Every label a generator chooses is in its table.
+// The position of the row labelled `name`. Every label a generator chooses
+// is in its table.
 template <class Row, std::size_t N>
-const Row& findRow(const Row (&table)[N], std::string_view name) {
-  for (const Row& row : table) {
-    if (row.name == name) return row;
+constexpr std::size_t rowIndex(const Row (&table)[N], std::string_view name) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (table[i].name == name) return i;
   }
   std::abort();  // a label missing from its table is a programming error
 }
 
+// The row labelled `name`.
+template <class Row, std::size_t N>
+const Row& findRow(const Row (&table)[N], std::string_view name) {
+  return table[rowIndex(table, name)];
+}
+
+// Writes a block of records into `out` with one reservation of room.
+// `each(visit)` calls visit(record, values, dutch) for every record of the
+// block, in order, or visit(record, values, dutch, true) for a record whose
+// Hebrew part is that of the record visited just before (same format, same
+// values), which is then copied rather than filled again. `each` runs
+// twice, first to measure the block and then to write it, and must visit
+// the same records with the same texts both times.
+template <class Each>
+void writeBlock(std::string& out, std::string_view source, Each&& each) {
+  std::size_t room = 0;
+  each([&](const PreparedRecord& record, const PatternValues& values, std::string_view dutch,
+           bool = false) { room += record.room(values.bytes(), dutch.size(), source.size()); });
+  const std::size_t start = out.size();
+  out.resize(start + room);
+  char* const begin = out.data() + start;
+  char* at = begin;
+  const char* lastHebrew = at;
+  std::size_t lastLength = 0;
+  each([&](const PreparedRecord& record, const PatternValues& values, std::string_view dutch,
+           bool sameHebrew = false) {
+    if (sameHebrew) {
+      std::memmove(at, lastHebrew, lastLength);
+      at += lastLength;
+    } else {
+      lastHebrew = at;
+      at = record.writeHebrew(at, values);
+      lastLength = static_cast<std::size_t>(at - lastHebrew);
+    }
+    at = record.writeTail(at, dutch, source);
+  });
+  out.resize(start + static_cast<std::size_t>(at - begin));
+}
+
 // Writes the records of the row of `table` that `choice` names, each
 // filled with the choice's values; writes nothing when there is no choice.
-// `dutchText(code)` is called for every record immediately before it is
-// written.
+// `dutchText(code)` gives the Dutch text of every record; it is asked
+// twice per record (see writeBlock), so it must give the same text again.
 template <std::size_t N, class DutchText>
 void writeChosenRow(std::string& out, const RecordRow (&table)[N],
                     const std::optional<RowChoice>& choice, DutchText&& dutchText,
                     std::string_view source) {
   if (!choice) return;
-  for (const RecordFormat& record : findRow(table, choice->row).records) {
-    if (record.format.empty()) break;
-    appendRecord(out, record.format, choice->args, dutchText(record.code), source);
-  }
+  const RecordRow& row = findRow(table, choice->row);
+  writeBlock(out, source, [&](auto&& visit) {
+    for (const RecordFormat& record : row.records) {
+      if (record.format.empty()) break;
+      visit(record.format, choice->args, dutchText(record.code));
+    }
+  });
 }
 
 // Class 5 takes the same rows in the past tense, the participles, the

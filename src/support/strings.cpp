@@ -2,30 +2,6 @@
 
 namespace morfenaar {
 
-bool endsWith(std::string_view text, std::string_view suffix) {
-  return suffix.size() <= text.size() &&
-         text.substr(text.size() - suffix.size()) == suffix;
-}
-
-bool endsWith(std::string_view text, char c) {
-  return !text.empty() && text.back() == c;
-}
-
-bool startsWith(std::string_view text, std::string_view prefix) {
-  return prefix.size() <= text.size() && text.substr(0, prefix.size()) == prefix;
-}
-
-Pos indexOf(std::string_view text, char c) {
-  if (c == '\0') return -1;
-  auto at = text.find(c);
-  return at == std::string_view::npos ? -1 : static_cast<Pos>(at);
-}
-
-Pos indexOf(std::string_view text, std::string_view needle) {
-  auto at = text.find(needle);
-  return at == std::string_view::npos ? -1 : static_cast<Pos>(at);
-}
-
 Pos lastIndexOf(std::string_view text, char c) {
   if (c == '\0') return -1;
   auto at = text.rfind(c);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -11,18 +12,32 @@ namespace morfenaar {
 
 using Pos = std::ptrdiff_t;
 
+// These small ones are defined here, inline: the Dutch forms call them
+// for every text they build.
+
 // True when `text` ends with `suffix`. An empty suffix always matches; a
 // suffix longer than the text never does.
-bool endsWith(std::string_view text, std::string_view suffix);
+inline bool endsWith(std::string_view text, std::string_view suffix) {
+  return suffix.size() <= text.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
 // True when the last byte of `text` is `c`; false for an empty text.
-bool endsWith(std::string_view text, char c);
+inline bool endsWith(std::string_view text, char c) { return !text.empty() && text.back() == c; }
 // True when `text` begins with `prefix`. An empty prefix always matches.
-bool startsWith(std::string_view text, std::string_view prefix);
+inline bool startsWith(std::string_view text, std::string_view prefix) {
+  return prefix.size() <= text.size() && text.substr(0, prefix.size()) == prefix;
+}
 
 // First position of `c`, or -1. Searching for the NUL character yields -1.
-Pos indexOf(std::string_view text, char c);
+inline Pos indexOf(std::string_view text, char c) {
+  if (c == '\0') return -1;
+  const auto at = text.find(c);
+  return at == std::string_view::npos ? -1 : static_cast<Pos>(at);
+}
 // First position of `needle`, or -1; an empty needle is found at 0.
-Pos indexOf(std::string_view text, std::string_view needle);
+inline Pos indexOf(std::string_view text, std::string_view needle) {
+  const auto at = text.find(needle);
+  return at == std::string_view::npos ? -1 : static_cast<Pos>(at);
+}
 // Last position of `c`, or -1 (also for an empty text and for NUL).
 Pos lastIndexOf(std::string_view text, char c);
 // Last position of `needle`, or -1; an empty needle is found at the length
@@ -31,5 +46,24 @@ Pos lastIndexOf(std::string_view text, std::string_view needle);
 
 // Removes all leading and trailing blanks (the space character only).
 void trim(std::string& text);
+
+// Copies `size` bytes from `from` to `to` (which must not overlap) and
+// returns the end of the copy. Short copies, the usual case for the pieces
+// of a record or a Dutch form, are done inline with at most two
+// overlapping moves instead of a call.
+inline char* copyBytes(char* to, const char* from, std::size_t size) {
+  if (size >= 8 && size <= 16) {
+    std::memcpy(to, from, 8);
+    std::memcpy(to + size - 8, from + size - 8, 8);
+  } else if (size >= 4 && size < 8) {
+    std::memcpy(to, from, 4);
+    std::memcpy(to + size - 4, from + size - 4, 4);
+  } else if (size > 16) {
+    std::memcpy(to, from, size);
+  } else {
+    for (std::size_t i = 0; i < size; ++i) to[i] = from[i];
+  }
+  return to + size;
+}
 
 }  // namespace morfenaar

@@ -5,6 +5,7 @@
 
 #include "common/worked_example.h"
 #include "dutch/tables.h"
+#include "dutch/texts.h"
 #include "dutch/woord.h"
 
 namespace morfenaar {
@@ -24,7 +25,9 @@ struct FormCase {
   const char* expected;
 };
 
-std::string make(Woord& w, Form form, const char* code) {
+// `w` is a Woord or the DutchTexts that keep its texts.
+template <class Forms>
+std::string make(Forms& w, Form form, const char* code) {
   switch (form) {
     case Form::Tegenw: return w.tegenw(code);
     case Form::Perf: return w.perf(code);
@@ -264,6 +267,38 @@ TEST_F(WoordFormsTest, LongGlossFollowsTheSameRules) {
   EXPECT_EQ(w.onbep(), p + " te lopen");
   EXPECT_EQ(w.geb("s"), "loop " + p + "!");
   EXPECT_EQ(w.geb("p"), "loopt " + p + "!");
+}
+
+TEST_F(WoordFormsTest, KeptTextsBelongToTheEntryTheyWereMadeFor) {
+  struct Case {
+    Form form;
+    const char* code;
+    const char* schrijven;
+    const char* lopen;
+  };
+  const Case cases[] = {
+      {Form::Perf, "1s", "(ik) heb geschreven", "(ik) heb gelopen"},
+      {Form::Perf, "2p", "(jullie) hebben geschreven", "(jullie) hebben gelopen"},
+      {Form::Ovt, "1p", "(wij) schreven ", "(wij) liepen "},
+      {Form::Toek, "3sf", "(zij) zal schrijven", "(zij) zal lopen"},
+      {Form::Tegenw, "s", "schrijf(t)", "loop(t)"},
+      {Form::Geb, "p", "schrijft!", "loopt!"},
+      {Form::Onbep, "", "te schrijven", "te lopen"},
+      // A code outside the tables is built afresh every time.
+      {Form::Perf, "xx", "()  geschreven", "()  gelopen"},
+  };
+  // One DutchTexts for two entries in a row, as the driver uses it.
+  DutchTexts texts;
+  Woord schrijven(kSchrijven);
+  texts.reset(schrijven);
+  for (const Case& c : cases) EXPECT_EQ(make(texts, c.form, c.code), c.schrijven) << c.code;
+  const std::string& kept = texts.perf("1s");
+  for (const Case& c : cases) EXPECT_EQ(make(texts, c.form, c.code), c.schrijven) << c.code;
+  EXPECT_EQ(kept, "(ik) heb geschreven");  // still whole after the other calls
+
+  Woord lopen(kLopen);
+  texts.reset(lopen);
+  for (const Case& c : cases) EXPECT_EQ(make(texts, c.form, c.code), c.lopen) << c.code;
 }
 
 }  // namespace

@@ -188,6 +188,78 @@ TEST(ProgramTest, RefusedGlossIsWarnedAndTheRunGoesOn) {
   EXPECT_EQ(run.log, readFile(kGolden / "ktb.log"));
 }
 
+// Worked out by hand from the gloss rules.
+const std::string kLopen = "1-KTB\tlo'pen (liep, h. gelopen)\n";
+const std::string kLopenLog =
+    "loop(t) / lopen\n\t(wij) hebben gelopen\n\t\t(wij) zullen lopen\n"
+    "\t\t\t(wij) liepen \n\t\t\t\tloopt!\n";
+const std::string kWeglopen = "1-KTB\tweglo'pen (liep weg, is weggelopen)\n";
+const std::string kWeglopenLog =
+    "loop(t) weg / lopen weg\n\t(wij) zijn weggelopen\n\t\t(wij) zullen weglopen\n"
+    "\t\t\t(wij) liepen weg\n\t\t\t\tloopt weg!\n";
+
+TEST(ProgramTest, ConsecutiveEntriesNeverShareADutchText) {
+  // One class and root, so that every entry asks for the same person codes.
+  const std::string entries[] = {kKtb, kLopen, kWeglopen, kKtb};
+  std::string out;
+  std::string log;
+  for (const std::string& entry : entries) {
+    Outcome alone = runProgram(entry);
+    out += alone.out;
+    log += alone.log;
+  }
+  Outcome run = runProgram(entries[0] + entries[1] + entries[2] + entries[3]);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, out);
+  EXPECT_EQ(run.log, log);
+  EXPECT_EQ(run.log, readFile(kGolden / "ktb.log") + kLopenLog + kWeglopenLog +
+                         readFile(kGolden / "ktb.log"));
+
+  const struct {
+    const std::string* entry;
+    const char* records;  // consecutive records of the entry
+  } cases[] = {
+      {&kLopen, "#KTBTI\t(ik) heb gelopen\t{1s}[1-KTB]\n#KTBT\t(jij) hebt gelopen\t{2s}[1-KTB]\n"},
+      {&kLopen, "#AKTWB\t(ik) liep \t{1s}[1-KTB]\n#AKTWB\t(ik) zal lopen\t{1s}[1-KTB]\n"},
+      {&kLopen, "#KTWB\tloop!\t{2ms}[1-KTB]\n"},
+      {&kLopen, "#LKTWB\tte lopen\t{}[1-KTB]\n#MKTWB\tom te lopen\t{}[1-KTB]\n"},
+      {&kWeglopen, "#KTB\t(hij) is weggelopen\t{3s}[1-KTB]\n"},
+      {&kWeglopen, "#KWTB\tloop(t) weg\t{ms}[1-KTB]\n"},
+      {&kWeglopen,
+       "#NKTWB\t(wij) liepen weg\t{1p}[1-KTB]\n#NKTWB\t(wij) zullen weglopen\t{1p}[1-KTB]\n"},
+      {&kWeglopen, "#KTBW\tloopt weg!\t{2mp}[1-KTB]\n"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_NE(runProgram(*c.entry).out.find(c.records), std::string::npos) << c.records;
+  }
+}
+
+TEST(ProgramTest, EntryRefusedAfterAnAcceptedOneWritesNothingStale) {
+  const struct {
+    std::string entry;
+    std::string err;
+    std::string log;  // what the refused entry adds to the log
+  } cases[] = {
+      {"1-KTB\tlo'pen (liep, gelopen)\n",
+       "Bij voltooid deelwoord (gelopen) ontbreekt 'is ' of 'h. '\n"
+       "Waarschuwing: dit werkwoord werd niet verder verwerkt.\n",
+       ""},
+      {"5-EK\tlo'pen (liep, h. gelopen)\n",
+       "Waarschuwing: wortel te kort voor klasse 5, dit werkwoord werd niet verder "
+       "verwerkt: [5-EK]\n",
+       kLopenLog},
+      {"9-KTB\tlo'pen (liep, h. gelopen)\n", "", kLopenLog},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.entry);
+    Outcome run = runProgram(kKtb + c.entry);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.out, readFile(kGolden / "ktb.out"));
+    EXPECT_EQ(run.log, readFile(kGolden / "ktb.log") + c.log);
+  }
+}
+
 TEST(ProgramTest, RootTooShortForItsClassIsRefused) {
   Outcome run = runProgram("5-EK\tschrij'ven (schreef, h. geschreven)\n" + kKtb);
   EXPECT_EQ(run.status, 0);

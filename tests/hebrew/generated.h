@@ -13,12 +13,13 @@
 #include "common/text.h"
 #include "common/worked_example.h"
 #include "dutch/tables.h"
+#include "dutch/texts.h"
 #include "dutch/woord.h"
 #include "hebrew/root.h"
 
 namespace morfenaar::testing {
 
-using Generator = void (*)(const AnalysedRoot&, Woord&, std::string_view, std::string&);
+using Generator = void (*)(const AnalysedRoot&, DutchTexts&, std::string_view, std::string&);
 
 inline void initTablesOnce() {
   static const bool done = (init(), true);
@@ -40,8 +41,9 @@ inline std::string generateText(Generator generate, int klasse, std::string_view
   // letters that the generators test for (M, E) instead of a NUL.
   std::string buffer = std::string(root) + "ME";
   AnalysedRoot analysed = analyseRoot(klasse, std::string_view(buffer).substr(0, root.size()));
+  DutchTexts texts(woord);
   std::string out;
-  generate(analysed, woord, sourceTag(klasse, root), out);
+  generate(analysed, texts, sourceTag(klasse, root), out);
   return out;
 }
 

@@ -15,8 +15,9 @@ struct ParadigmRun {
 ParadigmRun paradigmOf(int klasse, std::string_view root) {
   initTablesOnce();
   Woord woord(kSchrijven);
+  DutchTexts texts(woord);
   ParadigmRun run{ParadigmStatus::Written, ""};
-  run.status = writeParadigm(klasse, root, woord, sourceTag(klasse, root), run.out);
+  run.status = writeParadigm(klasse, root, texts, sourceTag(klasse, root), run.out);
   return run;
 }
 

@@ -54,5 +54,40 @@ TEST(Pattern, TextsAreCopiedNotInterpreted) {
   EXPECT_EQ(out, "#AB\t100%s\t{s}[%c]\n");
 }
 
+// A prepared record writes what appendRecord writes for the same format.
+TEST(Pattern, PreparedRecordsMatchTheFormat) {
+  struct Case {
+    std::string_view format;
+    std::vector<PatternArg> hebrew;
+    std::string_view expected;  // with Dutch text "nl" and source tag "[s]"
+  };
+  const Case cases[] = {
+      {"#%c%cWT\tom %s\t{}%s\n", {'K', 'T'}, "#KTWT\tom nl\t{}[s]\n"},
+      {"#M%sI%cE\t%s\t{fs}%s\n", {"K"sv, '\0'}, "#MKI\tnl\t{fs}[s]\n"},
+      {"#E%sI%c\t%s\t{ms}%s\n", {"K\0X"sv, 'B'}, "#EK\tnl\t{ms}[s]\n"},
+      {"#%c%c%c\t%s\t{2ms}%s\n", {'Q', 'M'}, "#QM\tnl\t{2ms}[s]\n"},  // too few values
+      {"#A%\t%s%c\t{}%s%s\n", {}, "#A%\tnl%c\t{}[s]%s\n"},             // stray percent signs
+      {"#%s", {"LONGERTHANEIGHTLETTERS"sv}, "#LONGERTHANEIGHTLETTERS"},   // no TAB
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.format);
+    std::string viaFormat = "X";
+    std::string prepared = "X";
+    appendRecord(viaFormat, c.format, c.hebrew, "nl", "[s]");
+    PreparedRecord(c.format).append(prepared, c.hebrew, "nl", "[s]");
+    EXPECT_EQ(viaFormat, "X" + std::string(c.expected));
+    EXPECT_EQ(prepared, viaFormat);
+  }
+}
+
+TEST(Pattern, FormWrittenIntoItsSlotRecord) {
+  constexpr PreparedRecord slot("#%s\t%s\t{3sf}%s\n");
+  const PreparedRecord record = PreparedRecord::withForm(slot, "E%sI%cE");
+  std::string out;
+  record.append(out, PatternValues{"GD"sv, 'L'}, "(zij) heeft", "[5-X]");
+  record.append(out, PatternValues{"K"sv, '\0'}, "", "[5-EKSB]");
+  EXPECT_EQ(out, "#EGDILE\t(zij) heeft\t{3sf}[5-X]\n#EKI\t\t{3sf}[5-EKSB]\n");
+}
+
 }  // namespace
 }  // namespace morfenaar

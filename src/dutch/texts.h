@@ -1,0 +1,67 @@
+// DutchTexts: the Dutch texts of one verb entry, each built once per form
+// and person code and then reused. A verb's texts do not change between
+// its records, so the blocks of one entry (and its log lines) share them:
+// the future, for one, asks for the same person's simple past and future
+// several times, and the past tense asks for "2p" twice.
+//
+// One object serves entry after entry: reset() binds it to the next
+// entry's Woord and forgets every text of the previous one, while the
+// storage of the texts is kept, so that no entry allocates for them once
+// the texts have reached their usual length.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "dutch/tables.h"
+#include "dutch/woord.h"
+
+namespace morfenaar {
+
+class DutchTexts {
+ public:
+  DutchTexts() = default;
+  explicit DutchTexts(Woord& woord) { reset(woord); }
+  DutchTexts(const DutchTexts&) = delete;
+  DutchTexts& operator=(const DutchTexts&) = delete;
+
+  // Starts a new entry: the texts come from `woord` from now on.
+  void reset(Woord& woord);
+
+  // The text of the Woord method of the same name. A person code outside
+  // the tables is not kept: its text is built for every call.
+  const std::string& tegenw(std::string_view code) { return text(Form::Tegenw, code); }
+  const std::string& perf(std::string_view code) { return text(Form::Perf, code); }
+  const std::string& toek(std::string_view code) { return text(Form::Toek, code); }
+  const std::string& ovt(std::string_view code) { return text(Form::Ovt, code); }
+  const std::string& geb(std::string_view code) { return text(Form::Geb, code); }
+  const std::string& onbep();
+
+ private:
+  enum class Form : std::uint8_t { Tegenw, Perf, Toek, Ovt, Geb };
+  static constexpr std::size_t kForms = 5;
+  static constexpr std::size_t kCodes = 9;
+  static constexpr std::size_t kOnbep = kForms * kCodes;
+
+  // The kept text, or a new one; inline, since most calls find it kept.
+  const std::string& text(Form form, std::string_view code) {
+    const int person = personIndex(code);
+    if (person < 0) return build(form, code);
+    const std::size_t slot =
+        static_cast<std::size_t>(form) * kCodes + static_cast<std::size_t>(person);
+    if ((known_ >> slot & 1) != 0) return texts_[slot];
+    return make(form, code, slot);
+  }
+  // The text built in the Woord's result buffer.
+  const std::string& build(Form form, std::string_view code);
+  // The text built straight into `slot`, which then holds it.
+  const std::string& make(Form form, std::string_view code, std::size_t slot);
+
+  Woord* woord_ = nullptr;
+  std::uint64_t known_ = 0;  // one bit per slot that holds this entry's text
+  std::array<std::string, kOnbep + 1> texts_;
+};
+
+}  // namespace morfenaar
