@@ -152,7 +152,7 @@ FutureChoice chooseClass1(const AnalysedRoot& r) {
   const PatternValues r23{r.rad2, r.rad3};
   const PatternValues r123{r.rad1, r.rad2, r.rad3};
   if (r.root == "LQH" || r.root == "ELK") return {{"1a", r23}, {}};
-  if (r.root == "NSA" || isRootIDfA(r.root)) return {{"1b", {r.rad2}}, {}};
+  if (r.root == "NSA" || isRootIThenByteDFThenA(r.root)) return {{"1b", {r.rad2}}, {}};
   if (r.nunNun) return {{"1c", r23}, {}};
   if (r.r1IsN) return {{"1d", r23}, {}};
   if (r.r3IsE) return {{"1e", r12}, r12};
@@ -182,15 +182,15 @@ std::optional<FutureChoice> chooseFutureRow(const AnalysedRoot& r) {
     case 4:  // the infix W; class 4 has no final-He row
       return FutureChoice{{"3b", {r.rad1, "W", r.rad2, r.rad3}}, {}};
     case 5:
-      if (r.variant == 1) return FutureChoice{{"5a", {r.stem, r.rad3}}, {}};
+      if (r.variant == kVariantThreeLetters) return FutureChoice{{"5a", {r.stem, r.rad3}}, {}};
       // 2sf, 2p, 2pf and 3p take only the stem.
-      if (r.variant == 7) return FutureChoice{{"5b", {r.stem, r.rad3}}, {r.stem}};
+      if (r.variant == kVariantFinalE) return FutureChoice{{"5b", {r.stem, r.rad3}}, {r.stem}};
       return FutureChoice{{"5c", {r.stem, r.rad3}}, {}};
     case 6:
       return FutureChoice{{"6", {rootFrom(r.root, 2)}}, {}};
     case 7:
       // 2sf, 2p, 2pf and 3p of 7a take only stem7.
-      if (r.variant == 7) return FutureChoice{{"7a", {r.stem7, ending7(r)}}, {}};
+      if (r.variant == kVariantFinalE) return FutureChoice{{"7a", {r.stem7, ending7(r)}}, {}};
       return FutureChoice{{"7b", {r.stem7}}, {}};
     default:
       return std::nullopt;

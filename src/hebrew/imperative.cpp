@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "hebrew/class5.h"
 #include "hebrew/pattern.h"
 #include "hebrew/records.h"
 
@@ -81,7 +82,7 @@ constexpr RecordRow kImperativeRows[] = {
 };
 
 RowChoice chooseClass1(const AnalysedRoot& r) {
-  if (r.root == "LQH" || r.root == "NSA" || isRootIDfA(r.root)) return {"1a", {r.rad2, r.rad3}};
+  if (r.root == "LQH" || r.root == "NSA" || isRootIThenByteDFThenA(r.root)) return {"1a", {r.rad2, r.rad3}};
   if (r.root == "ELK") return {"1b", {r.rad2, r.rad3}};
   if (r.root == "NTN") return {"1c", {r.rad2, r.rad3}};
   if (r.r1IsN && r.r3IsE) return {"1d", {r.rad2}};
@@ -106,7 +107,7 @@ std::optional<RowChoice> chooseImperativeRow(const AnalysedRoot& r) {
       return chooseClass5Row(r);
     case 7:
       // Only the 2ms record of 7a takes the ending.
-      if (r.variant == 7) return RowChoice{"7a", {r.stem7, ending7(r)}};
+      if (r.variant == kVariantFinalE) return RowChoice{"7a", {r.stem7, ending7(r)}};
       return RowChoice{"7b", {r.stem7}};
     default:
       return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "hebrew/class5.h"
 #include "hebrew/pattern.h"
 #include "hebrew/records.h"
 #include "support/strings.h"
@@ -47,10 +48,10 @@ RowChoice chooseClass1(const AnalysedRoot& r) {
   return {"1g", {r.rad1, r.rad2, r.rad3}};
 }
 
-// Class 7 infinitive ending: only for a root ending in E (variant 7), "T"
+// Class 7 infinitive ending: only for a root ending in E (kVariantFinalE), "T"
 // after a stem7 ending in W and "WT" after any other.
 std::string_view infinitiveEnding7(const AnalysedRoot& r) {
-  if (r.variant != 7) return "";
+  if (r.variant != kVariantFinalE) return "";
   return endsWith(r.stem7, 'W') ? "T" : "WT";
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "hebrew/class5.h"
 #include "hebrew/pattern.h"
 #include "hebrew/records.h"
 
@@ -99,7 +100,7 @@ std::optional<RowChoice> chooseParticipleRow(const AnalysedRoot& r) {
       return RowChoice{"6", {rootFrom(r.root, 2)}};
     case 7:
       // Only the ms record of 7a takes the ending.
-      if (r.variant == 7) return RowChoice{"7a", {r.stem7, ending7(r)}};
+      if (r.variant == kVariantFinalE) return RowChoice{"7a", {r.stem7, ending7(r)}};
       return RowChoice{"7b", {r.stem7}};
     default:
       return std::nullopt;

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <optional>
 
+#include "hebrew/class5.h"
 #include "hebrew/pattern.h"
 #include "hebrew/records.h"
 
@@ -95,7 +96,7 @@ std::optional<RowChoice> choosePastRow(const AnalysedRoot& r) {
       return RowChoice{"6", {rootFrom(r.root, 2)}};
     case 7:
       // Only 3s of 7a and 3sf of 7b take the ending.
-      return RowChoice{r.variant == 7 ? "7a" : "7b", {r.stem7, ending7(r)}};
+      return RowChoice{r.variant == kVariantFinalE ? "7a" : "7b", {r.stem7, ending7(r)}};
     default:
       return std::nullopt;
   }

@@ -12,6 +12,7 @@
 // class. The class-2 rows test rad1 itself (W or I), not the flags.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -65,6 +66,18 @@ std::size_t minimumRootLength(int klasse);
 // bytes alone; a root with any other byte (lower case, a blank, a digit,
 // a byte of a multi-byte UTF-8 letter) cannot be conjugated.
 bool isLatinRoot(std::string_view root);
+
+// The root from its letter at 0-based position `from` on; empty for a root
+// that is not that long.
+std::string_view rootFrom(std::string_view root, std::size_t from);
+
+// True when the whole root is the three bytes I, 0xDF, A: the one special
+// root with a byte outside A to Z.
+bool isRootIThenByteDFThenA(std::string_view root);
+
+// Class-7 ending of the past, participle, future and imperative forms:
+// empty when `stem7` ends in W, "E" otherwise.
+std::string_view ending7(const AnalysedRoot& root);
 
 // Analyses `root` for `klasse`. A root shorter than minimumRootLength(klasse)
 // and a class number that is not known get only the flags (from empty
