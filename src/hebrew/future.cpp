@@ -193,6 +193,8 @@ std::optional<FutureChoice> chooseFutureRow(const AnalysedRoot& r) {
       if (r.variant == kVariantFinalE) return FutureChoice{{"7a", {r.stem7, ending7(r)}}, {}};
       return FutureChoice{{"7b", {r.stem7}}, {}};
     default:
+      // Only for the compiler: writeParadigm passes classes 1 to 7 alone
+      // (isKnownClass). A direct call with another number writes nothing.
       return std::nullopt;
   }
 }

@@ -92,7 +92,6 @@ RowChoice chooseClass1(const AnalysedRoot& r) {
   return {"1h", {r.rad1, r.rad2, r.rad3}};
 }
 
-// Classes 4 and 6 have no imperative.
 std::optional<RowChoice> chooseImperativeRow(const AnalysedRoot& r) {
   switch (r.klasse) {
     case 1:
@@ -109,6 +108,11 @@ std::optional<RowChoice> chooseImperativeRow(const AnalysedRoot& r) {
       // Only the 2ms record of 7a takes the ending.
       if (r.variant == kVariantFinalE) return RowChoice{"7a", {r.stem7, ending7(r)}};
       return RowChoice{"7b", {r.stem7}};
+    // Classes 4 and 6 have no imperative. The default is only for the
+    // compiler: writeParadigm passes classes 1 to 7 alone (isKnownClass), and
+    // a direct call with another number writes nothing.
+    case 4:
+    case 6:
     default:
       return std::nullopt;
   }

@@ -55,7 +55,6 @@ std::string_view infinitiveEnding7(const AnalysedRoot& r) {
   return endsWith(r.stem7, 'W') ? "T" : "WT";
 }
 
-// Classes 4 and 6 have no infinitive.
 std::optional<RowChoice> chooseInfinitiveRow(const AnalysedRoot& r) {
   switch (r.klasse) {
     case 1:
@@ -72,6 +71,11 @@ std::optional<RowChoice> chooseInfinitiveRow(const AnalysedRoot& r) {
       bool direct = startsWith(r.stem7, "ST") || startsWith(r.stem7, "T");
       return RowChoice{direct ? "7a" : "7b", {r.stem7, infinitiveEnding7(r)}};
     }
+    // Classes 4 and 6 have no infinitive. The default is only for the
+    // compiler: writeParadigm passes classes 1 to 7 alone (isKnownClass), and
+    // a direct call with another number writes nothing.
+    case 4:
+    case 6:
     default:
       return std::nullopt;
   }

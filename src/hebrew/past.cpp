@@ -98,6 +98,8 @@ std::optional<RowChoice> choosePastRow(const AnalysedRoot& r) {
       // Only 3s of 7a and 3sf of 7b take the ending.
       return RowChoice{r.variant == kVariantFinalE ? "7a" : "7b", {r.stem7, ending7(r)}};
     default:
+      // Only for the compiler: writeParadigm passes classes 1 to 7 alone
+      // (isKnownClass). A direct call with another number writes nothing.
       return std::nullopt;
   }
 }
