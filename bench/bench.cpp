@@ -149,7 +149,7 @@ struct Measure {
   std::uintmax_t errBytes = 0;
 };
 
-double toSeconds(const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; }
+double toSeconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; }
 
 // Runs `argv` in `dir` with `list` on standard input, standard output to
 // `out` and standard error to the file "err" in `dir`.
@@ -157,6 +157,7 @@ Measure runOnce(const std::vector<std::string>& argv, const fs::path& dir, const
                 const fs::path& out) {
   fs::path err = dir / "err";
   std::vector<char*> args;
+  args.reserve(argv.size() + 1);
   for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
   auto start = std::chrono::steady_clock::now();
@@ -220,7 +221,7 @@ struct Series {
 
 bool record(Series& s, const Measure& m, int pair, long entries) {
   std::printf("pair %d %-7s %.3f s (user %.3f, sys %.3f), %.0f entries/s, peak RSS %ld KiB\n",
-              pair, s.name, m.seconds, m.user, m.system, entries / m.seconds, m.maxRssKb);
+              pair, s.name, m.seconds, m.user, m.system, static_cast<double>(entries) / m.seconds, m.maxRssKb);
   s.wall.push_back(m.seconds);
   s.user.push_back(m.user);
   s.system.push_back(m.system);
@@ -237,7 +238,7 @@ void summary(const Series& s, long entries) {
   double wall = median(s.wall);
   std::printf("median %-7s %.3f s (user %.3f, sys %.3f), %.0f entries/s, peak RSS %ld KiB,"
               " runs %.3f to %.3f s\n",
-              s.name, wall, median(s.user), median(s.system), entries / wall, s.maxRss,
+              s.name, wall, median(s.user), median(s.system), static_cast<double>(entries) / wall, s.maxRss,
               *std::min_element(s.wall.begin(), s.wall.end()),
               *std::max_element(s.wall.begin(), s.wall.end()));
 }
@@ -281,9 +282,9 @@ int main(int argc, char** argv) {
   std::uintmax_t logBytes = fs::file_size(dir / "morfenaar.log");
   std::uintmax_t logLines = countLines(dir / "morfenaar.log");
   fs::remove(dir / "out");
-  long outPerEntry = std::lround(static_cast<double>(outBytes) / o.entries);
-  long linesPerEntry = std::lround(static_cast<double>(logLines) / o.entries);
-  long bytesPerLine = logLines == 0 ? 0 : std::lround(static_cast<double>(logBytes) / logLines);
+  long outPerEntry = std::lround(static_cast<double>(outBytes) / static_cast<double>(o.entries));
+  long linesPerEntry = std::lround(static_cast<double>(logLines) / static_cast<double>(o.entries));
+  long bytesPerLine = logLines == 0 ? 0 : std::lround(static_cast<double>(logBytes) / static_cast<double>(logLines));
   std::printf("output:  %ju bytes (%ld per entry), log %ju lines of %ld bytes (%ld per entry)\n",
               outBytes, outPerEntry, logLines, bytesPerLine, linesPerEntry);
 
