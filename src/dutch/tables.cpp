@@ -32,6 +32,7 @@ struct PersonRow {
   const char* zullen;
 };
 
+// clang-format off
 constexpr PersonRow kPersons[] = {
     // code   pronoun   hebben    zijn     zich    zullen
     {"1s",  "ik",     "heb",    "ben",   "me",   "zal"},
@@ -44,6 +45,7 @@ constexpr PersonRow kPersons[] = {
     {"s",   "",       nullptr,  nullptr, "zich", nullptr},
     {"p",   "",       nullptr,  nullptr, "zich", nullptr},
 };
+// clang-format on
 
 constexpr std::string_view cell(const char* text) {
   return text != nullptr ? std::string_view(text) : std::string_view();

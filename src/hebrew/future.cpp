@@ -14,13 +14,17 @@ namespace {
 
 // The forms of one entry: the nine person slots in table order, then the
 // alternative 3sm and 3sf forms.
+// clang-format off
 enum Slot : std::size_t { k1s, k2sm, k2sf, k3sm, k3sf, k1p, k2p, k2pf, k3p, kAlt3sm, kAlt3sf, kForms };
+// clang-format on
 
 struct FutureRow {
   std::string_view name;
-  std::array<std::string_view, 9> forms;  // 1s 2sm 2sf 3sm 3sf 1p 2p 2pf 3p; "" leaves the slot empty
+  // 1s 2sm 2sf 3sm 3sf 1p 2p 2pf 3p; "" leaves the slot empty
+  std::array<std::string_view, 9> forms;
 };
 
+// clang-format off
 constexpr FutureRow kFutureRows[] = {
     // row   1s            2sm           2sf           3sm           3sf           1p            2p             2pf             3p
     {"1a", {"A%c%c",      "T%c%c",      "T%c%cI",     "I%c%c",      "T%c%c",      "N%c%c",      "T%c%cW",      "",             "I%c%cW"}},
@@ -49,6 +53,7 @@ constexpr FutureRow kFutureRows[] = {
     {"7a", {"A%s%s",      "T%s%s",      "T%sI",       "I%s%s",      "T%s%s",      "N%s%s",      "T%sW",        "T%sINE",       "I%sW"}},
     {"7b", {"A%s",        "T%s",        "T%sI",       "I%s",        "T%s",        "N%s",        "T%sW",        "T%sNE",        "I%sW"}},
 };
+// clang-format on
 
 struct AlternativeRow {
   std::string_view name;
@@ -56,6 +61,7 @@ struct AlternativeRow {
   std::string_view alt3sf;
 };
 
+// clang-format off
 constexpr AlternativeRow kAlternativeRows[] = {
     {"1e", "I%c%c", "T%c%c"},
     {"1f", "I%c%c", "T%c%c"},
@@ -63,6 +69,7 @@ constexpr AlternativeRow kAlternativeRows[] = {
     {"3a", "I%c%c", "T%c%c"},
     {"5b", "I%s", "T%s"},
 };
+// clang-format on
 
 // Output order: each slot with its record format and the person code for
 // `ovt` and `toek`. 3sf comes before 2sf and 3sm; the tag of 2p is {2p}.
@@ -73,6 +80,7 @@ struct OutputSlot {
   bool optional = false;
 };
 
+// clang-format off
 constexpr OutputSlot kOutputOrder[] = {
     {k1s, {"#%s\t%s\t{1s}%s\n", "1s"}},
     {k2sm, {"#%s\t%s\t{2sm}%s\n", "2s"}},
@@ -86,6 +94,7 @@ constexpr OutputSlot kOutputOrder[] = {
     {k2pf, {"#%s\t%s\t{2pf}%s\n", "2p"}, true},
     {k3p, {"#%s\t%s\t{3p}%s\n", "3p"}},
 };
+// clang-format on
 
 // The pattern of `slot` in the row at `row`: a cell of kFutureRows, or of
 // kAlternativeRows for the alternative forms ("" where the row has none).

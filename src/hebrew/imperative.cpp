@@ -12,6 +12,7 @@ namespace {
 
 // Each record with the person code for `geb`. Rows 1a and 1c have no 2fp
 // record.
+// clang-format off
 constexpr RecordRow kImperativeRows[] = {
     {"1a", {{"#%c%c\t%s\t{2ms}%s\n", "s"},
             {"#%c%cI\t%s\t{2fs}%s\n", "s"},
@@ -80,6 +81,7 @@ constexpr RecordRow kImperativeRows[] = {
             {"#E%sW\t%s\t{2mp}%s\n", "p"},
             {"#E%sNE\t%s\t{2fp}%s\n", "p"}}},
 };
+// clang-format on
 
 RowChoice chooseClass1(const AnalysedRoot& r) {
   if (r.root == "LQH" || r.root == "NSA" || isRootIThenByteDFThenA(r.root)) return {"1a", {r.rad2, r.rad3}};

@@ -13,6 +13,7 @@ namespace {
 
 // L-records carry the Dutch infinitive, M-records "om " and the infinitive.
 // `onbep` takes no person code, so the code column is empty.
+// clang-format off
 constexpr RecordRow kInfinitiveRows[] = {
     {"1a", {{"#L%c%c%c\t%s\t{}%s\n", ""}, {"#M%c%c%c\tom %s\t{}%s\n", ""}}},
     {"1b", {{"#L%cT\t%s\t{}%s\n", ""}, {"#M%cT\tom %s\t{}%s\n", ""}}},
@@ -37,6 +38,7 @@ constexpr RecordRow kInfinitiveRows[] = {
     {"7a", {{"#LE%s%s\t%s\t{}%s\n", ""}, {"#ME%s%s\tom %s\t{}%s\n", ""}}},
     {"7b", {{"#LET%s%s\t%s\t{}%s\n", ""}, {"#MET%s%s\tom %s\t{}%s\n", ""}}},
 };
+// clang-format on
 
 RowChoice chooseClass1(const AnalysedRoot& r) {
   if (r.root == "AMR") return {"1a", {r.rad1, r.rad2, r.rad3}};

@@ -12,6 +12,7 @@ namespace {
 
 // Each record with the person code for `tegenw`: "s" for {s}, {ms} and {fs},
 // "p" for {mp} and {fp}.
+// clang-format off
 constexpr RecordRow kParticipleRows[] = {
     {"1a", {{"#%cW%cE\t%s\t{s}%s\n", "s"},
             {"#%cW%cIM\t%s\t{mp}%s\n", "p"},
@@ -77,6 +78,7 @@ constexpr RecordRow kParticipleRows[] = {
             {"#M%sIM\t%s\t{mp}%s\n", "p"},
             {"#M%sWT\t%s\t{fp}%s\n", "p"}}},
 };
+// clang-format on
 
 std::optional<RowChoice> chooseParticipleRow(const AnalysedRoot& r) {
   switch (r.klasse) {

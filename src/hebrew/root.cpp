@@ -98,12 +98,7 @@ std::string_view rootFrom(std::string_view root, std::size_t from) {
   return from < root.size() ? root.substr(from) : std::string_view{};
 }
 
-bool isRootIThenByteDFThenA(std::string_view root) {
-  // Two literals so that the A is not read as part of the hex escape.
-  constexpr std::string_view kRoot = "I\xDF"
-                                     "A";
-  return root == kRoot;
-}
+bool isRootIThenByteDFThenA(std::string_view root) { return root == kRootIThenByteDFThenA; }
 
 std::string_view ending7(const AnalysedRoot& root) { return endsWith(root.stem7, 'W') ? "" : "E"; }
 

@@ -71,8 +71,11 @@ bool isLatinRoot(std::string_view root);
 // that is not that long.
 std::string_view rootFrom(std::string_view root, std::size_t from);
 
-// True when the whole root is the three bytes I, 0xDF, A: the one special
-// root with a byte outside A to Z.
+// The one special root with a byte outside A to Z: I, the byte 0xDF, A.
+inline constexpr char kRootIThenByteDFThenABytes[] = {'I', '\xDF', 'A'};
+inline constexpr std::string_view kRootIThenByteDFThenA(kRootIThenByteDFThenABytes, 3);
+
+// True when the whole root is kRootIThenByteDFThenA.
 bool isRootIThenByteDFThenA(std::string_view root);
 
 // Class-7 ending of the past, participle, future and imperative forms:

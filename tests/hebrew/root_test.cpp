@@ -173,7 +173,10 @@ TEST(Root, LatinRootsHoldCapitalsAndTheByteDF) {
   const std::pair<std::string, bool> cases[] = {
       {"KTB", true},
       {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", true},
+      // The literals are split so that A is no hex digit; kept on one line.
+      // clang-format off
       {"I\xDF" "A", true},
+      // clang-format on
       {"\xDF", true},
       {"KT\xDF", true},
       {"", true},
