@@ -42,8 +42,7 @@ void Template::addHole(std::size_t at) {
   if (holeCount == 2 && holes[1] < holes[0]) std::swap(holes[0], holes[1]);
 }
 
-void Template::appendTo(std::string& out, std::string_view first,
-                        std::string_view second) const {
+void Template::appendTo(std::string& out, std::string_view first, std::string_view second) const {
   std::size_t from = 0;
   for (int i = 0; i < holeCount; ++i) {
     std::size_t at = holes[static_cast<std::size_t>(i)];
@@ -198,8 +197,8 @@ bool Woord::findSplitBareVerb() {
 bool Woord::findStem() {
   const std::size_t verbLength = sWerkw.size();
   if (verbLength < 2) {
-    message({"Fout: werkwoord (", sWerkw, ") is korter dan twee letters in onb. wijs: ",
-             sOnbWijs, "\n"});
+    message({"Fout: werkwoord (", sWerkw, ") is korter dan twee letters in onb. wijs: ", sOnbWijs,
+             "\n"});
     return false;
   }
   // "zien" keeps its "e": zie; otherwise the ending "en" goes.

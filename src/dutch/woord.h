@@ -42,8 +42,7 @@ struct Template {
   void addHole(std::size_t at);
   std::string fill(std::string_view first, std::string_view second = {}) const;
   // Like fill, but appends the result to `out` (no temporary string).
-  void appendTo(std::string& out, std::string_view first,
-                std::string_view second = {}) const;
+  void appendTo(std::string& out, std::string_view first, std::string_view second = {}) const;
 };
 
 class Woord {

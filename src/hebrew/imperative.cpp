@@ -84,7 +84,8 @@ constexpr RecordRow kImperativeRows[] = {
 // clang-format on
 
 RowChoice chooseClass1(const AnalysedRoot& r) {
-  if (r.root == "LQH" || r.root == "NSA" || isRootIThenByteDFThenA(r.root)) return {"1a", {r.rad2, r.rad3}};
+  if (r.root == "LQH" || r.root == "NSA" || isRootIThenByteDFThenA(r.root))
+    return {"1a", {r.rad2, r.rad3}};
   if (r.root == "ELK") return {"1b", {r.rad2, r.rad3}};
   if (r.root == "NTN") return {"1c", {r.rad2, r.rad3}};
   if (r.r1IsN && r.r3IsE) return {"1d", {r.rad2}};

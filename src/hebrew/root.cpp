@@ -9,9 +9,7 @@ namespace morfenaar {
 namespace {
 
 // The letter at `i`, or NUL past the end of the root.
-char letterAt(std::string_view root, std::size_t i) {
-  return i < root.size() ? root[i] : '\0';
-}
+char letterAt(std::string_view root, std::size_t i) { return i < root.size() ? root[i] : '\0'; }
 
 // Letters R[1] to R[count] of the root.
 std::string fromSecond(std::string_view root, std::size_t count) {
@@ -89,9 +87,8 @@ std::size_t minimumRootLength(int klasse) {
 }
 
 bool isLatinRoot(std::string_view root) {
-  return std::ranges::all_of(root, [](char c) {
-    return (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) == 0xDF;
-  });
+  return std::ranges::all_of(
+      root, [](char c) { return (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) == 0xDF; });
 }
 
 std::string_view rootFrom(std::string_view root, std::size_t from) {

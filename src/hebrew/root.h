@@ -36,8 +36,8 @@ struct AnalysedRoot {
   char rad1 = '\0';
   char rad2 = '\0';
   char rad3 = '\0';
-  std::string stem;   // classes 2 and 5: the part of the root copied whole
-  std::string stem7;  // class 7: root without its first letter (and final E)
+  std::string stem;             // classes 2 and 5: the part of the root copied whole
+  std::string stem7;            // class 7: root without its first letter (and final E)
   int variant = kVariantPlain;  // classes 5 and 7, see above
 
   bool r1IsA = false;

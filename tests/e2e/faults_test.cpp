@@ -40,8 +40,8 @@ TEST(FaultsTest, NulBytesEndTheirLine) {
 }
 
 TEST(FaultsTest, LineOfAMillionCharacters) {
-  std::string input = "1-KTB\tschrij'ven (schreef, h. geschreven)\t" + std::string(1000000, 'x') +
-                      "\n" + kKtb;
+  std::string input =
+      "1-KTB\tschrij'ven (schreef, h. geschreven)\t" + std::string(1000000, 'x') + "\n" + kKtb;
   Outcome run = runProgram(input);
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");

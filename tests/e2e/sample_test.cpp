@@ -46,16 +46,16 @@ bool isTransliteration(const std::string& form) {
 
 // Subject pronoun and forms of "zullen" per person code.
 const std::map<std::string, std::string> kPronoun = {
-    {"1s", "(ik) "},  {"2s", "(jij) "},     {"3s", "(hij) "}, {"3sf", "(zij) "},
+    {"1s", "(ik) "},  {"2s", "(jij) "},    {"3s", "(hij) "}, {"3sf", "(zij) "},
     {"1p", "(wij) "}, {"2p", "(jullie) "}, {"3p", "(zij) "}};
 const std::map<std::string, std::string> kZullen = {
-    {"1s", "zal "}, {"2s", "zult "},   {"3s", "zal "},   {"3sf", "zal "},
+    {"1s", "zal "},    {"2s", "zult "},   {"3s", "zal "},   {"3sf", "zal "},
     {"1p", "zullen "}, {"2p", "zullen "}, {"3p", "zullen "}};
 
 // Person code that a block's tag asks the Dutch side for.
-const std::map<std::string, std::string> kPastCode = {
-    {"1s", "1s"}, {"2s", "2s"}, {"3s", "3s"}, {"3sf", "3sf"},
-    {"1p", "1p"}, {"2pm", "2p"}, {"2pf", "2p"}, {"3p", "3p"}};
+const std::map<std::string, std::string> kPastCode = {{"1s", "1s"},   {"2s", "2s"}, {"3s", "3s"},
+                                                      {"3sf", "3sf"}, {"1p", "1p"}, {"2pm", "2p"},
+                                                      {"2pf", "2p"},  {"3p", "3p"}};
 const std::map<std::string, std::string> kFutureCode = {
     {"1s", "1s"}, {"2sm", "2s"}, {"2sf", "2s"}, {"3sm", "3s"}, {"3sf", "3sf"},
     {"1p", "1p"}, {"2p", "2p"},  {"2pf", "2p"}, {"3p", "3p"}};
@@ -202,7 +202,8 @@ TEST_F(SampleTest, CorrectedEntriesGiveTheirForms) {
   };
   for (const Expected& x : table) {
     bool found = std::any_of(records_->begin(), records_->end(), [&](const Record& r) {
-      return r.source == "[" + x.source + "]" && r.tag == x.tag && r.hebrew == x.hebrew && r.dutch == x.dutch;
+      return r.source == "[" + x.source + "]" && r.tag == x.tag && r.hebrew == x.hebrew &&
+             r.dutch == x.dutch;
     });
     EXPECT_TRUE(found) << x.hebrew << "\t" << x.dutch << "\t{" << x.tag << "}[" << x.source << "]";
   }
@@ -210,8 +211,8 @@ TEST_F(SampleTest, CorrectedEntriesGiveTheirForms) {
 
 // "elkaar" fits no singular person: "(ik) heb elkaar gezien" is not Dutch.
 TEST_F(SampleTest, NoSingularRecordSaysElkaar) {
-  const std::set<std::string> singular = {"1s", "2s", "2sm", "2sf", "3s", "3sm", "3sf",
-                                          "ms", "fs", "s",  "2ms", "2fs"};
+  const std::set<std::string> singular = {"1s",  "2s", "2sm", "2sf", "3s",  "3sm",
+                                          "3sf", "ms", "fs",  "s",   "2ms", "2fs"};
   for (const Record& r : *records_) {
     if (singular.contains(r.tag)) {
       EXPECT_EQ(r.dutch.find("elkaar"), std::string::npos) << r.dutch << " " << r.source;
@@ -287,8 +288,7 @@ TEST_F(SampleTest, FutureBlockHasPairsInSlotOrder) {
   for (const EntryBlocks& b : *blocks_) {
     SCOPED_TRACE(b.entry.firstField);
     const std::vector<Record>& future = b.future;
-    EXPECT_TRUE(future.size() == 16 || future.size() == 18 || future.size() == 22)
-        << future.size();
+    EXPECT_TRUE(future.size() == 16 || future.size() == 18 || future.size() == 22) << future.size();
     ASSERT_EQ(future.size() % 2, 0u);
     std::vector<std::string> slots;
     for (std::size_t i = 0; i + 1 < future.size(); i += 2) {

@@ -135,8 +135,8 @@ TEST(Future, RecordCounts) {
     const char* root;
     std::size_t records;
   };
-  const Count counts[] = {{1, "LQH", 16}, {1, "NSA", 16}, {1, "BNE", 22}, {1, "QWM", 22},
-                          {1, "KTB", 22}, {1, "SLH", 18}, {3, "GLE", 22}, {4, "GLE", 18},
+  const Count counts[] = {{1, "LQH", 16}, {1, "NSA", 16}, {1, "BNE", 22},  {1, "QWM", 22},
+                          {1, "KTB", 22}, {1, "SLH", 18}, {3, "GLE", 22},  {4, "GLE", 18},
                           {5, "EKE", 22}, {5, "EPR", 18}, {6, "EWQM", 18}, {7, "ETGLE", 18}};
   for (const Count& c : counts) {
     SCOPED_TRACE(c.root);
@@ -172,25 +172,25 @@ TEST(Future, NothingForUnknownClasses) {
 
 TEST(Future, FirstPairInFull) {
   std::string out = generateText(writeFuture, 1, "KTB");
-  EXPECT_TRUE(out.starts_with("#AKTWB\t(ik) schreef \t{1s}[1-KTB]\n"
-                              "#AKTWB\t(ik) zal schrijven\t{1s}[1-KTB]\n"))
+  EXPECT_TRUE(
+      out.starts_with("#AKTWB\t(ik) schreef \t{1s}[1-KTB]\n"
+                      "#AKTWB\t(ik) zal schrijven\t{1s}[1-KTB]\n"))
       << out;
 }
 
 TEST(Future, SimplePastThenFuturePerPerson) {
   // KTB: 1s 2sm 3sf 2sf 3sm alt-3sm alt-3sf 1p 2p 2pf 3p, each ovt then toek.
-  std::vector<std::string> expected = {
-      "(ik) schreef ",       "(ik) zal schrijven",
-      "(jij) schreef ",      "(jij) zult schrijven",
-      "(zij) schreef ",      "(zij) zal schrijven",
-      "(jij) schreef ",      "(jij) zult schrijven",
-      "(hij) schreef ",      "(hij) zal schrijven",
-      "(hij) schreef ",      "(hij) zal schrijven",
-      "(zij) schreef ",      "(zij) zal schrijven",
-      "(wij) schreven ",     "(wij) zullen schrijven",
-      "(jullie) schreven ",  "(jullie) zullen schrijven",
-      "(jullie) schreven ",  "(jullie) zullen schrijven",
-      "(zij) schreven ",     "(zij) zullen schrijven"};
+  std::vector<std::string> expected = {"(ik) schreef ",      "(ik) zal schrijven",
+                                       "(jij) schreef ",     "(jij) zult schrijven",
+                                       "(zij) schreef ",     "(zij) zal schrijven",
+                                       "(jij) schreef ",     "(jij) zult schrijven",
+                                       "(hij) schreef ",     "(hij) zal schrijven",
+                                       "(hij) schreef ",     "(hij) zal schrijven",
+                                       "(zij) schreef ",     "(zij) zal schrijven",
+                                       "(wij) schreven ",    "(wij) zullen schrijven",
+                                       "(jullie) schreven ", "(jullie) zullen schrijven",
+                                       "(jullie) schreven ", "(jullie) zullen schrijven",
+                                       "(zij) schreven ",    "(zij) zullen schrijven"};
   EXPECT_EQ(dutchColumn(generateRecords(writeFuture, 1, "KTB")), expected);
 }
 

@@ -37,10 +37,10 @@ void expectAnalysis(const RootCase& c) {
 
 TEST(Root, WorkedExamples) {
   const RootCase cases[] = {
-      {1, "KTB", "KTB", "", "", 0},    {2, "NKTB", "KTB", "NKT", "", 0},
-      {3, "DBR", "DBR", "", "", 0},    {5, "EKTIB", "KTB", "KT", "", 0},
-      {5, "EBIN", "BIN", "B", "", 4},  {5, "EMCIA", "MCA", "MC", "", 2},
-      {5, "ERBE", "RBE", "RB", "", 7}, {5, "EPR", "PRR", "P", "", 1},
+      {1, "KTB", "KTB", "", "", 0},       {2, "NKTB", "KTB", "NKT", "", 0},
+      {3, "DBR", "DBR", "", "", 0},       {5, "EKTIB", "KTB", "KT", "", 0},
+      {5, "EBIN", "BIN", "B", "", 4},     {5, "EMCIA", "MCA", "MC", "", 2},
+      {5, "ERBE", "RBE", "RB", "", 7},    {5, "EPR", "PRR", "P", "", 1},
       {7, "ETKTB", "___", "", "TKTB", 0}, {7, "ETRAE", "___", "", "TRA", 7},
   };
   for (const RootCase& c : cases) expectAnalysis(c);
@@ -190,7 +190,7 @@ TEST(Root, LatinRootsHoldCapitalsAndTheByteDF) {
       {"KTB\r", false},
       {"@KTB", false},  // the bytes next to A and Z
       {"KTB[", false},
-      {"\xC3\x9F", false},          // the letter 0xDF stands for, in UTF-8
+      {"\xC3\x9F", false},                  // the letter 0xDF stands for, in UTF-8
       {"\xD7\x9B\xD7\xAA\xD7\x91", false},  // Hebrew script
       {"KT\x80", false},
       {"KT\xDE", false},
