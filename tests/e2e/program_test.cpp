@@ -293,6 +293,8 @@ TEST(ProgramTest, RootOutsideTheAlphabetIsRefusedAfterItsLog) {
   };
   const std::string one = readFile(kGolden / "ktb.out");
   const std::string log = readFile(kGolden / "ktb.log");
+  const std::string twoOut = one + one;
+  const std::string threeLogs = log + log + log;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     std::string input = kKtb;
@@ -303,8 +305,8 @@ TEST(ProgramTest, RootOutsideTheAlphabetIsRefusedAfterItsLog) {
         "Waarschuwing: wortel bevat tekens buiten het alfabet, dit werkwoord werd niet "
         "verder verwerkt: [";
     EXPECT_EQ(run.err, message.append(c.firstField).append("]\n"));
-    EXPECT_EQ(run.out, one + one);
-    EXPECT_EQ(run.log, log + log + log);
+    EXPECT_EQ(run.out, twoOut);
+    EXPECT_EQ(run.log, threeLogs);
   }
 }
 
