@@ -10,6 +10,10 @@
 //
 // The weak-root flags are set from the radicals in the same way for every
 // class. The class-2 rows test rad1 itself (W or I), not the flags.
+//
+// Also here: isKnownClass, the one test of the class range; the alphabet
+// test of a Latin root; and the parts of the root that several generators
+// use (rootFrom, ending7, the special root I, 0xDF, A).
 #pragma once
 
 #include <cstddef>
