@@ -61,7 +61,7 @@ void processLine(std::string_view line) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
   init();
   return 0;
 }
