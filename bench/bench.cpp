@@ -149,7 +149,9 @@ struct Measure {
   std::uintmax_t errBytes = 0;
 };
 
-double toSeconds(const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; }
+double toSeconds(const timeval& t) {
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+}
 
 // Runs `argv` in `dir` with `list` on standard input, standard output to
 // `out` and standard error to the file "err" in `dir`.
@@ -157,6 +159,7 @@ Measure runOnce(const std::vector<std::string>& argv, const fs::path& dir, const
                 const fs::path& out) {
   fs::path err = dir / "err";
   std::vector<char*> args;
+  args.reserve(argv.size() + 1);
   for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
   auto start = std::chrono::steady_clock::now();
@@ -219,8 +222,9 @@ struct Series {
 };
 
 bool record(Series& s, const Measure& m, int pair, long entries) {
-  std::printf("pair %d %-7s %.3f s (user %.3f, sys %.3f), %.0f entries/s, peak RSS %ld KiB\n",
-              pair, s.name, m.seconds, m.user, m.system, entries / m.seconds, m.maxRssKb);
+  std::printf("pair %d %-7s %.3f s (user %.3f, sys %.3f), %.0f entries/s, peak RSS %ld KiB\n", pair,
+              s.name, m.seconds, m.user, m.system, static_cast<double>(entries) / m.seconds,
+              m.maxRssKb);
   s.wall.push_back(m.seconds);
   s.user.push_back(m.user);
   s.system.push_back(m.system);
@@ -235,11 +239,12 @@ bool record(Series& s, const Measure& m, int pair, long entries) {
 
 void summary(const Series& s, long entries) {
   double wall = median(s.wall);
-  std::printf("median %-7s %.3f s (user %.3f, sys %.3f), %.0f entries/s, peak RSS %ld KiB,"
-              " runs %.3f to %.3f s\n",
-              s.name, wall, median(s.user), median(s.system), entries / wall, s.maxRss,
-              *std::min_element(s.wall.begin(), s.wall.end()),
-              *std::max_element(s.wall.begin(), s.wall.end()));
+  std::printf(
+      "median %-7s %.3f s (user %.3f, sys %.3f), %.0f entries/s, peak RSS %ld KiB,"
+      " runs %.3f to %.3f s\n",
+      s.name, wall, median(s.user), median(s.system), static_cast<double>(entries) / wall, s.maxRss,
+      *std::min_element(s.wall.begin(), s.wall.end()),
+      *std::max_element(s.wall.begin(), s.wall.end()));
 }
 
 }  // namespace
@@ -260,7 +265,8 @@ int main(int argc, char** argv) {
   std::ofstream(listPath, std::ios::binary) << list;
   std::ofstream(smallPath, std::ios::binary)
       << buildList(sample, std::min(o.entries, kSmallEntries), o.verbatim);
-  if (!o.keepList.empty()) fs::copy_file(listPath, o.keepList, fs::copy_options::overwrite_existing);
+  if (!o.keepList.empty())
+    fs::copy_file(listPath, o.keepList, fs::copy_options::overwrite_existing);
 
   std::printf("binary:  %s\n", o.binary.c_str());
   std::printf("floor:   %s\n", o.floor.c_str());
@@ -273,17 +279,21 @@ int main(int argc, char** argv) {
   // Calibration: what the program writes, so that the floor writes as much.
   Measure calib = runOnce({o.binary}, dir, listPath, dir / "out");
   if (calib.status != 0 || calib.errBytes != 0) {
-    std::fprintf(stderr, "morfenaar_bench: the program exited with %d and wrote %ju bytes to"
-                         " stderr\n", calib.status, calib.errBytes);
+    std::fprintf(stderr,
+                 "morfenaar_bench: the program exited with %d and wrote %ju bytes to"
+                 " stderr\n",
+                 calib.status, calib.errBytes);
     return 1;
   }
   std::uintmax_t outBytes = fs::file_size(dir / "out");
   std::uintmax_t logBytes = fs::file_size(dir / "morfenaar.log");
   std::uintmax_t logLines = countLines(dir / "morfenaar.log");
   fs::remove(dir / "out");
-  long outPerEntry = std::lround(static_cast<double>(outBytes) / o.entries);
-  long linesPerEntry = std::lround(static_cast<double>(logLines) / o.entries);
-  long bytesPerLine = logLines == 0 ? 0 : std::lround(static_cast<double>(logBytes) / logLines);
+  long outPerEntry = std::lround(static_cast<double>(outBytes) / static_cast<double>(o.entries));
+  long linesPerEntry = std::lround(static_cast<double>(logLines) / static_cast<double>(o.entries));
+  long bytesPerLine =
+      logLines == 0 ? 0
+                    : std::lround(static_cast<double>(logBytes) / static_cast<double>(logLines));
   std::printf("output:  %ju bytes (%ld per entry), log %ju lines of %ld bytes (%ld per entry)\n",
               outBytes, outPerEntry, logLines, bytesPerLine, linesPerEntry);
 
@@ -291,7 +301,10 @@ int main(int argc, char** argv) {
   Series floor{"floor",
                {o.floor, std::to_string(outPerEntry), std::to_string(linesPerEntry),
                 std::to_string(bytesPerLine)},
-               {}, {}, {}, 0};
+               {},
+               {},
+               {},
+               0};
   bool ok = true;
   for (int p = 1; p <= o.pairs; ++p) {
     // The first of a pair alternates, so that neither always runs on a

@@ -15,7 +15,8 @@
  *
  * Usage: morfenaar_floor OUT_BYTES LOG_LINES LOG_BYTES < list > out
  */
-#define _POSIX_C_SOURCE 200809L
+// The POSIX feature-test macro: its name is reserved for this use.
+#define _POSIX_C_SOURCE 200809L  // NOLINT(bugprone-reserved-identifier)
 
 #include <errno.h>
 #include <stdio.h>

@@ -3,13 +3,7 @@
 #include "driver/messages.h"
 #include "dutch/texts.h"
 #include "dutch/woord.h"
-#include "hebrew/future.h"
-#include "hebrew/imperative.h"
-#include "hebrew/infinitive.h"
-#include "hebrew/letters.h"
-#include "hebrew/participle.h"
-#include "hebrew/past.h"
-#include "hebrew/root.h"
+#include "hebrew/paradigm.h"
 #include "support/log.h"
 
 namespace morfenaar {
@@ -41,8 +35,6 @@ void logForms(DutchTexts& texts) {
   logLine("\t\t\t\t", texts.geb("p"));
 }
 
-bool isKnownClass(int klasse) { return klasse >= 1 && klasse <= 7; }
-
 }  // namespace
 
 EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diagnostics) {
@@ -58,28 +50,17 @@ EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diag
   }
   logForms(texts);
 
-  if (!isKnownClass(entry.klasse)) return EntryStatus::Done;
-  // A root in Hebrew letters is analysed and generated as its Latin twin;
-  // its lengths are counted in letters. Its forms are written back in
-  // Hebrew letters once all records of the entry are made.
-  std::optional<HebrewRoot> hebrew = readHebrewRoot(entry.klasse, entry.root);
-  std::string_view letters = hebrew ? std::string_view(hebrew->latin) : entry.root;
-  if (letters.size() < minimumRootLength(entry.klasse)) {
-    diagnostics += shortRootMessage(entry.klasse, entry.sourceTag);
-    return EntryStatus::Done;
+  switch (writeParadigm(entry.klasse, entry.root, texts, entry.sourceTag, out)) {
+    case ParadigmStatus::RootTooShort:
+      diagnostics += shortRootMessage(entry.klasse, entry.sourceTag);
+      break;
+    case ParadigmStatus::ForeignRoot:
+      diagnostics += foreignRootMessage(entry.sourceTag);
+      break;
+    case ParadigmStatus::Written:
+    case ParadigmStatus::UnknownClass:
+      break;
   }
-  if (!hebrew && !isLatinRoot(entry.root)) {
-    diagnostics += foreignRootMessage(entry.sourceTag);
-    return EntryStatus::Done;
-  }
-  AnalysedRoot root = analyseRoot(entry.klasse, letters);
-  std::size_t firstRecord = out.size();
-  writePast(root, texts, entry.sourceTag, out);
-  writeParticiples(root, texts, entry.sourceTag, out);
-  writeFuture(root, texts, entry.sourceTag, out);
-  writeImperative(root, texts, entry.sourceTag, out);
-  writeInfinitive(root, texts, entry.sourceTag, out);
-  if (hebrew) writeFormsInHebrew(out, firstRecord, *hebrew);
   return EntryStatus::Done;
 }
 

@@ -1,9 +1,8 @@
 // The per-verb driver: for one verb entry it parses the Dutch gloss, refuses
 // the entry with a warning when the gloss is not usable, writes the verb's
-// Dutch forms to the log, refuses a root that is too short or holds a byte
-// outside its alphabet, analyses the root and runs the five form
-// generators (past tense, participles, future, imperative, infinitive) in
-// that order.
+// Dutch forms to the log, and writes the entry's paradigm (hebrew/paradigm.h),
+// or a warning for a root that is too short or holds a byte outside its
+// alphabet.
 #pragma once
 
 #include <string>

@@ -57,8 +57,7 @@ bool isOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }
 
 // Handles one option; `next` is the index of the argument after it, which
 // --log BESTAND takes. Returns false once the action is decided.
-bool takeOption(const std::vector<std::string_view>& args, std::size_t& next,
-                CommandLine& line) {
+bool takeOption(const std::vector<std::string_view>& args, std::size_t& next, CommandLine& line) {
   std::string_view arg = args[next - 1];
   std::string_view name = arg.substr(0, arg.find('='));
   bool hasValue = name.size() < arg.size();

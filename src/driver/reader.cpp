@@ -6,9 +6,7 @@ namespace {
 
 constexpr std::size_t kShortestEntry = 3;
 
-std::string_view untilNul(std::string_view line) {
-  return line.substr(0, line.find('\0'));
-}
+std::string_view untilNul(std::string_view line) { return line.substr(0, line.find('\0')); }
 
 }  // namespace
 

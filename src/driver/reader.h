@@ -10,11 +10,11 @@
 namespace morfenaar {
 
 struct Entry {
-  int klasse = 0;              // first character's code minus that of "0"
+  int klasse = 0;  // first character's code minus that of "0"
   std::string_view firstField;
-  std::string_view root;       // first field from its third character on
+  std::string_view root;  // first field from its third character on
   std::string_view gloss;
-  std::string sourceTag;       // "[" first field "]"
+  std::string sourceTag;  // "[" first field "]"
 };
 
 enum class LineKind {

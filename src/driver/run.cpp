@@ -146,8 +146,8 @@ int run(const std::vector<std::string>& files) {
   bool inputFailed = false;
   for (const std::string& name : files) {
     ListEnd end = ListEnd::Done;
-    bool read = name == "-" ? readStandardInput(interactive, end)
-                            : readFile(name, interactive, end);
+    bool read =
+        name == "-" ? readStandardInput(interactive, end) : readFile(name, interactive, end);
     inputFailed = inputFailed || !read;
     if (end == ListEnd::BadGloss) {
       if (!closeOutput()) toStderr(kStdoutFailed);

@@ -32,6 +32,7 @@ struct PersonRow {
   const char* zullen;
 };
 
+// clang-format off
 constexpr PersonRow kPersons[] = {
     // code   pronoun   hebben    zijn     zich    zullen
     {"1s",  "ik",     "heb",    "ben",   "me",   "zal"},
@@ -44,6 +45,7 @@ constexpr PersonRow kPersons[] = {
     {"s",   "",       nullptr,  nullptr, "zich", nullptr},
     {"p",   "",       nullptr,  nullptr, "zich", nullptr},
 };
+// clang-format on
 
 constexpr std::string_view cell(const char* text) {
   return text != nullptr ? std::string_view(text) : std::string_view();
@@ -73,9 +75,10 @@ constexpr std::array<PersonCells, 9> kPersonCells = [] {
   std::array<PersonCells, 9> cells{};
   for (std::size_t i = 0; i < cells.size(); ++i) {
     const PersonRow& row = kPersons[i];
-    cells[i] = {cell(row.persTitle), cell(row.hebben), cell(row.zijn), cell(row.zich),
-                cell(row.zullen),
-                std::string_view(kPrefixes[i].data(), cell(row.persTitle).size() + 3)};
+    cells[i] = {
+        cell(row.persTitle), cell(row.hebben),
+        cell(row.zijn),      cell(row.zich),
+        cell(row.zullen),    std::string_view(kPrefixes[i].data(), cell(row.persTitle).size() + 3)};
   }
   return cells;
 }();
@@ -91,12 +94,8 @@ constexpr bool indexesMatchRows() {
 static_assert(indexesMatchRows(), "personIndex must follow the rows of kPersons");
 
 constexpr Row kBijzStammen[] = {
-    {"ga", "ga(a)"},
-    {"do", "doe"},
-    {"sta", "sta(a)"},
-    {"sla", "sla(a)"},
-    {"ben", "ben"},
-    {"kom", "kom"},
+    {"ga", "ga(a)"},   {"do", "doe"},  {"sta", "sta(a)"},
+    {"sla", "sla(a)"}, {"ben", "ben"}, {"kom", "kom"},
 };
 
 void fill(Hashtable& table, const char* PersonRow::*column) {

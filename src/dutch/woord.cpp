@@ -1,5 +1,6 @@
 #include "dutch/woord.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -16,10 +17,9 @@ constexpr std::string_view kStressExempt[] = {" zijn", " slaan", " staan",
                                               " gaan", " zien",  " doen"};
 
 bool isStressExempt(std::string_view onbWijs) {
-  for (std::string_view verb : kStressExempt) {
-    if (onbWijs == verb.substr(1) || indexOf(onbWijs, verb) >= 0) return true;
-  }
-  return false;
+  return std::ranges::any_of(kStressExempt, [&](std::string_view verb) {
+    return onbWijs == verb.substr(1) || indexOf(onbWijs, verb) >= 0;
+  });
 }
 
 std::size_t toSize(Pos pos) { return static_cast<std::size_t>(pos); }
@@ -42,8 +42,7 @@ void Template::addHole(std::size_t at) {
   if (holeCount == 2 && holes[1] < holes[0]) std::swap(holes[0], holes[1]);
 }
 
-void Template::appendTo(std::string& out, std::string_view first,
-                        std::string_view second) const {
+void Template::appendTo(std::string& out, std::string_view first, std::string_view second) const {
   std::size_t from = 0;
   for (int i = 0; i < holeCount; ++i) {
     std::size_t at = holes[static_cast<std::size_t>(i)];
@@ -198,8 +197,8 @@ bool Woord::findSplitBareVerb() {
 bool Woord::findStem() {
   const std::size_t verbLength = sWerkw.size();
   if (verbLength < 2) {
-    message({"Fout: werkwoord (", sWerkw, ") is korter dan twee letters in onb. wijs: ",
-             sOnbWijs, "\n"});
+    message({"Fout: werkwoord (", sWerkw, ") is korter dan twee letters in onb. wijs: ", sOnbWijs,
+             "\n"});
     return false;
   }
   // "zien" keeps its "e": zie; otherwise the ending "en" goes.

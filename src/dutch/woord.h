@@ -42,8 +42,7 @@ struct Template {
   void addHole(std::size_t at);
   std::string fill(std::string_view first, std::string_view second = {}) const;
   // Like fill, but appends the result to `out` (no temporary string).
-  void appendTo(std::string& out, std::string_view first,
-                std::string_view second = {}) const;
+  void appendTo(std::string& out, std::string_view first, std::string_view second = {}) const;
 };
 
 class Woord {
@@ -71,9 +70,9 @@ class Woord {
   // The same texts written into `result` instead of the result buffer,
   // for a caller that keeps them.
   void tegenw(std::string_view code, std::string& result);
-  void perf(std::string_view code, std::string& result);
-  void toek(std::string_view code, std::string& result);
-  void ovt(std::string_view code, std::string& result);
+  void perf(std::string_view code, std::string& result) const;
+  void toek(std::string_view code, std::string& result) const;
+  void ovt(std::string_view code, std::string& result) const;
   void onbep(std::string& result);
 
   // Exchanges the result buffer with `text`, so that a caller can keep the

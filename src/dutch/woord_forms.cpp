@@ -1,6 +1,7 @@
 // The Dutch forms of a parsed gloss per person code. Every method builds its
 // text in sResult, reusing the buffer's storage from call to call: the
 // pieces of a text are gathered first and then copied in one go.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -59,10 +60,7 @@ class Joiner {
 };
 
 bool isPlural(std::string_view code) {
-  for (char c : code) {
-    if (c == 'p') return true;
-  }
-  return false;
+  return std::ranges::any_of(code, [](char c) { return c == 'p'; });
 }
 
 // Plural of the verb part of a simple past: zette -> zetten, werd -> werden,
@@ -107,7 +105,7 @@ const std::string& Woord::perf(std::string_view code) {
   return sResult;
 }
 
-void Woord::perf(std::string_view code, std::string& result) {
+void Woord::perf(std::string_view code, std::string& result) const {
   const PersonCells& cells = cellsOf(code);
   Joiner text;
   text.add(cells.pronounPrefix);
@@ -120,7 +118,7 @@ const std::string& Woord::toek(std::string_view code) {
   return sResult;
 }
 
-void Woord::toek(std::string_view code, std::string& result) {
+void Woord::toek(std::string_view code, std::string& result) const {
   const PersonCells& cells = cellsOf(code);
   Joiner text;
   text.add(cells.pronounPrefix);
@@ -135,7 +133,7 @@ const std::string& Woord::ovt(std::string_view code) {
   return sResult;
 }
 
-void Woord::ovt(std::string_view code, std::string& result) {
+void Woord::ovt(std::string_view code, std::string& result) const {
   std::string_view verb(sOvt);
   std::string_view rest;
   if (const Pos blank = indexOf(sOvt, ' '); blank > 0) {

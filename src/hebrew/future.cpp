@@ -14,13 +14,17 @@ namespace {
 
 // The forms of one entry: the nine person slots in table order, then the
 // alternative 3sm and 3sf forms.
+// clang-format off
 enum Slot : std::size_t { k1s, k2sm, k2sf, k3sm, k3sf, k1p, k2p, k2pf, k3p, kAlt3sm, kAlt3sf, kForms };
+// clang-format on
 
 struct FutureRow {
   std::string_view name;
-  std::array<std::string_view, 9> forms;  // 1s 2sm 2sf 3sm 3sf 1p 2p 2pf 3p; "" leaves the slot empty
+  // 1s 2sm 2sf 3sm 3sf 1p 2p 2pf 3p; "" leaves the slot empty
+  std::array<std::string_view, 9> forms;
 };
 
+// clang-format off
 constexpr FutureRow kFutureRows[] = {
     // row   1s            2sm           2sf           3sm           3sf           1p            2p             2pf             3p
     {"1a", {"A%c%c",      "T%c%c",      "T%c%cI",     "I%c%c",      "T%c%c",      "N%c%c",      "T%c%cW",      "",             "I%c%cW"}},
@@ -49,6 +53,7 @@ constexpr FutureRow kFutureRows[] = {
     {"7a", {"A%s%s",      "T%s%s",      "T%sI",       "I%s%s",      "T%s%s",      "N%s%s",      "T%sW",        "T%sINE",       "I%sW"}},
     {"7b", {"A%s",        "T%s",        "T%sI",       "I%s",        "T%s",        "N%s",        "T%sW",        "T%sNE",        "I%sW"}},
 };
+// clang-format on
 
 struct AlternativeRow {
   std::string_view name;
@@ -56,6 +61,7 @@ struct AlternativeRow {
   std::string_view alt3sf;
 };
 
+// clang-format off
 constexpr AlternativeRow kAlternativeRows[] = {
     {"1e", "I%c%c", "T%c%c"},
     {"1f", "I%c%c", "T%c%c"},
@@ -63,6 +69,7 @@ constexpr AlternativeRow kAlternativeRows[] = {
     {"3a", "I%c%c", "T%c%c"},
     {"5b", "I%s", "T%s"},
 };
+// clang-format on
 
 // Output order: each slot with its record format and the person code for
 // `ovt` and `toek`. 3sf comes before 2sf and 3sm; the tag of 2p is {2p}.
@@ -73,6 +80,7 @@ struct OutputSlot {
   bool optional = false;
 };
 
+// clang-format off
 constexpr OutputSlot kOutputOrder[] = {
     {k1s, {"#%s\t%s\t{1s}%s\n", "1s"}},
     {k2sm, {"#%s\t%s\t{2sm}%s\n", "2s"}},
@@ -86,6 +94,7 @@ constexpr OutputSlot kOutputOrder[] = {
     {k2pf, {"#%s\t%s\t{2pf}%s\n", "2p"}, true},
     {k3p, {"#%s\t%s\t{3p}%s\n", "3p"}},
 };
+// clang-format on
 
 // The pattern of `slot` in the row at `row`: a cell of kFutureRows, or of
 // kAlternativeRows for the alternative forms ("" where the row has none).
@@ -152,7 +161,7 @@ FutureChoice chooseClass1(const AnalysedRoot& r) {
   const PatternValues r23{r.rad2, r.rad3};
   const PatternValues r123{r.rad1, r.rad2, r.rad3};
   if (r.root == "LQH" || r.root == "ELK") return {{"1a", r23}, {}};
-  if (r.root == "NSA" || isRootIDfA(r.root)) return {{"1b", {r.rad2}}, {}};
+  if (r.root == "NSA" || isRootIThenByteDFThenA(r.root)) return {{"1b", {r.rad2}}, {}};
   if (r.nunNun) return {{"1c", r23}, {}};
   if (r.r1IsN) return {{"1d", r23}, {}};
   if (r.r3IsE) return {{"1e", r12}, r12};
@@ -182,17 +191,19 @@ std::optional<FutureChoice> chooseFutureRow(const AnalysedRoot& r) {
     case 4:  // the infix W; class 4 has no final-He row
       return FutureChoice{{"3b", {r.rad1, "W", r.rad2, r.rad3}}, {}};
     case 5:
-      if (r.variant == 1) return FutureChoice{{"5a", {r.stem, r.rad3}}, {}};
+      if (r.variant == kVariantThreeLetters) return FutureChoice{{"5a", {r.stem, r.rad3}}, {}};
       // 2sf, 2p, 2pf and 3p take only the stem.
-      if (r.variant == 7) return FutureChoice{{"5b", {r.stem, r.rad3}}, {r.stem}};
+      if (r.variant == kVariantFinalE) return FutureChoice{{"5b", {r.stem, r.rad3}}, {r.stem}};
       return FutureChoice{{"5c", {r.stem, r.rad3}}, {}};
     case 6:
       return FutureChoice{{"6", {rootFrom(r.root, 2)}}, {}};
     case 7:
       // 2sf, 2p, 2pf and 3p of 7a take only stem7.
-      if (r.variant == 7) return FutureChoice{{"7a", {r.stem7, ending7(r)}}, {}};
+      if (r.variant == kVariantFinalE) return FutureChoice{{"7a", {r.stem7, ending7(r)}}, {}};
       return FutureChoice{{"7b", {r.stem7}}, {}};
     default:
+      // Only for the compiler: writeParadigm passes classes 1 to 7 alone
+      // (isKnownClass). A direct call with another number writes nothing.
       return std::nullopt;
   }
 }
@@ -215,12 +226,6 @@ void writeFuture(const AnalysedRoot& root, DutchTexts& texts, std::string_view s
       visit(records[i].record, args, texts.toek(slot.record.code), true);
     }
   });
-}
-
-void writeFuture(const AnalysedRoot& root, Woord& woord, std::string_view source,
-                 std::string& out) {
-  DutchTexts texts(woord);
-  writeFuture(root, texts, source, out);
 }
 
 }  // namespace morfenaar

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "hebrew/class5.h"
 #include "hebrew/pattern.h"
 #include "hebrew/records.h"
 
@@ -11,6 +12,7 @@ namespace {
 
 // Each record with the person code for `geb`. Rows 1a and 1c have no 2fp
 // record.
+// clang-format off
 constexpr RecordRow kImperativeRows[] = {
     {"1a", {{"#%c%c\t%s\t{2ms}%s\n", "s"},
             {"#%c%cI\t%s\t{2fs}%s\n", "s"},
@@ -79,9 +81,11 @@ constexpr RecordRow kImperativeRows[] = {
             {"#E%sW\t%s\t{2mp}%s\n", "p"},
             {"#E%sNE\t%s\t{2fp}%s\n", "p"}}},
 };
+// clang-format on
 
 RowChoice chooseClass1(const AnalysedRoot& r) {
-  if (r.root == "LQH" || r.root == "NSA" || isRootIDfA(r.root)) return {"1a", {r.rad2, r.rad3}};
+  if (r.root == "LQH" || r.root == "NSA" || isRootIThenByteDFThenA(r.root))
+    return {"1a", {r.rad2, r.rad3}};
   if (r.root == "ELK") return {"1b", {r.rad2, r.rad3}};
   if (r.root == "NTN") return {"1c", {r.rad2, r.rad3}};
   if (r.r1IsN && r.r3IsE) return {"1d", {r.rad2}};
@@ -91,7 +95,6 @@ RowChoice chooseClass1(const AnalysedRoot& r) {
   return {"1h", {r.rad1, r.rad2, r.rad3}};
 }
 
-// Classes 4 and 6 have no imperative.
 std::optional<RowChoice> chooseImperativeRow(const AnalysedRoot& r) {
   switch (r.klasse) {
     case 1:
@@ -106,8 +109,13 @@ std::optional<RowChoice> chooseImperativeRow(const AnalysedRoot& r) {
       return chooseClass5Row(r);
     case 7:
       // Only the 2ms record of 7a takes the ending.
-      if (r.variant == 7) return RowChoice{"7a", {r.stem7, ending7(r)}};
+      if (r.variant == kVariantFinalE) return RowChoice{"7a", {r.stem7, ending7(r)}};
       return RowChoice{"7b", {r.stem7}};
+    // Classes 4 and 6 have no imperative. The default is only for the
+    // compiler: writeParadigm passes classes 1 to 7 alone (isKnownClass), and
+    // a direct call with another number writes nothing.
+    case 4:
+    case 6:
     default:
       return std::nullopt;
   }
@@ -120,12 +128,6 @@ void writeImperative(const AnalysedRoot& root, DutchTexts& texts, std::string_vi
   writeChosenRow(
       out, kImperativeRows, chooseImperativeRow(root),
       [&](std::string_view code) -> const std::string& { return texts.geb(code); }, source);
-}
-
-void writeImperative(const AnalysedRoot& root, Woord& woord, std::string_view source,
-                     std::string& out) {
-  DutchTexts texts(woord);
-  writeImperative(root, texts, source, out);
 }
 
 }  // namespace morfenaar

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "hebrew/class5.h"
 #include "hebrew/pattern.h"
 #include "hebrew/records.h"
 #include "support/strings.h"
@@ -12,6 +13,7 @@ namespace {
 
 // L-records carry the Dutch infinitive, M-records "om " and the infinitive.
 // `onbep` takes no person code, so the code column is empty.
+// clang-format off
 constexpr RecordRow kInfinitiveRows[] = {
     {"1a", {{"#L%c%c%c\t%s\t{}%s\n", ""}, {"#M%c%c%c\tom %s\t{}%s\n", ""}}},
     {"1b", {{"#L%cT\t%s\t{}%s\n", ""}, {"#M%cT\tom %s\t{}%s\n", ""}}},
@@ -36,6 +38,7 @@ constexpr RecordRow kInfinitiveRows[] = {
     {"7a", {{"#LE%s%s\t%s\t{}%s\n", ""}, {"#ME%s%s\tom %s\t{}%s\n", ""}}},
     {"7b", {{"#LET%s%s\t%s\t{}%s\n", ""}, {"#MET%s%s\tom %s\t{}%s\n", ""}}},
 };
+// clang-format on
 
 RowChoice chooseClass1(const AnalysedRoot& r) {
   if (r.root == "AMR") return {"1a", {r.rad1, r.rad2, r.rad3}};
@@ -47,19 +50,18 @@ RowChoice chooseClass1(const AnalysedRoot& r) {
   return {"1g", {r.rad1, r.rad2, r.rad3}};
 }
 
-// Class 7 infinitive ending: only for a root ending in E (variant 7), "T"
+// Class 7 infinitive ending: only for a root ending in E (kVariantFinalE), "T"
 // after a stem7 ending in W and "WT" after any other.
 std::string_view infinitiveEnding7(const AnalysedRoot& r) {
-  if (r.variant != 7) return "";
+  if (r.variant != kVariantFinalE) return "";
   return endsWith(r.stem7, 'W') ? "T" : "WT";
 }
 
-// Classes 4 and 6 have no infinitive.
 std::optional<RowChoice> chooseInfinitiveRow(const AnalysedRoot& r) {
   switch (r.klasse) {
     case 1:
       return chooseClass1(r);
-    case 2:  // I is tested before W here
+    case 2:  // here 2a is the row of rad1 I and 2b that of rad1 W
       if (r.rad1 == 'I') return RowChoice{"2a", {rootFrom(r.root, 2)}};
       if (r.rad1 == 'W') return RowChoice{"2b", {rootFrom(r.root, 1)}};
       return RowChoice{"2c", {rootFrom(r.root, 1)}};
@@ -71,6 +73,11 @@ std::optional<RowChoice> chooseInfinitiveRow(const AnalysedRoot& r) {
       bool direct = startsWith(r.stem7, "ST") || startsWith(r.stem7, "T");
       return RowChoice{direct ? "7a" : "7b", {r.stem7, infinitiveEnding7(r)}};
     }
+    // Classes 4 and 6 have no infinitive. The default is only for the
+    // compiler: writeParadigm passes classes 1 to 7 alone (isKnownClass), and
+    // a direct call with another number writes nothing.
+    case 4:
+    case 6:
     default:
       return std::nullopt;
   }
@@ -83,12 +90,6 @@ void writeInfinitive(const AnalysedRoot& root, DutchTexts& texts, std::string_vi
   writeChosenRow(
       out, kInfinitiveRows, chooseInfinitiveRow(root),
       [&](std::string_view) -> const std::string& { return texts.onbep(); }, source);
-}
-
-void writeInfinitive(const AnalysedRoot& root, Woord& woord, std::string_view source,
-                     std::string& out) {
-  DutchTexts texts(woord);
-  writeInfinitive(root, texts, source, out);
 }
 
 }  // namespace morfenaar

@@ -1,29 +1,21 @@
 // Infinitive of one analysed verb entry: the L-form with the Dutch
 // infinitive (`onbep`) and the M-form with "om " and the same text, all
 // tagged {}. Two records as a rule, four for a class-1 root ending in A (row
-// 1f) and for class-5 variant 1; none for classes 4 and 6. The row is chosen
-// by the class number and a fixed sequence of tests on the analysed root,
-// the first test that holds wins.
+// 1f) and for class 5 kVariantThreeLetters; none for classes 4 and 6. The
+// row is chosen by the class number and a fixed sequence of tests on the
+// analysed root, the first test that holds wins.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "dutch/texts.h"
-#include "dutch/woord.h"
 #include "hebrew/root.h"
 
 namespace morfenaar {
 
-// Appends the records of `root` to `out` (nothing for a class number outside
-// 1 to 7); `source` is the entry's source tag, "[" first field "]". The
-// Dutch text of every record is asked of `woord` immediately before the
-// record is written. The root must be at least minimumRootLength() letters
-// long; no read goes outside it or its stems, and forms have no length limit.
-void writeInfinitive(const AnalysedRoot& root, Woord& woord, std::string_view source,
-                     std::string& out);
-// The same with the Dutch texts taken from `texts`, which the blocks of one
-// entry share.
+// Appends the records of `root` to `out`, as every block writer does (the
+// contract is in hebrew/paradigm.h).
 void writeInfinitive(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
                      std::string& out);
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "hebrew/root.h"
+
 namespace morfenaar {
 
 namespace {
@@ -14,6 +16,7 @@ struct HebrewLetter {
 
 // Both directions of the transliteration. S has two Hebrew letters; which
 // one an S of a form is written with comes from the root (HebrewRoot).
+// clang-format off
 constexpr HebrewLetter kAlphabet[] = {
     {'A', "א", ""},  {'B', "ב", ""},  {'G', "ג", ""},  {'D', "ד", ""},
     {'E', "ה", ""},  {'W', "ו", ""},  {'Z', "ז", ""},  {'H', "ח", ""},
@@ -22,6 +25,7 @@ constexpr HebrewLetter kAlphabet[] = {
     {'P', "פ", "ף"}, {'C', "צ", "ץ"}, {'Q', "ק", ""},  {'R', "ר", ""},
     {'S', "ש", ""},  {'T', "ת", ""},
 };
+// clang-format on
 
 constexpr char kHebrewLead = '\xD7';
 constexpr std::string_view kShin = "ש";
@@ -30,7 +34,6 @@ constexpr std::string_view kSinDot = "\u05C2";
 
 // The special root of the generators that the class-1 root יצא stands for.
 constexpr std::string_view kRootICA = "ICA";
-constexpr std::string_view kRootIDfA = "I\xDF" "A";
 constexpr char kTsadiOfIDfA = '\xDF';
 
 // The letter at the start of `text` and its length in bytes (a ש with its
@@ -77,7 +80,7 @@ std::optional<HebrewRoot> readHebrewRoot(int klasse, std::string_view root) {
     if (h->latin == 'S') hebrew.sLetters.push_back(root.substr(at, length));
     at += length;
   }
-  if (klasse == 1 && hebrew.latin == kRootICA) hebrew.latin = kRootIDfA;
+  if (klasse == 1 && hebrew.latin == kRootICA) hebrew.latin = kRootIThenByteDFThenA;
   return hebrew;
 }
 

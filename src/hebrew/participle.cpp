@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "hebrew/class5.h"
 #include "hebrew/pattern.h"
 #include "hebrew/records.h"
 
@@ -11,6 +12,7 @@ namespace {
 
 // Each record with the person code for `tegenw`: "s" for {s}, {ms} and {fs},
 // "p" for {mp} and {fp}.
+// clang-format off
 constexpr RecordRow kParticipleRows[] = {
     {"1a", {{"#%cW%cE\t%s\t{s}%s\n", "s"},
             {"#%cW%cIM\t%s\t{mp}%s\n", "p"},
@@ -76,6 +78,7 @@ constexpr RecordRow kParticipleRows[] = {
             {"#M%sIM\t%s\t{mp}%s\n", "p"},
             {"#M%sWT\t%s\t{fp}%s\n", "p"}}},
 };
+// clang-format on
 
 std::optional<RowChoice> chooseParticipleRow(const AnalysedRoot& r) {
   switch (r.klasse) {
@@ -99,9 +102,11 @@ std::optional<RowChoice> chooseParticipleRow(const AnalysedRoot& r) {
       return RowChoice{"6", {rootFrom(r.root, 2)}};
     case 7:
       // Only the ms record of 7a takes the ending.
-      if (r.variant == 7) return RowChoice{"7a", {r.stem7, ending7(r)}};
+      if (r.variant == kVariantFinalE) return RowChoice{"7a", {r.stem7, ending7(r)}};
       return RowChoice{"7b", {r.stem7}};
     default:
+      // Only for the compiler: writeParadigm passes classes 1 to 7 alone
+      // (isKnownClass). A direct call with another number writes nothing.
       return std::nullopt;
   }
 }
@@ -113,12 +118,6 @@ void writeParticiples(const AnalysedRoot& root, DutchTexts& texts, std::string_v
   writeChosenRow(
       out, kParticipleRows, chooseParticipleRow(root),
       [&](std::string_view code) -> const std::string& { return texts.tegenw(code); }, source);
-}
-
-void writeParticiples(const AnalysedRoot& root, Woord& woord, std::string_view source,
-                      std::string& out) {
-  DutchTexts texts(woord);
-  writeParticiples(root, texts, source, out);
 }
 
 }  // namespace morfenaar

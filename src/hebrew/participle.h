@@ -10,20 +10,12 @@
 #include <string_view>
 
 #include "dutch/texts.h"
-#include "dutch/woord.h"
 #include "hebrew/root.h"
 
 namespace morfenaar {
 
-// Appends the records of `root` to `out` (nothing for a class number outside
-// 1 to 7); `source` is the entry's source tag, "[" first field "]". The
-// Dutch text of every record is asked of `woord` immediately before the
-// record is written. The root must be at least minimumRootLength() letters
-// long; no read goes outside it or its stems, and forms have no length limit.
-void writeParticiples(const AnalysedRoot& root, Woord& woord, std::string_view source,
-                      std::string& out);
-// The same with the Dutch texts taken from `texts`, which the blocks of one
-// entry share.
+// Appends the records of `root` to `out`, as every block writer does (the
+// contract is in hebrew/paradigm.h).
 void writeParticiples(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
                       std::string& out);
 

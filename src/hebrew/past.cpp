@@ -4,6 +4,7 @@
 #include <iterator>
 #include <optional>
 
+#include "hebrew/class5.h"
 #include "hebrew/pattern.h"
 #include "hebrew/records.h"
 
@@ -20,6 +21,7 @@ struct PastRow {
 
 // Where a form is the root as is, the pattern is "%s" and the row's only
 // argument is the root.
+// clang-format off
 constexpr PastRow kPastRows[] = {
     // row   1s             2s            3s           3sf           1p             2pm            2pf            3p
     {"1a", {"%c%cTI",      "%c%cT",      "%c%c",      "%c%cT",      "%c%cNW",      "%c%cTM",      "%c%cTN",      "%c%cW"}},
@@ -39,15 +41,18 @@ constexpr PastRow kPastRows[] = {
     {"7a", {"E%sITI",      "E%sIT",      "E%s%s",     "E%sTE",      "E%sINW",      "E%sITM",      "E%sITN",      "E%sW"}},
     {"7b", {"E%sTI",       "E%sT",       "E%s",       "E%s%s",      "E%sNW",       "E%sTM",       "E%sTN",       "E%sW"}},
 };
+// clang-format on
 
 // Record format and person code for `perf` of each slot, in output order;
 // 2pm and 2pf both ask for "2p".
+// clang-format off
 constexpr RecordFormat kPastSlots[kSlots] = {
     {"#%s\t%s\t{1s}%s\n", "1s"},   {"#%s\t%s\t{2s}%s\n", "2s"},
     {"#%s\t%s\t{3s}%s\n", "3s"},   {"#%s\t%s\t{3sf}%s\n", "3sf"},
     {"#%s\t%s\t{1p}%s\n", "1p"},   {"#%s\t%s\t{2pm}%s\n", "2p"},
     {"#%s\t%s\t{2pf}%s\n", "2p"},  {"#%s\t%s\t{3p}%s\n", "3p"},
 };
+// clang-format on
 
 // Every form of every row written into the record of its slot, prepared
 // when the program is compiled: the same records as filling the form and
@@ -95,8 +100,10 @@ std::optional<RowChoice> choosePastRow(const AnalysedRoot& r) {
       return RowChoice{"6", {rootFrom(r.root, 2)}};
     case 7:
       // Only 3s of 7a and 3sf of 7b take the ending.
-      return RowChoice{r.variant == 7 ? "7a" : "7b", {r.stem7, ending7(r)}};
+      return RowChoice{r.variant == kVariantFinalE ? "7a" : "7b", {r.stem7, ending7(r)}};
     default:
+      // Only for the compiler: writeParadigm passes classes 1 to 7 alone
+      // (isKnownClass). A direct call with another number writes nothing.
       return std::nullopt;
   }
 }
@@ -114,12 +121,6 @@ void writePast(const AnalysedRoot& root, DutchTexts& texts, std::string_view sou
       visit(records[i], choice->args, texts.perf(kPastSlots[i].code));
     }
   });
-}
-
-void writePast(const AnalysedRoot& root, Woord& woord, std::string_view source,
-               std::string& out) {
-  DutchTexts texts(woord);
-  writePast(root, texts, source, out);
 }
 
 }  // namespace morfenaar

@@ -103,13 +103,11 @@ class PreparedRecord {
   // The most bytes that write() needs with Hebrew values of `hebrewBytes`
   // bytes together (every value is used at most once), including the slack
   // of its eight-byte stores.
-  std::size_t room(std::size_t hebrewBytes, std::size_t dutchBytes,
-                   std::size_t sourceBytes) const {
+  std::size_t room(std::size_t hebrewBytes, std::size_t dutchBytes, std::size_t sourceBytes) const {
     return literalBytes_ + hebrewBytes + dutchBytes + sourceBytes + kLiteralBytes;
   }
   // Writes the record at `at`, which has room() bytes; returns its end.
-  char* write(char* at, PatternArgs hebrew, std::string_view dutch,
-              std::string_view source) const {
+  char* write(char* at, PatternArgs hebrew, std::string_view dutch, std::string_view source) const {
     return writeTail(writeHebrew(at, hebrew), dutch, source);
   }
   // The two halves of write(): the Hebrew part (up to the first TAB), and

@@ -1,6 +1,7 @@
-// Pieces shared by the paradigm generators: rows of whole record formats,
-// the writer of such a row, the lookup of a row by its label, and the small
-// parts of the root that several generators copy into their forms.
+// Rows of output records as the paradigm generators keep them: the record
+// and row types, the row a generator chose for an entry, the lookup of a
+// row by its label, and the writers of a block of records and of a chosen
+// row.
 #pragma once
 
 #include <cstddef>
@@ -11,7 +12,6 @@
 #include <string_view>
 
 #include "hebrew/pattern.h"
-#include "hebrew/root.h"
 
 namespace morfenaar {
 
@@ -104,21 +104,5 @@ void writeChosenRow(std::string& out, const RecordRow (&table)[N],
     }
   });
 }
-
-// Class 5 takes the same rows in the past tense, the participles, the
-// imperative and the infinitive: 5a for variant 1 and 5c for every variant
-// other than 7, both with `stem` and `rad3`; 5b for variant 7, with `stem`.
-RowChoice chooseClass5Row(const AnalysedRoot& root);
-
-// The root from its letter at 0-based position `from` on; empty for a root
-// that is not that long.
-std::string_view rootFrom(std::string_view root, std::size_t from);
-
-// True when the whole root is the three bytes I, 0xDF, A.
-bool isRootIDfA(std::string_view root);
-
-// Class 7 ending of the past, participle, future and imperative forms: empty
-// when `stem7` ends in W, "E" otherwise.
-std::string_view ending7(const AnalysedRoot& root);
 
 }  // namespace morfenaar

@@ -1,5 +1,7 @@
 #include "hebrew/root.h"
 
+#include <algorithm>
+
 #include "support/strings.h"
 
 namespace morfenaar {
@@ -7,9 +9,7 @@ namespace morfenaar {
 namespace {
 
 // The letter at `i`, or NUL past the end of the root.
-char letterAt(std::string_view root, std::size_t i) {
-  return i < root.size() ? root[i] : '\0';
-}
+char letterAt(std::string_view root, std::size_t i) { return i < root.size() ? root[i] : '\0'; }
 
 // Letters R[1] to R[count] of the root.
 std::string fromSecond(std::string_view root, std::size_t count) {
@@ -22,43 +22,43 @@ void analyseClass5(AnalysedRoot& a) {
   a.rad1 = r[1];
   a.rad2 = r[2];
   if (n == 3 && r[2] == 'E') {
-    a.variant = 7;
+    a.variant = kVariantFinalE;
     a.stem = fromSecond(r, 1);
     a.rad3 = 'E';
   } else if (n == 3) {
-    a.variant = 1;
+    a.variant = kVariantThreeLetters;
     a.stem = fromSecond(r, 1);
     a.rad3 = r[2];
   } else if (r[n - 1] == 'A') {
-    a.variant = 2;
+    a.variant = kVariantFinalA;
     a.stem = fromSecond(r, n - 3);
     a.rad3 = 'A';
   } else if (r[1] == 'A') {
-    a.variant = 3;
+    a.variant = kVariantSecondA;
     a.stem = fromSecond(r, n - 3);
     a.rad3 = r[n - 1];
   } else if (n == 4 && r[2] == 'I') {
-    a.variant = 4;
+    a.variant = kVariantFourWithI;
     a.stem = fromSecond(r, n - 3);
     a.rad3 = r[3];
   } else if (n == 5 && r[1] == 'W') {
-    a.variant = 5;
+    a.variant = kVariantFiveWithW;
     a.stem = fromSecond(r, n - 3);
     a.rad3 = r[4];
   } else if (r[3] == 'E') {
-    a.variant = 7;
+    a.variant = kVariantFinalE;
     a.stem = fromSecond(r, n - 2);
     a.rad3 = r[3];
   } else {
     // Reads position 4 whatever the length: no letter for a four-letter
     // root, the fifth letter (not the last) for a longer one.
-    a.variant = 0;
+    a.variant = kVariantPlain;
     a.stem = fromSecond(r, n - 3);
     a.rad3 = letterAt(r, 4);
   }
 }
 
-void setFlags(AnalysedRoot& a, int klasse) {
+void setFlags(AnalysedRoot& a) {
   a.r1IsA = a.rad1 == 'A';
   a.r1IsI = a.rad1 == 'I';
   a.r1IsN = a.rad1 == 'N' && a.rad2 != 'W';
@@ -69,15 +69,11 @@ void setFlags(AnalysedRoot& a, int klasse) {
   a.r3IsA = a.rad3 == 'A';
   a.r2IsA = a.rad2 == 'A';
   a.r3IsE = a.rad3 == 'E';
-  if (klasse == 2) {
-    // Class 2 reads these two flags as "first radical W" and "first
-    // radical I".
-    a.r1IsI = a.rad1 == 'W';
-    a.r1IsN = a.rad1 == 'I';
-  }
 }
 
 }  // namespace
+
+bool isKnownClass(int klasse) { return klasse >= 1 && klasse <= 7; }
 
 std::size_t minimumRootLength(int klasse) {
   switch (klasse) {
@@ -91,20 +87,24 @@ std::size_t minimumRootLength(int klasse) {
 }
 
 bool isLatinRoot(std::string_view root) {
-  for (char c : root) {
-    bool letter = c >= 'A' && c <= 'Z';
-    if (!letter && static_cast<unsigned char>(c) != 0xDF) return false;
-  }
-  return true;
+  return std::ranges::all_of(
+      root, [](char c) { return (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) == 0xDF; });
 }
+
+std::string_view rootFrom(std::string_view root, std::size_t from) {
+  return from < root.size() ? root.substr(from) : std::string_view{};
+}
+
+bool isRootIThenByteDFThenA(std::string_view root) { return root == kRootIThenByteDFThenA; }
+
+std::string_view ending7(const AnalysedRoot& root) { return endsWith(root.stem7, 'W') ? "" : "E"; }
 
 AnalysedRoot analyseRoot(int klasse, std::string_view root) {
   AnalysedRoot a;
   a.klasse = klasse;
   a.root = root;
   std::size_t n = root.size();
-  bool known = klasse >= 1 && klasse <= 7 && n >= minimumRootLength(klasse);
-  if (known) {
+  if (n >= minimumRootLength(klasse)) {
     switch (klasse) {
       case 1:
         a.rad1 = root[0];
@@ -129,15 +129,16 @@ AnalysedRoot analyseRoot(int klasse, std::string_view root) {
       case 7:
         a.stem7 = std::string(root.substr(1));
         if (endsWith(root, "E")) {
-          a.variant = 7;
+          a.variant = kVariantFinalE;
           a.stem7.pop_back();
         }
         break;
-      default:  // class 6 reads the root directly
+      case 6:   // the generators read the root directly
+      default:  // not a known class: nothing to read
         break;
     }
   }
-  setFlags(a, klasse);
+  setFlags(a);
   return a;
 }
 

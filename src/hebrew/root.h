@@ -3,15 +3,36 @@
 // Hebrew form patterns. How the root is read depends on the class number:
 // 1 qal, 2 nif'al, 3 pi'el, 4 pu'al, 5 hif'il, 6 huf'al, 7 hitpa'el.
 //
-// A radical that has no letter in the root (a four-letter class-5 root under
-// the last class-5 rule, a one-letter class-1 root) is the NUL character;
-// the form patterns end a form where such a letter would stand.
+// A radical that has no letter in the root (rad3 of a four-letter class-5
+// root under the last class-5 rule, rad2 of a one-letter class-1 root and of
+// a two-letter class-2 root) is the NUL character; the form patterns end a
+// form where such a letter would stand.
+//
+// The weak-root flags are set from the radicals in the same way for every
+// class. The class-2 rows test rad1 itself (W or I), not the flags.
+//
+// Also here: isKnownClass, the one test of the class range; the alphabet
+// test of a Latin root; and the parts of the root that several generators
+// use (rootFrom, ending7, the special root I, 0xDF, A).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace morfenaar {
+
+// The sub-patterns (`variant`) of a class-5 root. analyseRoot takes the
+// first that fits, in the order of the class-5 rules: a three-letter root
+// ending in E is kVariantFinalE, not kVariantThreeLetters. Class 7 has only
+// kVariantPlain and kVariantFinalE (a root ending in E).
+inline constexpr int kVariantPlain = 0;         // none of the others: EKTIB
+inline constexpr int kVariantThreeLetters = 1;  // three letters: EPR
+inline constexpr int kVariantFinalA = 2;        // last letter A: EMCIA
+inline constexpr int kVariantSecondA = 3;       // second letter A: EAKL
+inline constexpr int kVariantFourWithI = 4;     // four letters, I third: EBIN
+inline constexpr int kVariantFiveWithW = 5;     // five letters, W second: EWSIB
+inline constexpr int kVariantFinalE = 7;        // EKE, or E fourth: ERBE
 
 struct AnalysedRoot {
   int klasse = 0;         // class number of the entry
@@ -19,13 +40,13 @@ struct AnalysedRoot {
   char rad1 = '\0';
   char rad2 = '\0';
   char rad3 = '\0';
-  std::string stem;   // classes 2 and 5: the part of the root copied whole
-  std::string stem7;  // class 7: root without its first letter (and final E)
-  int variant = 0;    // class 5: 0-5 or 7; class 7: 0 or 7
+  std::string stem;             // classes 2 and 5: the part of the root copied whole
+  std::string stem7;            // class 7: root without its first letter (and final E)
+  int variant = kVariantPlain;  // classes 5 and 7, see above
 
   bool r1IsA = false;
-  bool r1IsI = false;  // class 2: rad1 is W
-  bool r1IsN = false;  // class 2: rad1 is I
+  bool r1IsI = false;
+  bool r1IsN = false;  // rad1 is N and rad2 is not W
   bool nunNun = false;
   bool r2IsW = false;
   bool r2IsI = false;
@@ -35,7 +56,12 @@ struct AnalysedRoot {
   bool r3IsE = false;
 };
 
-// Shortest root, in letters, that the analysis can read for a class:
+// True for the class numbers that have forms: 1 to 7. This is the one place
+// that knows the range; the analysis and the generators leave every other
+// number without radicals and without records.
+bool isKnownClass(int klasse);
+
+// Shortest root, in letters, that the analysis can read for a known class:
 // 1 for class 1, 3 for class 5, 2 for the other classes.
 std::size_t minimumRootLength(int klasse);
 
@@ -45,9 +71,24 @@ std::size_t minimumRootLength(int klasse);
 // a byte of a multi-byte UTF-8 letter) cannot be conjugated.
 bool isLatinRoot(std::string_view root);
 
-// Analyses `root` for `klasse`. The root must be at least
-// minimumRootLength(klasse) letters long for classes 1 to 7; for other class
-// numbers only the flags are set (from empty radicals).
+// The root from its letter at 0-based position `from` on; empty for a root
+// that is not that long.
+std::string_view rootFrom(std::string_view root, std::size_t from);
+
+// The one special root with a byte outside A to Z: I, the byte 0xDF, A.
+inline constexpr char kRootIThenByteDFThenABytes[] = {'I', '\xDF', 'A'};
+inline constexpr std::string_view kRootIThenByteDFThenA(kRootIThenByteDFThenABytes, 3);
+
+// True when the whole root is kRootIThenByteDFThenA.
+bool isRootIThenByteDFThenA(std::string_view root);
+
+// Class-7 ending of the past, participle, future and imperative forms:
+// empty when `stem7` ends in W, "E" otherwise.
+std::string_view ending7(const AnalysedRoot& root);
+
+// Analyses `root` for `klasse`. A root shorter than minimumRootLength(klasse)
+// and a class number that is not known get only the flags (from empty
+// radicals).
 AnalysedRoot analyseRoot(int klasse, std::string_view root);
 
 }  // namespace morfenaar

@@ -38,8 +38,7 @@ void log(std::string_view text) {
       return;
     }
   }
-  if (std::fwrite(text.data(), 1, text.size(), pfLog) != text.size() ||
-      std::fflush(pfLog) != 0) {
+  if (std::fwrite(text.data(), 1, text.size(), pfLog) != text.size() || std::fflush(pfLog) != 0) {
     reportFailure("geschreven");
   }
 }

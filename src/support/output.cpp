@@ -48,9 +48,7 @@ bool isOpen(int fd) { return ::fcntl(fd, F_GETFD) != -1 || errno != EBADF; }
 
 std::string& outputBuffer() { return buffer(); }
 
-bool flushOutputIfFull() {
-  return buffer().size() < kBlockSize || flushOutput();
-}
+bool flushOutputIfFull() { return buffer().size() < kBlockSize || flushOutput(); }
 
 bool flushOutput() {
   std::string& text = buffer();

@@ -51,8 +51,9 @@ TEST(ReaderTest, SplitsLinesIntoFields) {
 }
 
 TEST(ReaderTest, ShortLinesAreSkipped) {
-  const std::string lines[] = {"", "\n", "\r\n", "a\n", "ab", "\t\n", "a\t",
-                               std::string("ab\0cdef\tg\n", 10)};  // NUL ends the text
+  const std::string lines[] = {
+      "",   "\n",   "\r\n", "a\n",
+      "ab", "\t\n", "a\t",  std::string("ab\0cdef\tg\n", 10)};  // NUL ends the text
   for (const auto& line : lines) {
     Entry entry;
     EXPECT_EQ(splitLine(line, entry), LineKind::Skip) << "'" << line << "'";
@@ -60,8 +61,7 @@ TEST(ReaderTest, ShortLinesAreSkipped) {
 }
 
 TEST(ReaderTest, LinesWithoutTabHaveNoGloss) {
-  const std::string lines[] = {"abc\n", "1-KTB schrijven\r\n", "1-KTB\r\tg\n", "1-K\n\t",
-                               "abc"};
+  const std::string lines[] = {"abc\n", "1-KTB schrijven\r\n", "1-KTB\r\tg\n", "1-K\n\t", "abc"};
   for (const auto& line : lines) {
     Entry entry;
     EXPECT_EQ(splitLine(line, entry), LineKind::NoGloss) << "'" << line << "'";

@@ -13,7 +13,7 @@ class TablesTest : public ::testing::Test {
 // The value stored under `key`, or "(null)" when the key is absent.
 std::string lookup(const Hashtable& table, const char* key) {
   const std::string* value = table.get(key);
-  return value ? *value : "(null)";
+  return value != nullptr ? *value : "(null)";
 }
 
 TEST_F(TablesTest, PersonTablesHoldEveryRow) {
@@ -55,7 +55,7 @@ TEST_F(TablesTest, SpecialStems) {
   const struct {
     const char* key;
     const char* value;
-  } rows[] = {{"ga", "ga(a)"}, {"do", "doe"}, {"sta", "sta(a)"}, {"sla", "sla(a)"},
+  } rows[] = {{"ga", "ga(a)"}, {"do", "doe"},  {"sta", "sta(a)"},  {"sla", "sla(a)"},
               {"ben", "ben"},  {"kom", "kom"}, {"loop", "(null)"}, {"g", "(null)"}};
   for (const auto& r : rows) EXPECT_EQ(lookup(htBijzStammen, r.key), r.value) << r.key;
   EXPECT_EQ(htBijzStammen.count(), 6);
@@ -66,10 +66,10 @@ TEST(MeervoudTest, PluralOfSimplePast) {
     const char* in;
     const char* out;
   } cases[] = {
-      {"liep", "liepen"},  {"zette", "zetten"},   {"gaf", "gaven"},
-      {"las", "lazen"},    {"was", "waren"},      {"wast", "wasten"},
+      {"liep", "liepen"},       {"zette", "zetten"}, {"gaf", "gaven"},
+      {"las", "lazen"},         {"was", "waren"},    {"wast", "wasten"},
       {"schreef", "schreeven"},  // no shortening of long vowels here
-      {"werd", "werden"},  {"e", "en"},           {"", "en"},
+      {"werd", "werden"},       {"e", "en"},         {"", "en"},
   };
   for (const auto& c : cases) EXPECT_EQ(meervoud(c.in), c.out) << c.in;
 }

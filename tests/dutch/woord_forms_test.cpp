@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/worked_example.h"
 #include "dutch/tables.h"
 #include "dutch/texts.h"
 #include "dutch/woord.h"
@@ -28,12 +29,18 @@ struct FormCase {
 template <class Forms>
 std::string make(Forms& w, Form form, const char* code) {
   switch (form) {
-    case Form::Tegenw: return w.tegenw(code);
-    case Form::Perf: return w.perf(code);
-    case Form::Toek: return w.toek(code);
-    case Form::Ovt: return w.ovt(code);
-    case Form::Onbep: return w.onbep();
-    case Form::Geb: return w.geb(code);
+    case Form::Tegenw:
+      return w.tegenw(code);
+    case Form::Perf:
+      return w.perf(code);
+    case Form::Toek:
+      return w.toek(code);
+    case Form::Ovt:
+      return w.ovt(code);
+    case Form::Onbep:
+      return w.onbep();
+    case Form::Geb:
+      return w.geb(code);
   }
   return {};
 }
@@ -54,7 +61,7 @@ constexpr const char* kSchamen = "z. 'schamen voor (schaamde z. voor, h. z. gesc
 constexpr const char* kZetten = "'zetten (zette, h. gezet)";
 constexpr const char* kGaan = "gaan (ging, is gegaan)";
 constexpr const char* kZijn = "zijn (was, is geweest)";
-constexpr const char* kSchrijven = "schrij'ven (schreef, h. geschreven)";
+constexpr const char* kSchrijven = testing::kSchrijven.data();
 
 TEST_F(WoordFormsTest, Perfect) {
   const FormCase cases[] = {
@@ -119,11 +126,11 @@ TEST_F(WoordFormsTest, SimplePastPlurals) {
     const char* plural;
   };
   const Case cases[] = {
-      {"zette", "zetten"},   {"werd", "werden"},     {"vond", "vondden"}, {"deed", "deedden"},
-      {"reed", "reedden"},   {"was", "waren"},       {"koos", "kozen"},   {"schreef", "schreven"},
-      {"bleef", "bleven"},   {"wees", "wezen"},      {"stuur", "sturen"}, {"gaf", "gaven"},
-      {"liep", "liepen"},    {"las", "lazen"},       {"at", "aten"},      {"droeg", "droegen"},
-      {"wast", "wasten"},    {"lase", "lazen"},      {"oo", "ooen"},      {"", "en"},
+      {"zette", "zetten"}, {"werd", "werden"}, {"vond", "vondden"}, {"deed", "deedden"},
+      {"reed", "reedden"}, {"was", "waren"},   {"koos", "kozen"},   {"schreef", "schreven"},
+      {"bleef", "bleven"}, {"wees", "wezen"},  {"stuur", "sturen"}, {"gaf", "gaven"},
+      {"liep", "liepen"},  {"las", "lazen"},   {"at", "aten"},      {"droeg", "droegen"},
+      {"wast", "wasten"},  {"lase", "lazen"},  {"oo", "ooen"},      {"", "en"},
   };
   for (const Case& c : cases) {
     const std::string gloss = std::string("ve'ren (") + c.singular + ", h. geveerd)";

@@ -12,21 +12,7 @@
 namespace morfenaar::e2e {
 namespace {
 
-const fs::path kGolden = fs::path(MORFENAAR_SOURCE_DIR) / "tests" / "e2e" / "golden";
-const std::string kKtb = "1-KTB\tschrij'ven (schreef, h. geschreven)\n";
-
 bool hasNul(const std::string& text) { return text.find('\0') != std::string::npos; }
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> result;
-  std::size_t from = 0;
-  while (from < text.size()) {
-    std::size_t end = text.find('\n', from);
-    result.push_back(text.substr(from, end - from));
-    from = end + 1;
-  }
-  return result;
-}
 
 TEST(FaultsTest, RandomBytesNeverCrash) {
   std::mt19937 random(20261209);
@@ -54,8 +40,8 @@ TEST(FaultsTest, NulBytesEndTheirLine) {
 }
 
 TEST(FaultsTest, LineOfAMillionCharacters) {
-  std::string input = "1-KTB\tschrij'ven (schreef, h. geschreven)\t" + std::string(1000000, 'x') +
-                      "\n" + kKtb;
+  std::string input =
+      "1-KTB\tschrij'ven (schreef, h. geschreven)\t" + std::string(1000000, 'x') + "\n" + kKtb;
   Outcome run = runProgram(input);
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
@@ -69,7 +55,7 @@ TEST(FaultsTest, RootOfFiveHundredLetters) {
   Outcome run = runProgram("1-" + root + "\tschrij'ven (schreef, h. geschreven)\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
-  std::vector<std::string> records = lines(run.out);
+  std::vector<std::string> records = splitLines(run.out);
   ASSERT_FALSE(records.empty());
   // Row 1e keeps the whole root: the first past-tense form is root + TI.
   EXPECT_EQ(records[0], "#" + root + "TI\t(ik) heb geschreven\t{1s}[1-" + root + "]");
@@ -81,7 +67,7 @@ TEST(FaultsTest, GlossOfTenThousandCharacters) {
   Outcome run = runProgram("1-KTB\t" + gloss + "\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
-  std::vector<std::string> records = lines(run.out);
+  std::vector<std::string> records = splitLines(run.out);
   ASSERT_EQ(records.size(), 40u);
   EXPECT_EQ(records[0], "#KTBTI\t(ik) ben " + particle + "gelopen\t{1s}[1-KTB]");
   EXPECT_EQ(records[8], "#KWTB\tloop(t) " + particle + "\t{ms}[1-KTB]");
@@ -92,7 +78,7 @@ TEST(FaultsTest, PercentSignsComeOutAsTyped) {
   Outcome run = runProgram("1-KTB\t%s%d'%nen (%s%d, h. %s%n)\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
-  std::vector<std::string> records = lines(run.out);
+  std::vector<std::string> records = splitLines(run.out);
   ASSERT_FALSE(records.empty());
   // The bare verb "%s%d%nen" loses its ending "en": the stem is "%s%d%n".
   EXPECT_EQ(records[0], "#KTBTI\t(ik) heb %s%n\t{1s}[1-KTB]");
@@ -138,6 +124,16 @@ TEST(FaultsTest, StandardOutputOnAFullDiskKeepsTheLog) {
   Outcome run = runProgram(input, options);
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, "Fout: de standaarduitvoer kan niet worden geschreven.\n");
+  // The run stops at the first failed block of output; the log keeps the
+  // whole five lines of every entry handled before that, and nothing else.
+  ASSERT_TRUE(run.logExists);
+  const std::string one = readFile(kGolden / "ktb.log");
+  std::size_t entries = run.log.size() / one.size();
+  EXPECT_GE(entries, 1u);
+  EXPECT_LT(entries, 100u);
+  std::string whole;
+  for (std::size_t i = 0; i < entries; ++i) whole += one;
+  EXPECT_EQ(run.log, whole);
 }
 
 }  // namespace

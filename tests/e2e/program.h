@@ -8,27 +8,25 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
+
+#include "common/text.h"
+#include "common/worked_example.h"
 
 namespace morfenaar::e2e {
 
 namespace fs = std::filesystem;
 
-inline std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::kKtb;
+using testing::readFile;
+using testing::splitLines;
+using testing::writeFile;
 
-inline void writeFile(const fs::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+// The worked example's input, output and log: ktb.in, ktb.out, ktb.log.
+inline const fs::path kGolden = fs::path(MORFENAAR_SOURCE_DIR) / "tests" / "e2e" / "golden";
 
 struct Outcome {
   int status = -1;  // exit status, or 128 + signal number

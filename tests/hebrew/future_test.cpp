@@ -89,7 +89,10 @@ TEST(Future, KtbRecordsInOrder) {
 
 TEST(Future, SpecialRootsMatchTheWholeRoot) {
   const FutureCase cases[] = {
+      // The literals are split so that A is no hex digit; kept on one line.
+      // clang-format off
       {"1b", 1, "I\xDF" "A", "A\xDF" "A T\xDF" "A T\xDF" "AI I\xDF" "A T\xDF" "A N\xDF" "A T\xDF" "AW - I\xDF" "AW", ""},
+      // clang-format on
       {"1a", 1, "ELK", "ALK TLK TLKI ILK TLK NLK TLKW - ILKW", ""},
       // LQHX is no special root and fails the letter test (L, Q).
       {"1n", 1, "LQHX", "ALQWX TLQWX TLQXI ILQWX TLQWX NLQWX TLQXW TLQWXNE ILQXW", ""},
@@ -132,8 +135,8 @@ TEST(Future, RecordCounts) {
     const char* root;
     std::size_t records;
   };
-  const Count counts[] = {{1, "LQH", 16}, {1, "NSA", 16}, {1, "BNE", 22}, {1, "QWM", 22},
-                          {1, "KTB", 22}, {1, "SLH", 18}, {3, "GLE", 22}, {4, "GLE", 18},
+  const Count counts[] = {{1, "LQH", 16}, {1, "NSA", 16}, {1, "BNE", 22},  {1, "QWM", 22},
+                          {1, "KTB", 22}, {1, "SLH", 18}, {3, "GLE", 22},  {4, "GLE", 18},
                           {5, "EKE", 22}, {5, "EPR", 18}, {6, "EWQM", 18}, {7, "ETGLE", 18}};
   for (const Count& c : counts) {
     SCOPED_TRACE(c.root);
@@ -169,25 +172,25 @@ TEST(Future, NothingForUnknownClasses) {
 
 TEST(Future, FirstPairInFull) {
   std::string out = generateText(writeFuture, 1, "KTB");
-  EXPECT_TRUE(out.starts_with("#AKTWB\t(ik) schreef \t{1s}[1-KTB]\n"
-                              "#AKTWB\t(ik) zal schrijven\t{1s}[1-KTB]\n"))
+  EXPECT_TRUE(
+      out.starts_with("#AKTWB\t(ik) schreef \t{1s}[1-KTB]\n"
+                      "#AKTWB\t(ik) zal schrijven\t{1s}[1-KTB]\n"))
       << out;
 }
 
 TEST(Future, SimplePastThenFuturePerPerson) {
   // KTB: 1s 2sm 3sf 2sf 3sm alt-3sm alt-3sf 1p 2p 2pf 3p, each ovt then toek.
-  std::vector<std::string> expected = {
-      "(ik) schreef ",       "(ik) zal schrijven",
-      "(jij) schreef ",      "(jij) zult schrijven",
-      "(zij) schreef ",      "(zij) zal schrijven",
-      "(jij) schreef ",      "(jij) zult schrijven",
-      "(hij) schreef ",      "(hij) zal schrijven",
-      "(hij) schreef ",      "(hij) zal schrijven",
-      "(zij) schreef ",      "(zij) zal schrijven",
-      "(wij) schreven ",     "(wij) zullen schrijven",
-      "(jullie) schreven ",  "(jullie) zullen schrijven",
-      "(jullie) schreven ",  "(jullie) zullen schrijven",
-      "(zij) schreven ",     "(zij) zullen schrijven"};
+  std::vector<std::string> expected = {"(ik) schreef ",      "(ik) zal schrijven",
+                                       "(jij) schreef ",     "(jij) zult schrijven",
+                                       "(zij) schreef ",     "(zij) zal schrijven",
+                                       "(jij) schreef ",     "(jij) zult schrijven",
+                                       "(hij) schreef ",     "(hij) zal schrijven",
+                                       "(hij) schreef ",     "(hij) zal schrijven",
+                                       "(zij) schreef ",     "(zij) zal schrijven",
+                                       "(wij) schreven ",    "(wij) zullen schrijven",
+                                       "(jullie) schreven ", "(jullie) zullen schrijven",
+                                       "(jullie) schreven ", "(jullie) zullen schrijven",
+                                       "(zij) schreven ",    "(zij) zullen schrijven"};
   EXPECT_EQ(dutchColumn(generateRecords(writeFuture, 1, "KTB")), expected);
 }
 

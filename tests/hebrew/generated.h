@@ -1,62 +1,25 @@
 // Test helpers for the paradigm generators: run one generator for a root,
-// parse the output records back into their fields, and render them in the
+// read its records back (common/records.h), and render them in the
 // compact "FORM {tag}, FORM {tag}" shape in which expected tables are written.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/records.h"
+#include "common/text.h"
+#include "common/worked_example.h"
 #include "dutch/tables.h"
+#include "dutch/texts.h"
 #include "dutch/woord.h"
 #include "hebrew/root.h"
 
 namespace morfenaar::testing {
 
-inline constexpr std::string_view kSchrijven = "schrij'ven (schreef, h. geschreven)";
-
-struct Record {
-  std::string hebrew;
-  std::string dutch;
-  std::string tag;  // without the braces
-  std::string source;
-};
-
-// Splits generator output into records; a malformed record fails the test.
-inline std::vector<Record> parseRecords(std::string_view out) {
-  std::vector<Record> records;
-  EXPECT_EQ(out.find('\0'), std::string_view::npos) << "NUL byte in the output";
-  while (!out.empty()) {
-    std::size_t lf = out.find('\n');
-    if (lf == std::string_view::npos) {
-      ADD_FAILURE() << "record without LF: " << out;
-      break;
-    }
-    std::string_view line = out.substr(0, lf);
-    out.remove_prefix(lf + 1);
-    std::size_t tab1 = line.find('\t');
-    std::size_t tab2 = line.find('\t', tab1 + 1);
-    std::size_t close = line.find('}', tab2);
-    bool ok = line.starts_with('#') && tab1 != std::string_view::npos &&
-              tab2 != std::string_view::npos && close != std::string_view::npos &&
-              line.find('\t', tab2 + 1) == std::string_view::npos &&
-              line.substr(tab2 + 1).starts_with('{');
-    if (!ok) {
-      ADD_FAILURE() << "malformed record: " << line;
-      continue;
-    }
-    records.push_back({std::string(line.substr(1, tab1 - 1)),
-                       std::string(line.substr(tab1 + 1, tab2 - tab1 - 1)),
-                       std::string(line.substr(tab2 + 2, close - tab2 - 2)),
-                       std::string(line.substr(close + 1))});
-  }
-  return records;
-}
-
-using Generator = void (*)(const AnalysedRoot&, Woord&, std::string_view, std::string&);
+using Generator = void (*)(const AnalysedRoot&, DutchTexts&, std::string_view, std::string&);
 
 inline void initTablesOnce() {
   static const bool done = (init(), true);
@@ -78,8 +41,9 @@ inline std::string generateText(Generator generate, int klasse, std::string_view
   // letters that the generators test for (M, E) instead of a NUL.
   std::string buffer = std::string(root) + "ME";
   AnalysedRoot analysed = analyseRoot(klasse, std::string_view(buffer).substr(0, root.size()));
+  DutchTexts texts(woord);
   std::string out;
-  generate(analysed, woord, sourceTag(klasse, root), out);
+  generate(analysed, texts, sourceTag(klasse, root), out);
   return out;
 }
 
@@ -106,13 +70,6 @@ inline std::string formsOf(Generator generate, int klasse, std::string_view root
   return render(generateRecords(generate, klasse, root));
 }
 
-inline std::vector<std::string> words(std::string_view text) {
-  std::vector<std::string> result;
-  std::istringstream in{std::string(text)};
-  for (std::string word; in >> word;) result.push_back(word);
-  return result;
-}
-
 // Pairs blank-separated forms with tags in order and renders them.
 inline std::string withTags(std::string_view forms, const std::vector<std::string>& tags) {
   std::vector<std::string> list = words(forms);
@@ -126,6 +83,7 @@ inline std::string withTags(std::string_view forms, const std::vector<std::strin
 
 inline std::vector<std::string> dutchColumn(const std::vector<Record>& records) {
   std::vector<std::string> texts;
+  texts.reserve(records.size());
   for (const Record& record : records) texts.push_back(record.dutch);
   return texts;
 }

@@ -47,7 +47,10 @@ TEST(Imperative, OneRowPerCase) {
 
 TEST(Imperative, RowChoiceAtTheEdges) {
   const ImperativeCase cases[] = {
+      // The literals are split so that A is no hex digit; kept on one line.
+      // clang-format off
       {"1a", 1, "I\xDF" "A", "\xDF" "A {2ms}, \xDF" "AI {2fs}, \xDF" "AW {2mp}"},
+      // clang-format on
       // Only whole roots are special.
       {"1h", 1, "LQHX", "LQWX {2ms}, LQXI {2fs}, LQXW {2mp}, LQWXNE {2fp}"},
       {"1h", 1, "ELKX", "ELWX {2ms}, ELXI {2fs}, ELXW {2mp}, ELWXNE {2fp}"},

@@ -20,16 +20,21 @@ TEST(Letters, RootsInHebrewLetters) {
       {1, "ךםן", "KMN"},  // final shapes count wherever they stand
       {1, "שׁמר", "SMR", {"שׁ"}},
       {3, "שׂחק", "SHQ", {"שׂ"}},
+      // The literals are split so that A is no hex digit; kept on one line.
+      // clang-format off
       {1, "יצא", "I\xDF" "A"},  // the special root of the generators
       {1, "יץא", "I\xDF" "A"},
+      // clang-format on
       {3, "יצא", "ICA"},  // only in class 1
       {1, "יצאה", "ICAE"},
       {1, ""},
-      {1, "KTB"},  // mixed, pointed and broken roots: see the end-to-end refusals
-      {1, "כת׳"},          // geresh
-      {1, "\u05C1שמר"},    // a shin dot before its letter
-      {1, "כת\xD7\xAB"},   // U+05EB, just after tav
-      {1, "\xD7\x8F" "כת"},  // U+05CF, just before aleph
+      {1, "KTB"},         // mixed, pointed and broken roots: see the end-to-end refusals
+      {1, "כת׳"},         // geresh
+      {1, "\u05C1שמר"},   // a shin dot before its letter
+      {1, "כת\xD7\xAB"},  // U+05EB, just after tav
+      {1,
+       "\xD7\x8F"
+       "כת"},  // U+05CF, just before aleph
       {1, "כ תב"},
   };
   for (const Case& c : cases) {

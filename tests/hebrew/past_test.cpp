@@ -109,10 +109,10 @@ TEST(Past, FirstRecordInFull) {
 
 TEST(Past, DutchPerfectPerPerson) {
   // 2pm and 2pf both carry the plural second person.
-  std::vector<std::string> expected = {
-      "(ik) heb geschreven",     "(jij) hebt geschreven",     "(hij) heeft geschreven",
-      "(zij) heeft geschreven",  "(wij) hebben geschreven",   "(jullie) hebben geschreven",
-      "(jullie) hebben geschreven", "(zij) hebben geschreven"};
+  std::vector<std::string> expected = {"(ik) heb geschreven",        "(jij) hebt geschreven",
+                                       "(hij) heeft geschreven",     "(zij) heeft geschreven",
+                                       "(wij) hebben geschreven",    "(jullie) hebben geschreven",
+                                       "(jullie) hebben geschreven", "(zij) hebben geschreven"};
   for (int klasse = 1; klasse <= 7; ++klasse) {
     SCOPED_TRACE(klasse);
     EXPECT_EQ(dutchColumn(generateRecords(writePast, klasse, "EKTIB")), expected);
@@ -120,8 +120,7 @@ TEST(Past, DutchPerfectPerPerson) {
 }
 
 TEST(Past, DutchFollowsTheAuxiliary) {
-  std::vector<Record> records =
-      generateRecords(writePast, 1, "ALK", "lo'pen (liep, is gelopen)");
+  std::vector<Record> records = generateRecords(writePast, 1, "ALK", "lo'pen (liep, is gelopen)");
   ASSERT_EQ(records.size(), 8u);
   EXPECT_EQ(records[2].dutch, "(hij) is gelopen");
   EXPECT_EQ(records[6].dutch, "(jullie) zijn gelopen");

@@ -65,9 +65,9 @@ TEST(Pattern, PreparedRecordsMatchTheFormat) {
       {"#%c%cWT\tom %s\t{}%s\n", {'K', 'T'}, "#KTWT\tom nl\t{}[s]\n"},
       {"#M%sI%cE\t%s\t{fs}%s\n", {"K"sv, '\0'}, "#MKI\tnl\t{fs}[s]\n"},
       {"#E%sI%c\t%s\t{ms}%s\n", {"K\0X"sv, 'B'}, "#EK\tnl\t{ms}[s]\n"},
-      {"#%c%c%c\t%s\t{2ms}%s\n", {'Q', 'M'}, "#QM\tnl\t{2ms}[s]\n"},  // too few values
-      {"#A%\t%s%c\t{}%s%s\n", {}, "#A%\tnl%c\t{}[s]%s\n"},             // stray percent signs
-      {"#%s", {"LONGERTHANEIGHTLETTERS"sv}, "#LONGERTHANEIGHTLETTERS"},   // no TAB
+      {"#%c%c%c\t%s\t{2ms}%s\n", {'Q', 'M'}, "#QM\tnl\t{2ms}[s]\n"},     // too few values
+      {"#A%\t%s%c\t{}%s%s\n", {}, "#A%\tnl%c\t{}[s]%s\n"},               // stray percent signs
+      {"#%s", {"LONGERTHANEIGHTLETTERS"sv}, "#LONGERTHANEIGHTLETTERS"},  // no TAB
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.format);

@@ -37,10 +37,10 @@ void expectAnalysis(const RootCase& c) {
 
 TEST(Root, WorkedExamples) {
   const RootCase cases[] = {
-      {1, "KTB", "KTB", "", "", 0},    {2, "NKTB", "KTB", "NKT", "", 0},
-      {3, "DBR", "DBR", "", "", 0},    {5, "EKTIB", "KTB", "KT", "", 0},
-      {5, "EBIN", "BIN", "B", "", 4},  {5, "EMCIA", "MCA", "MC", "", 2},
-      {5, "ERBE", "RBE", "RB", "", 7}, {5, "EPR", "PRR", "P", "", 1},
+      {1, "KTB", "KTB", "", "", 0},       {2, "NKTB", "KTB", "NKT", "", 0},
+      {3, "DBR", "DBR", "", "", 0},       {5, "EKTIB", "KTB", "KT", "", 0},
+      {5, "EBIN", "BIN", "B", "", 4},     {5, "EMCIA", "MCA", "MC", "", 2},
+      {5, "ERBE", "RBE", "RB", "", 7},    {5, "EPR", "PRR", "P", "", 1},
       {7, "ETKTB", "___", "", "TKTB", 0}, {7, "ETRAE", "___", "", "TRA", 7},
   };
   for (const RootCase& c : cases) expectAnalysis(c);
@@ -70,18 +70,21 @@ TEST(Root, RadicalsByClass) {
 
 TEST(Root, ClassFiveRulesInOrder) {
   const RootCase cases[] = {
-      // Rule 1 before rule 2: three letters ending in E.
+      // Three letters ending in E: variant 7, before the three-letter test.
       {5, "EKE", "KEE", "K", "", 7},
-      // Rule 3 before the later rules (EBIA would match rule 5).
+      // A final A gives variant 2 before the later tests (EBIA would also be
+      // four letters with I third, variant 4; EAKA would have A second).
       {5, "EBIA", "BIA", "B", "", 2},
       {5, "EAKA", "AKA", "A", "", 2},
-      // Rule 4: R[1] is A.
+      // A second letter A: variant 3.
       {5, "EAKL", "AKL", "A", "", 3},
-      // Rule 6: five letters with W second.
+      // Five letters with W second: variant 5.
       {5, "EWSIB", "WSB", "WS", "", 5},
-      // Rule 7 for a root longer than four letters: stem of n-2 letters.
+      // A fourth letter E in a root longer than four letters: variant 7 with
+      // a stem of n-2 letters.
       {5, "EKTEB", "KTE", "KTE", "", 7},
-      // Rule 8: four letters give no rad3; six letters give the fifth letter.
+      // None of these (variant 0): four letters give no rad3; six letters
+      // give the fifth letter.
       {5, "EKSB", "KS_", "K", "", 0},
       {5, "EKTIBX", "KTB", "KTI", "", 0},
   };
@@ -143,10 +146,12 @@ TEST(Root, WeakRootFlags) {
       {1, "SAL", "r2IsA"},
       {1, "BNE", "r3IsE"},
       {1, "IRA", "r1IsI r3IsA"},
-      // Class 2: r1IsI means rad1 W, r1IsN means rad1 I.
-      {2, "NWLD", "r1IsI"},
-      {2, "NICL", "r1IsN"},
-      {2, "NNTB", ""},
+      // Class 2 sets them from its radicals like every class: rad1 W sets
+      // no flag, rad1 I sets r1IsI, rad1 N sets r1IsN (its rows test rad1
+      // itself).
+      {2, "NWLD", ""},
+      {2, "NICL", "r1IsI"},
+      {2, "NNTB", "r1IsN"},
       {2, "NSB", "r2EqR3"},
       // Classes 3 and 4 read the flags from their own radicals.
       {3, "GLE", "r3IsE"},
@@ -168,7 +173,10 @@ TEST(Root, LatinRootsHoldCapitalsAndTheByteDF) {
   const std::pair<std::string, bool> cases[] = {
       {"KTB", true},
       {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", true},
+      // The literals are split so that A is no hex digit; kept on one line.
+      // clang-format off
       {"I\xDF" "A", true},
+      // clang-format on
       {"\xDF", true},
       {"KT\xDF", true},
       {"", true},
@@ -182,7 +190,7 @@ TEST(Root, LatinRootsHoldCapitalsAndTheByteDF) {
       {"KTB\r", false},
       {"@KTB", false},  // the bytes next to A and Z
       {"KTB[", false},
-      {"\xC3\x9F", false},          // the letter 0xDF stands for, in UTF-8
+      {"\xC3\x9F", false},                  // the letter 0xDF stands for, in UTF-8
       {"\xD7\x9B\xD7\xAA\xD7\x91", false},  // Hebrew script
       {"KT\x80", false},
       {"KT\xDE", false},

@@ -139,7 +139,7 @@ TEST(HashtableTest, LoadsFiles) {
   };
   for (const auto& c : cases) {
     TempFile file(c.content);
-    Hashtable t = c.marker ? Hashtable(file.get(), c.marker) : Hashtable(file.get());
+    Hashtable t = c.marker != '\0' ? Hashtable(file.get(), c.marker) : Hashtable(file.get());
     EXPECT_EQ(t.keys(), c.keys) << c.name;
     EXPECT_EQ(t.values(), c.values) << c.name;
   }

@@ -4,21 +4,17 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <unistd.h>
+
+#include "common/text.h"
 
 namespace morfenaar {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::readFile;
 
 // The log is one per process, so its whole life is one test: it runs in a
 // fresh directory that holds an old log file.

@@ -1,0 +1,94 @@
+#include "hebrew/paradigm.h"
+
+#include <gtest/gtest.h>
+
+#include "generated.h"
+
+namespace morfenaar::testing {
+namespace {
+
+struct ParadigmRun {
+  ParadigmStatus status;
+  std::string out;
+};
+
+ParadigmRun paradigmOf(int klasse, std::string_view root) {
+  initTablesOnce();
+  Woord woord(kSchrijven);
+  DutchTexts texts(woord);
+  ParadigmRun run{ParadigmStatus::Written, ""};
+  run.status = writeParadigm(klasse, root, texts, sourceTag(klasse, root), run.out);
+  return run;
+}
+
+// The worked example: the five blocks of 1-KTB in their order.
+TEST(Paradigm, WritesTheFiveBlocksInOrder) {
+  ParadigmRun run = paradigmOf(1, "KTB");
+  EXPECT_EQ(run.status, ParadigmStatus::Written);
+  EXPECT_EQ(render(parseRecords(run.out)),
+            "KTBTI {1s}, KTBT {2s}, KTB {3s}, KTBE {3sf}, KTBNW {1p}, KTBTM {2pm}, KTBTN {2pf}, "
+            "KTBW {3p}, "
+            "KWTB {ms}, KWTBT {fs}, KWTBIM {mp}, KWTBWT {fp}, "
+            "AKTWB {1s}, AKTWB {1s}, TKTWB {2sm}, TKTWB {2sm}, TKTWB {3sf}, TKTWB {3sf}, "
+            "TKTBI {2sf}, TKTBI {2sf}, IKTWB {3sm}, IKTWB {3sm}, IKTB {3sm}, IKTB {3sm}, "
+            "TKTB {3sf}, TKTB {3sf}, NKTWB {1p}, NKTWB {1p}, TKTBW {2p}, TKTBW {2p}, "
+            "TKTWBNE {2pf}, TKTWBNE {2pf}, IKTBW {3p}, IKTBW {3p}, "
+            "KTWB {2ms}, KTBI {2fs}, KTBW {2mp}, KTWBNE {2fp}, "
+            "LKTWB {}, MKTWB {}");
+}
+
+TEST(Paradigm, ClassesFourAndSixEndWithTheFuture) {
+  for (auto [klasse, root] : {std::pair{4, "DWBR"}, std::pair{6, "EWQM"}}) {
+    SCOPED_TRACE(root);
+    std::vector<Record> records = parseRecords(paradigmOf(klasse, root).out);
+    ASSERT_EQ(records.size(), 30u);  // 8 past, 4 participle, 18 future records
+    EXPECT_EQ(records.back().tag, "3p");
+  }
+}
+
+TEST(Paradigm, UnknownClassesAndShortRootsGetNoRecords) {
+  struct Case {
+    int klasse;
+    const char* root;
+    ParadigmStatus status;
+  };
+  const Case cases[] = {
+      {0, "KTB", ParadigmStatus::UnknownClass},
+      {8, "KTB", ParadigmStatus::UnknownClass},
+      {9, "K", ParadigmStatus::UnknownClass},  // the class is tested first
+      {-48, "", ParadigmStatus::UnknownClass},
+      {1, "", ParadigmStatus::RootTooShort},
+      {2, "N", ParadigmStatus::RootTooShort},
+      {5, "EK", ParadigmStatus::RootTooShort},
+      {7, "E", ParadigmStatus::RootTooShort},
+      {1, "K", ParadigmStatus::Written},
+      {5, "EKE", ParadigmStatus::Written},
+      {6, "EW", ParadigmStatus::Written},
+      // The length is tested before the alphabet, and counted in letters.
+      {1, "ktb", ParadigmStatus::ForeignRoot},
+      {1, "K B", ParadigmStatus::ForeignRoot},
+      {5, "ek", ParadigmStatus::RootTooShort},
+      {2, "\u05E0", ParadigmStatus::RootTooShort},  // one Hebrew letter, two bytes
+      {2, "\u05E0\u05DB", ParadigmStatus::Written},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.klasse) + " " + c.root);
+    ParadigmRun run = paradigmOf(c.klasse, c.root);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.out.empty(), c.status != ParadigmStatus::Written);
+  }
+}
+
+// A root in Hebrew letters gives the records of its Latin twin with the
+// forms written in Hebrew letters.
+TEST(Paradigm, HebrewRootWritesHebrewForms) {
+  ParadigmRun run = paradigmOf(1, "\u05DB\u05EA\u05D1");  // KTB
+  ASSERT_EQ(run.status, ParadigmStatus::Written);
+  std::vector<Record> records = parseRecords(run.out);
+  ASSERT_EQ(records.size(), 40u);
+  EXPECT_EQ(records[0].hebrew, "\u05DB\u05EA\u05D1\u05EA\u05D9");  // KTBTI
+  EXPECT_EQ(records[0].dutch, "(ik) heb geschreven");
+}
+
+}  // namespace
+}  // namespace morfenaar::testing
