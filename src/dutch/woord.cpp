@@ -79,7 +79,9 @@ bool Woord::isSingleSyl(std::string_view word) {
 
 Woord::Woord(std::string_view gloss) {
   bOk = false;
-  if (!splitGloss(gloss)) return;
+  const bool split = splitGloss(gloss);
+  splitOvt();
+  if (!split) return;
   takeStressMark();
   if (!findBareVerb() || !findStem()) return;
   sOnbWijsFmt.reset(sOnbWijs);

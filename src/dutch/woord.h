@@ -112,6 +112,17 @@ class Woord {
   void message(std::initializer_list<std::string_view> pieces, bool fatal = false);
   // The reflexive pronoun for `code`: empty for a verb that is not reflexive.
   std::string_view zich(std::string_view code) const;
+  // Splits the simple past once for ovt(): the verb (up to the first
+  // blank, when that is not the first character), its plural, and the rest
+  // around its first "z.".
+  void splitOvt();
+
+  // The pieces of sOvt that splitOvt() finds, as positions in sOvt: the
+  // verb, the rest (from ovtRestAt to the end) and its "z." (npos for none).
+  std::size_t ovtVerbLength = 0;
+  std::size_t ovtRestAt = 0;
+  std::size_t ovtZichAt = std::string::npos;
+  std::string sOvtPlural;  // plural of the verb
 
   std::string sResult;
   std::string sMessages;

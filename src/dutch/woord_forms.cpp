@@ -135,34 +135,33 @@ const std::string& Woord::ovt(std::string_view code) {
   return sResult;
 }
 
-void Woord::ovt(std::string_view code, std::string& result) {
-  std::string_view verb(sOvt);
-  std::string_view rest;
-  if (const Pos blank = indexOf(sOvt, ' '); blank > 0) {
-    verb = std::string_view(sOvt).substr(0, static_cast<std::size_t>(blank));
-    rest = std::string_view(sOvt).substr(static_cast<std::size_t>(blank) + 1);
+void Woord::splitOvt() {
+  const std::string_view ovt(sOvt);
+  ovtVerbLength = ovt.size();
+  ovtRestAt = ovt.size();
+  if (const Pos blank = indexOf(ovt, ' '); blank > 0) {
+    ovtVerbLength = static_cast<std::size_t>(blank);
+    ovtRestAt = ovtVerbLength + 1;
   }
+  // The first "z." of the rest becomes the pronoun, reflexive flag or not.
+  ovtZichAt = ovt.find("z.", ovtRestAt);
+  sOvtPlural.assign(ovt, 0, ovtVerbLength);
+  makePlural(sOvtPlural);
+}
 
+void Woord::ovt(std::string_view code, std::string& result) {
+  const std::string_view ovt(sOvt);
   const PersonCells& cells = cellsOf(code);
   Joiner text;
   text.add(cells.pronounPrefix);
-  std::string plural;
-  if (isPlural(code)) {
-    plural.assign(verb);
-    makePlural(plural);
-    text.add(plural);
-  } else {
-    text.add(verb);
-  }
+  text.add(isPlural(code) ? std::string_view(sOvtPlural) : ovt.substr(0, ovtVerbLength));
   text.add(" ");
-  // The first "z." of the rest becomes the pronoun, reflexive flag or not.
-  if (const Pos z = indexOf(rest, "z."); z >= 0) {
-    const std::size_t at = static_cast<std::size_t>(z);
-    text.add(rest.substr(0, at));
+  if (ovtZichAt != std::string_view::npos) {
+    text.add(ovt.substr(ovtRestAt, ovtZichAt - ovtRestAt));
     text.add(cells.zich);
-    text.add(rest.substr(at + 2));
+    text.add(ovt.substr(ovtZichAt + 2));
   } else {
-    text.add(rest);
+    text.add(ovt.substr(ovtRestAt));
   }
   text.assignTo(result);
 }
