@@ -51,6 +51,9 @@ struct PersonCells {
   std::string_view zich;
   std::string_view zullen;
   std::string_view pronounPrefix;  // "(" persTitle ") ", as "(ik) "
+  std::string_view perfHebben;     // pronounPrefix hebben, as "(ik) heb"
+  std::string_view perfZijn;       // pronounPrefix zijn, as "(ik) ben"
+  std::string_view toekHead;       // pronounPrefix zullen " ", as "(ik) zal "
 };
 
 // The rows, in the order of personIndex().

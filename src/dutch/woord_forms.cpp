@@ -16,7 +16,7 @@ namespace {
 // rather than by a search; for a code that the tables lack, empty cells and
 // the prefix "() ".
 const PersonCells& cellsOf(std::string_view code) {
-  static constexpr PersonCells kUnknown{{}, {}, {}, {}, {}, "() "};
+  static constexpr PersonCells kUnknown{{}, {}, {}, {}, {}, "() ", "() ", "() ", "()  "};
   const int index = personIndex(code);
   return index >= 0 ? personCells(index) : kUnknown;
 }
@@ -109,9 +109,27 @@ const std::string& Woord::perf(std::string_view code) {
 
 void Woord::perf(std::string_view code, std::string& result) {
   const PersonCells& cells = cellsOf(code);
+  const std::string_view zich = bZich ? cells.zich : "";
+  const Template& phrase = sVoltDwFmt;
   Joiner text;
-  text.add(cells.pronounPrefix);
-  text.add(sVoltDwFmt, bZijn ? cells.zijn : cells.hebben, bZich ? cells.zich : "");
+  if (phrase.holeCount > 0 && phrase.holes[0] == 0 &&
+      (phrase.holeCount == 1 || phrase.holes[1] >= 2)) {
+    // The phrase begins with its first placeholder, as "h. gelopen" does:
+    // the prefix and the auxiliary come as one piece.
+    const std::string_view rest = std::string_view(phrase.text).substr(2);
+    text.add(bZijn ? cells.perfZijn : cells.perfHebben);
+    if (phrase.holeCount == 2) {
+      const std::size_t at = phrase.holes[1] - 2;
+      text.add(rest.substr(0, at));
+      text.add(zich);
+      text.add(rest.substr(at + 2));
+    } else {
+      text.add(rest);
+    }
+  } else {
+    text.add(cells.pronounPrefix);
+    text.add(phrase, bZijn ? cells.zijn : cells.hebben, zich);
+  }
   text.assignTo(result);
 }
 
@@ -123,9 +141,7 @@ const std::string& Woord::toek(std::string_view code) {
 void Woord::toek(std::string_view code, std::string& result) {
   const PersonCells& cells = cellsOf(code);
   Joiner text;
-  text.add(cells.pronounPrefix);
-  text.add(cells.zullen);
-  text.add(" ");
+  text.add(cells.toekHead);
   text.add(sOnbWijsFmt, bZich ? cells.zich : "");
   text.assignTo(result);
 }

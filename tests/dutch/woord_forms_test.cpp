@@ -73,6 +73,10 @@ TEST_F(WoordFormsTest, Perfect) {
       {kSchrijven, Form::Perf, "1s", "(ik) heb geschreven"},
       // Pronoun placeholder written before the auxiliary's: filled by position.
       {"z. 'wassen (waste z., z. h. gewassen)", Form::Perf, "1s", "(ik) heb me gewassen"},
+      {"z. 'wassen (waste z., z. is gewassen)", Form::Perf, "2p", "(jullie) zijn je gewassen"},
+      // Words before the auxiliary stay before it.
+      {"'lopen (liep, al h. gelopen)", Form::Perf, "1s", "(ik) al heb gelopen"},
+      {"z. 'wassen (waste z., al z. h. gewassen)", Form::Perf, "3sf", "(zij) al heeft zich gewassen"},
   };
   expectForms(std::begin(cases), std::end(cases));
 }
@@ -285,6 +289,8 @@ TEST_F(WoordFormsTest, KeptTextsBelongToTheEntryTheyWereMadeFor) {
       {Form::Onbep, "", "te schrijven", "te lopen"},
       // A code outside the tables is built afresh every time.
       {Form::Perf, "xx", "()  geschreven", "()  gelopen"},
+      {Form::Toek, "xx", "()  schrijven", "()  lopen"},
+      {Form::Ovt, "xx", "() schreef ", "() liep "},
   };
   // One DutchTexts for two entries in a row, as the driver uses it.
   DutchTexts texts;
