@@ -113,16 +113,17 @@ class Woord {
   // The reflexive pronoun for `code`: empty for a verb that is not reflexive.
   std::string_view zich(std::string_view code) const;
   // Splits the simple past once for ovt(): the verb (up to the first
-  // blank, when that is not the first character), its plural, and the rest
-  // around its first "z.".
+  // blank, when that is not the first character) or its plural, a blank
+  // and the rest up to its first "z." begin every text; the rest after
+  // that "z." ends it.
   void splitOvt();
 
-  // The pieces of sOvt that splitOvt() finds, as positions in sOvt: the
-  // verb, the rest (from ovtRestAt to the end) and its "z." (npos for none).
-  std::size_t ovtVerbLength = 0;
-  std::size_t ovtRestAt = 0;
-  std::size_t ovtZichAt = std::string::npos;
-  std::string sOvtPlural;  // plural of the verb
+  // The pieces of the simple past that splitOvt() makes: the beginnings
+  // with the verb and with its plural ("schaamde ", "schaamden "), and
+  // where the rest after its "z." starts in sOvt (npos: the rest has none).
+  std::string sOvtSingularHead;
+  std::string sOvtPluralHead;
+  std::size_t ovtTailAt = std::string::npos;
 
   std::string sResult;
   std::string sMessages;

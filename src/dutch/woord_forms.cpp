@@ -153,31 +153,33 @@ const std::string& Woord::ovt(std::string_view code) {
 
 void Woord::splitOvt() {
   const std::string_view ovt(sOvt);
-  ovtVerbLength = ovt.size();
-  ovtRestAt = ovt.size();
+  std::string_view verb = ovt;
+  std::string_view rest;
   if (const Pos blank = indexOf(ovt, ' '); blank > 0) {
-    ovtVerbLength = static_cast<std::size_t>(blank);
-    ovtRestAt = ovtVerbLength + 1;
+    verb = ovt.substr(0, static_cast<std::size_t>(blank));
+    rest = ovt.substr(static_cast<std::size_t>(blank) + 1);
   }
   // The first "z." of the rest becomes the pronoun, reflexive flag or not.
-  ovtZichAt = ovt.find("z.", ovtRestAt);
-  sOvtPlural.assign(ovt, 0, ovtVerbLength);
-  makePlural(sOvtPlural);
+  std::string_view restHead = rest;
+  ovtTailAt = std::string::npos;
+  if (const Pos z = indexOf(rest, "z."); z >= 0) {
+    restHead = rest.substr(0, static_cast<std::size_t>(z));
+    ovtTailAt = ovt.size() - rest.size() + static_cast<std::size_t>(z) + 2;
+  }
+  sOvtPluralHead.assign(verb);
+  makePlural(sOvtPluralHead);
+  sOvtPluralHead.append(" ").append(restHead);
+  sOvtSingularHead.assign(verb).append(" ").append(restHead);
 }
 
 void Woord::ovt(std::string_view code, std::string& result) {
-  const std::string_view ovt(sOvt);
   const PersonCells& cells = cellsOf(code);
   Joiner text;
   text.add(cells.pronounPrefix);
-  text.add(isPlural(code) ? std::string_view(sOvtPlural) : ovt.substr(0, ovtVerbLength));
-  text.add(" ");
-  if (ovtZichAt != std::string_view::npos) {
-    text.add(ovt.substr(ovtRestAt, ovtZichAt - ovtRestAt));
+  text.add(isPlural(code) ? sOvtPluralHead : sOvtSingularHead);
+  if (ovtTailAt != std::string::npos) {
     text.add(cells.zich);
-    text.add(ovt.substr(ovtZichAt + 2));
-  } else {
-    text.add(ovt.substr(ovtRestAt));
+    text.add(std::string_view(sOvt).substr(ovtTailAt));
   }
   text.assignTo(result);
 }
