@@ -204,6 +204,10 @@ void writeFuture(const AnalysedRoot& root, DutchTexts& texts, std::string_view s
   std::optional<FutureChoice> choice = chooseFutureRow(root);
   if (!choice) return;
   const auto& records = kFutureRecords[rowIndex(kFutureRows, choice->row.row)];
+  // The texts found in the first pass are reused in the second.
+  std::array<std::string_view, kOutputSlots> ovt;
+  std::array<std::string_view, kOutputSlots> toek;
+  bool found = false;
   writeBlock(out, source, [&](auto&& visit) {
     for (std::size_t i = 0; i < kOutputSlots; ++i) {
       const OutputSlot& slot = kOutputOrder[i];
@@ -211,9 +215,14 @@ void writeFuture(const AnalysedRoot& root, DutchTexts& texts, std::string_view s
       if (alternative && choice->alternativeArgs.empty()) continue;
       if (slot.optional && !records[i].hasForm) continue;
       const PatternValues& args = alternative ? choice->alternativeArgs : choice->row.args;
-      visit(records[i].record, args, texts.ovt(slot.record.code));
-      visit(records[i].record, args, texts.toek(slot.record.code), true);
+      if (!found) {
+        ovt[i] = texts.ovt(slot.record.code);
+        toek[i] = texts.toek(slot.record.code);
+      }
+      visit(records[i].record, args, ovt[i]);
+      visit(records[i].record, args, toek[i], true);
     }
+    found = true;
   });
 }
 
