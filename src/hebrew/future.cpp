@@ -114,6 +114,17 @@ static_assert(optionalFormsStartWithALetter());
 
 constexpr std::size_t kOutputSlots = std::size(kOutputOrder);
 
+// The texts of a block are asked once and used in both passes of
+// writeBlock: only kept texts (those of a code of the person tables) stay
+// valid that long.
+constexpr bool everyCodeIsKept() {
+  for (const OutputSlot& slot : kOutputOrder) {
+    if (personIndex(slot.record.code) < 0) return false;
+  }
+  return true;
+}
+static_assert(everyCodeIsKept());
+
 // Every form of every row written into the record of its output slot,
 // prepared when the program is compiled: the same records as filling the
 // form and then writing it into the slot's format.
