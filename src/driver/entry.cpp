@@ -11,6 +11,7 @@
 #include "hebrew/past.h"
 #include "hebrew/root.h"
 #include "support/log.h"
+#include "support/strings.h"
 
 namespace morfenaar {
 
@@ -31,8 +32,12 @@ void logForms(DutchTexts& texts) {
   line.reserve(128);
   line.append(texts.tegenw("s")).append(" / ").append(texts.tegenw("p")).append("\n");
   log(line);
+  // The line made with one change of its size rather than three appends.
   auto logLine = [&line](std::string_view indent, const std::string& text) {
-    line.assign(indent).append(text).append("\n");
+    line.resize(indent.size() + text.size() + 1);
+    char* at = copyBytes(line.data(), indent.data(), indent.size());
+    at = copyBytes(at, text.data(), text.size());
+    *at = '\n';
     log(line);
   };
   logLine("\t", texts.perf("1p"));
