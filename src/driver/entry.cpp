@@ -17,8 +17,14 @@ namespace morfenaar {
 
 namespace {
 
-// The Dutch texts of the entry being handled. The one object is reused
-// from entry to entry (reset for each), so that its storage is kept.
+// The parsed gloss and the Dutch texts of the entry being handled. The
+// objects are reused from entry to entry (reset for each), so that their
+// storage is kept.
+Woord& entryWoord() {
+  static Woord woord;
+  return woord;
+}
+
 DutchTexts& entryTexts() {
   static DutchTexts texts;
   return texts;
@@ -51,8 +57,9 @@ bool isKnownClass(int klasse) { return klasse >= 1 && klasse <= 7; }
 }  // namespace
 
 EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diagnostics) {
-  Woord woord(entry.gloss);
   // Nothing of an earlier entry may reach this one's records or log.
+  Woord& woord = entryWoord();
+  woord.reset(entry.gloss);
   DutchTexts& texts = entryTexts();
   texts.reset(woord);
   diagnostics += woord.messages();

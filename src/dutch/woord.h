@@ -49,6 +49,13 @@ struct Template {
 class Woord {
  public:
   explicit Woord(std::string_view gloss);
+  // A Woord to be given its gloss by reset(); until then, as the empty gloss.
+  Woord() : Woord(std::string_view()) {}
+
+  // Parses `gloss` afresh, exactly as Woord(gloss) would, forgetting
+  // everything of the gloss before; the storage of the texts is kept, so
+  // that one object can serve entry after entry without allocating.
+  void reset(std::string_view gloss);
 
   // True when the gloss was accepted.
   bool isOk() const { return bOk; }

@@ -272,6 +272,32 @@ TEST_F(WoordFormsTest, LongGlossFollowsTheSameRules) {
   EXPECT_EQ(w.geb("p"), "loopt " + p + "!");
 }
 
+// One Woord given gloss after gloss, as the driver uses it: each form is
+// that of the gloss it holds now, whatever came before (a reflexive verb,
+// a rest with "z.", a refused gloss).
+TEST_F(WoordFormsTest, AResetWoordMakesTheFormsOfItsNewGloss) {
+  const FormCase cases[] = {
+      {kSchamen, Form::Ovt, "3p", "(zij) schaamden zich voor"},
+      {kSchamen, Form::Perf, "1s", "(ik) heb me geschaamd voor"},
+      {kLopen, Form::Ovt, "1p", "(wij) liepen "},
+      {kLopen, Form::Perf, "1s", "(ik) heb gelopen"},
+      {kWassen, Form::Toek, "2s", "(jij) zult je wassen"},
+      {kWeglopen, Form::Ovt, "1s", "(ik) liep weg"},
+      {kWeglopen, Form::Perf, "3sf", "(zij) is weggelopen"},
+      {kZijn, Form::Geb, "s", "wees!"},
+      {kSchrijven, Form::Ovt, "2p", "(jullie) schreven "},
+  };
+  Woord w;
+  for (const FormCase& c : cases) {
+    SCOPED_TRACE(std::string(c.gloss) + " / " + c.code);
+    w.reset("lo'pen (liep, gelopen)");  // refused: no auxiliary
+    ASSERT_FALSE(w.isOk());
+    w.reset(c.gloss);
+    ASSERT_TRUE(w.isOk()) << w.messages();
+    EXPECT_EQ(make(w, c.form, c.code), c.expected);
+  }
+}
+
 TEST_F(WoordFormsTest, KeptTextsBelongToTheEntryTheyWereMadeFor) {
   struct Case {
     Form form;
