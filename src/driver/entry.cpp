@@ -34,12 +34,14 @@ DutchTexts& entryTexts() {
 // perfect, the future, the simple past and the imperative, indented by one
 // to four TABs. Each log call is one whole line.
 void logForms(DutchTexts& texts) {
-  std::string line;
-  line.reserve(128);
+  // One buffer for the lines of every entry: no allocation once it is long
+  // enough.
+  static std::string line;
+  line.clear();
   line.append(texts.tegenw("s")).append(" / ").append(texts.tegenw("p")).append("\n");
   log(line);
   // The line made with one change of its size rather than three appends.
-  auto logLine = [&line](std::string_view indent, const std::string& text) {
+  auto logLine = [](std::string_view indent, const std::string& text) {
     line.resize(indent.size() + text.size() + 1);
     char* at = copyBytes(line.data(), indent.data(), indent.size());
     at = copyBytes(at, text.data(), text.size());
