@@ -1,6 +1,7 @@
 #include "hebrew/future.h"
 
 #include <array>
+#include <cstdlib>
 #include <iterator>
 #include <optional>
 
@@ -49,6 +50,48 @@ constexpr FutureRow kFutureRows[] = {
     {"7a", {"A%s%s",      "T%s%s",      "T%sI",       "I%s%s",      "T%s%s",      "N%s%s",      "T%sW",        "T%sINE",       "I%sW"}},
     {"7b", {"A%s",        "T%s",        "T%sI",       "I%s",        "T%s",        "N%s",        "T%sW",        "T%sNE",        "I%sW"}},
 };
+
+// The rows of kFutureRows found by their labels, a class digit and an
+// optional letter ("6", "1n"), without comparing labels: a grid of class
+// digit by letter holds each row's position.
+constexpr std::size_t kLabelLetters = 16;  // none, then a to o
+constexpr std::size_t kNoCell = 7 * kLabelLetters;
+constexpr std::size_t kNoRow = std::size(kFutureRows);
+
+// The cell of `name` in the grid, or kNoCell for a label of another shape.
+constexpr std::size_t labelCell(std::string_view name) {
+  if (name.empty() || name.size() > 2 || name[0] < '1' || name[0] > '7') return kNoCell;
+  const std::size_t digit = static_cast<std::size_t>(name[0] - '1');
+  if (name.size() == 1) return digit * kLabelLetters;
+  if (name[1] < 'a' || name[1] >= 'a' + static_cast<int>(kLabelLetters) - 1) return kNoCell;
+  return digit * kLabelLetters + static_cast<std::size_t>(name[1] - 'a') + 1;
+}
+
+constexpr auto kRowByLabel = [] {
+  std::array<std::size_t, kNoCell + 1> rows{};
+  rows.fill(kNoRow);
+  for (std::size_t i = 0; i < std::size(kFutureRows); ++i) {
+    const std::size_t cell = labelCell(kFutureRows[i].name);
+    if (cell == kNoCell) throw "future row label of another shape";
+    rows[cell] = i;
+  }
+  return rows;
+}();
+
+// Every label finds its own row (no two rows share a label).
+constexpr bool everyLabelFindsItsRow() {
+  for (std::size_t i = 0; i < std::size(kFutureRows); ++i) {
+    if (kRowByLabel[labelCell(kFutureRows[i].name)] != i) return false;
+  }
+  return true;
+}
+static_assert(everyLabelFindsItsRow());
+
+std::size_t futureRowIndex(std::string_view name) {
+  const std::size_t row = kRowByLabel[labelCell(name)];
+  if (row == kNoRow) std::abort();  // a label missing from the table is a programming error
+  return row;
+}
 
 struct AlternativeRow {
   std::string_view name;
@@ -214,7 +257,7 @@ void writeFuture(const AnalysedRoot& root, DutchTexts& texts, std::string_view s
                  std::string& out) {
   std::optional<FutureChoice> choice = chooseFutureRow(root);
   if (!choice) return;
-  const auto& records = kFutureRecords[rowIndex(kFutureRows, choice->row.row)];
+  const auto& records = kFutureRecords[futureRowIndex(choice->row.row)];
   // The texts found in the first pass are reused in the second.
   std::array<std::string_view, kOutputSlots> ovt;
   std::array<std::string_view, kOutputSlots> toek;
