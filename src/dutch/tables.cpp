@@ -90,10 +90,14 @@ constexpr std::array<PersonCells, 9> kPersonCells = [] {
   for (std::size_t i = 0; i < cells.size(); ++i) {
     const PersonRow& row = kPersons[i];
     const auto& joined = kJoined[i];
-    cells[i] = {cell(row.persTitle),        cell(row.hebben),
-                cell(row.zijn),             cell(row.zich),
-                cell(row.zullen),           joined[kPrefix].view(),
-                joined[kPerfHebben].view(), joined[kPerfZijn].view(),
+    cells[i] = {cell(row.persTitle),
+                cell(row.hebben),
+                cell(row.zijn),
+                cell(row.zich),
+                cell(row.zullen),
+                joined[kPrefix].view(),
+                joined[kPerfHebben].view(),
+                joined[kPerfZijn].view(),
                 joined[kToekHead].view()};
   }
   return cells;

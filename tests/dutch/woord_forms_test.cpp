@@ -76,7 +76,8 @@ TEST_F(WoordFormsTest, Perfect) {
       {"z. 'wassen (waste z., z. is gewassen)", Form::Perf, "2p", "(jullie) zijn je gewassen"},
       // Words before the auxiliary stay before it.
       {"'lopen (liep, al h. gelopen)", Form::Perf, "1s", "(ik) al heb gelopen"},
-      {"z. 'wassen (waste z., al z. h. gewassen)", Form::Perf, "3sf", "(zij) al heeft zich gewassen"},
+      {"z. 'wassen (waste z., al z. h. gewassen)", Form::Perf, "3sf",
+       "(zij) al heeft zich gewassen"},
   };
   expectForms(std::begin(cases), std::end(cases));
 }
