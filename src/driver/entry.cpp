@@ -5,13 +5,20 @@
 #include "dutch/woord.h"
 #include "hebrew/paradigm.h"
 #include "support/log.h"
+#include "support/strings.h"
 
 namespace morfenaar {
 
 namespace {
 
-// The Dutch texts of the entry being handled. The one object is reused
-// from entry to entry (reset for each), so that its storage is kept.
+// The parsed gloss and the Dutch texts of the entry being handled. The
+// objects are reused from entry to entry (reset for each), so that their
+// storage is kept.
+Woord& entryWoord() {
+  static Woord woord;
+  return woord;
+}
+
 DutchTexts& entryTexts() {
   static DutchTexts texts;
   return texts;
@@ -21,12 +28,18 @@ DutchTexts& entryTexts() {
 // perfect, the future, the simple past and the imperative, indented by one
 // to four TABs. Each log call is one whole line.
 void logForms(DutchTexts& texts) {
-  std::string line;
-  line.reserve(128);
+  // One buffer for the lines of every entry: no allocation once it is long
+  // enough.
+  static std::string line;
+  line.clear();
   line.append(texts.tegenw("s")).append(" / ").append(texts.tegenw("p")).append("\n");
   log(line);
-  auto logLine = [&line](std::string_view indent, const std::string& text) {
-    line.assign(indent).append(text).append("\n");
+  // The line made with one change of its size rather than three appends.
+  auto logLine = [](std::string_view indent, const std::string& text) {
+    line.resize(indent.size() + text.size() + 1);
+    char* at = copyBytes(line.data(), indent.data(), indent.size());
+    at = copyBytes(at, text.data(), text.size());
+    *at = '\n';
     log(line);
   };
   logLine("\t", texts.perf("1p"));
@@ -38,8 +51,9 @@ void logForms(DutchTexts& texts) {
 }  // namespace
 
 EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diagnostics) {
-  Woord woord(entry.gloss);
   // Nothing of an earlier entry may reach this one's records or log.
+  Woord& woord = entryWoord();
+  woord.reset(entry.gloss);
   DutchTexts& texts = entryTexts();
   texts.reset(woord);
   diagnostics += woord.messages();

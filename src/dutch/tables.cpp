@@ -51,21 +51,37 @@ constexpr std::string_view cell(const char* text) {
   return text != nullptr ? std::string_view(text) : std::string_view();
 }
 
-// "(" pronoun ") " of every row, the start of the perfect, future and
-// simple past of its code.
-constexpr std::size_t kPrefixBytes = 16;
-constexpr auto kPrefixes = [] {
-  std::array<std::array<char, kPrefixBytes>, std::size(kPersons)> prefixes{};
-  for (std::size_t i = 0; i < prefixes.size(); ++i) {
-    std::string_view title = cell(kPersons[i].persTitle);
-    if (title.size() + 3 > kPrefixBytes) throw "pronoun too long for its prefix";
-    std::size_t at = 0;
-    prefixes[i][at++] = '(';
-    for (char c : title) prefixes[i][at++] = c;
-    prefixes[i][at++] = ')';
-    prefixes[i][at] = ' ';
+// A short text put together when the program is compiled.
+struct JoinedText {
+  static constexpr std::size_t kBytes = 24;
+  std::array<char, kBytes> text{};
+  std::size_t size = 0;
+
+  constexpr JoinedText& add(std::string_view piece) {
+    if (size + piece.size() > kBytes) throw "person text too long for its room";
+    for (char c : piece) text[size++] = c;
+    return *this;
   }
-  return prefixes;
+  constexpr std::string_view view() const { return std::string_view(text.data(), size); }
+};
+
+// The texts of every row that begin the perfect, future and simple past of
+// its code: "(" pronoun ") ", that prefix with "hebben" and with "zijn"
+// ("(ik) heb", "(ik) ben"), and with "zullen" and a blank ("(ik) zal ").
+enum Joined : std::size_t { kPrefix, kPerfHebben, kPerfZijn, kToekHead, kJoinedTexts };
+constexpr auto kJoined = [] {
+  std::array<std::array<JoinedText, kJoinedTexts>, std::size(kPersons)> joined{};
+  for (std::size_t i = 0; i < joined.size(); ++i) {
+    const PersonRow& row = kPersons[i];
+    joined[i][kPrefix].add("(").add(cell(row.persTitle)).add(") ");
+    joined[i][kPerfHebben] = joined[i][kPrefix];
+    joined[i][kPerfHebben].add(cell(row.hebben));
+    joined[i][kPerfZijn] = joined[i][kPrefix];
+    joined[i][kPerfZijn].add(cell(row.zijn));
+    joined[i][kToekHead] = joined[i][kPrefix];
+    joined[i][kToekHead].add(cell(row.zullen)).add(" ");
+  }
+  return joined;
 }();
 
 }  // namespace
@@ -75,10 +91,16 @@ constexpr std::array<PersonCells, 9> kPersonCells = [] {
   std::array<PersonCells, 9> cells{};
   for (std::size_t i = 0; i < cells.size(); ++i) {
     const PersonRow& row = kPersons[i];
-    cells[i] = {
-        cell(row.persTitle), cell(row.hebben),
-        cell(row.zijn),      cell(row.zich),
-        cell(row.zullen),    std::string_view(kPrefixes[i].data(), cell(row.persTitle).size() + 3)};
+    const auto& joined = kJoined[i];
+    cells[i] = {cell(row.persTitle),
+                cell(row.hebben),
+                cell(row.zijn),
+                cell(row.zich),
+                cell(row.zullen),
+                joined[kPrefix].view(),
+                joined[kPerfHebben].view(),
+                joined[kPerfZijn].view(),
+                joined[kToekHead].view()};
   }
   return cells;
 }();

@@ -32,12 +32,14 @@ void init();
 // the order 1s, 2s, 3s, 3sf, 1p, 2p, 3p, s, p, found without a search; -1
 // for any other text.
 constexpr int personIndex(std::string_view code) {
+  // Two letters first: the codes that most texts are asked for.
+  if (code.size() == 2) {
+    const int person = code[0] - '1';
+    if (person < 0 || person > 2) return -1;
+    return code[1] == 's' ? person : code[1] == 'p' ? 4 + person : -1;
+  }
   if (code.size() == 1) return code[0] == 's' ? 7 : code[0] == 'p' ? 8 : -1;
   if (code.size() == 3) return code == "3sf" ? 3 : -1;
-  if (code.size() != 2 || code[0] < '1' || code[0] > '3') return -1;
-  const int person = code[0] - '1';
-  if (code[1] == 's') return person;
-  if (code[1] == 'p') return 4 + person;
   return -1;
 }
 
@@ -51,6 +53,9 @@ struct PersonCells {
   std::string_view zich;
   std::string_view zullen;
   std::string_view pronounPrefix;  // "(" persTitle ") ", as "(ik) "
+  std::string_view perfHebben;     // pronounPrefix hebben, as "(ik) heb"
+  std::string_view perfZijn;       // pronounPrefix zijn, as "(ik) ben"
+  std::string_view toekHead;       // pronounPrefix zullen " ", as "(ik) zal "
 };
 
 // The rows, in the order of personIndex().

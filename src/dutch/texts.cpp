@@ -39,9 +39,9 @@ const std::string& DutchTexts::make(Form form, std::string_view code, std::size_
       woord_->ovt(code, text);
       break;
     case Form::Geb:
-      // geb edits the present tense in the result buffer: take that over.
-      woord_->geb(code);
-      woord_->swapResult(text);
+      // geb edits the present tense in the result buffer; one call that
+      // copies it keeps this function small (the others only call).
+      text.assign(woord_->geb(code));
       break;
   }
   known_ |= std::uint64_t{1} << slot;

@@ -76,9 +76,24 @@ bool Woord::isSingleSyl(std::string_view word) {
   return vowels == 1;
 }
 
-Woord::Woord(std::string_view gloss) {
+Woord::Woord(std::string_view gloss) { reset(gloss); }
+
+void Woord::reset(std::string_view gloss) {
+  // Everything starts as in a new object; the strings keep their storage.
+  for (std::string* text : {&sOnbWijs, &sKlemtoon, &sOvt, &sVoltDw, &sOvtRest, &sWerkw, &sStam,
+                            &sOvtSingularHead, &sOvtPluralHead, &sResult, &sMessages}) {
+    text->clear();
+  }
+  for (Template* pattern : {&sRestFmt, &sVoltDwFmt, &sOnbWijsFmt}) pattern->reset({});
   bOk = false;
-  if (!splitGloss(gloss)) return;
+  bZijn = false;
+  bZich = false;
+  bFatal = false;
+  ovtTailAt = std::string::npos;
+
+  const bool split = splitGloss(gloss);
+  splitOvt();
+  if (!split) return;
   takeStressMark();
   if (!findBareVerb() || !findStem()) return;
   sOnbWijsFmt.reset(sOnbWijs);

@@ -48,6 +48,13 @@ struct Template {
 class Woord {
  public:
   explicit Woord(std::string_view gloss);
+  // A Woord to be given its gloss by reset(); until then, as the empty gloss.
+  Woord() : Woord(std::string_view()) {}
+
+  // Parses `gloss` afresh, exactly as Woord(gloss) would, forgetting
+  // everything of the gloss before; the storage of the texts is kept, so
+  // that one object can serve entry after entry without allocating.
+  void reset(std::string_view gloss);
 
   // True when the gloss was accepted.
   bool isOk() const { return bOk; }
@@ -74,11 +81,6 @@ class Woord {
   void toek(std::string_view code, std::string& result) const;
   void ovt(std::string_view code, std::string& result) const;
   void onbep(std::string& result);
-
-  // Exchanges the result buffer with `text`, so that a caller can keep the
-  // text of the last form call without copying it. Every form method
-  // starts its text afresh, whatever the buffer held.
-  void swapResult(std::string& text) { sResult.swap(text); }
 
   // The parsed gloss.
   std::string sOnbWijs;   // infinitive phrase, stress mark removed
@@ -111,6 +113,18 @@ class Woord {
   void message(std::initializer_list<std::string_view> pieces, bool fatal = false);
   // The reflexive pronoun for `code`: empty for a verb that is not reflexive.
   std::string_view zich(std::string_view code) const;
+  // Splits the simple past once for ovt(): the verb (up to the first
+  // blank, when that is not the first character) or its plural, a blank
+  // and the rest up to its first "z." begin every text; the rest after
+  // that "z." ends it.
+  void splitOvt();
+
+  // The pieces of the simple past that splitOvt() makes: the beginnings
+  // with the verb and with its plural ("schaamde ", "schaamden "), and
+  // where the rest after its "z." starts in sOvt (npos: the rest has none).
+  std::string sOvtSingularHead;
+  std::string sOvtPluralHead;
+  std::size_t ovtTailAt = std::string::npos;
 
   std::string sResult;
   std::string sMessages;

@@ -17,7 +17,7 @@ namespace {
 // rather than by a search; for a code that the tables lack, empty cells and
 // the prefix "() ".
 const PersonCells& cellsOf(std::string_view code) {
-  static constexpr PersonCells kUnknown{{}, {}, {}, {}, {}, "() "};
+  static constexpr PersonCells kUnknown{{}, {}, {}, {}, {}, "() ", "() ", "() ", "()  "};
   const int index = personIndex(code);
   return index >= 0 ? personCells(index) : kUnknown;
 }
@@ -107,9 +107,27 @@ const std::string& Woord::perf(std::string_view code) {
 
 void Woord::perf(std::string_view code, std::string& result) const {
   const PersonCells& cells = cellsOf(code);
+  const std::string_view zich = bZich ? cells.zich : "";
+  const Template& phrase = sVoltDwFmt;
   Joiner text;
-  text.add(cells.pronounPrefix);
-  text.add(sVoltDwFmt, bZijn ? cells.zijn : cells.hebben, bZich ? cells.zich : "");
+  if (phrase.holeCount > 0 && phrase.holes[0] == 0 &&
+      (phrase.holeCount == 1 || phrase.holes[1] >= 2)) {
+    // The phrase begins with its first placeholder, as "h. gelopen" does:
+    // the prefix and the auxiliary come as one piece.
+    const std::string_view rest = std::string_view(phrase.text).substr(2);
+    text.add(bZijn ? cells.perfZijn : cells.perfHebben);
+    if (phrase.holeCount == 2) {
+      const std::size_t at = phrase.holes[1] - 2;
+      text.add(rest.substr(0, at));
+      text.add(zich);
+      text.add(rest.substr(at + 2));
+    } else {
+      text.add(rest);
+    }
+  } else {
+    text.add(cells.pronounPrefix);
+    text.add(phrase, bZijn ? cells.zijn : cells.hebben, zich);
+  }
   text.assignTo(result);
 }
 
@@ -121,9 +139,7 @@ const std::string& Woord::toek(std::string_view code) {
 void Woord::toek(std::string_view code, std::string& result) const {
   const PersonCells& cells = cellsOf(code);
   Joiner text;
-  text.add(cells.pronounPrefix);
-  text.add(cells.zullen);
-  text.add(" ");
+  text.add(cells.toekHead);
   text.add(sOnbWijsFmt, bZich ? cells.zich : "");
   text.assignTo(result);
 }
@@ -133,34 +149,35 @@ const std::string& Woord::ovt(std::string_view code) {
   return sResult;
 }
 
-void Woord::ovt(std::string_view code, std::string& result) const {
-  std::string_view verb(sOvt);
+void Woord::splitOvt() {
+  const std::string_view ovt(sOvt);
+  std::string_view verb = ovt;
   std::string_view rest;
-  if (const Pos blank = indexOf(sOvt, ' '); blank > 0) {
-    verb = std::string_view(sOvt).substr(0, static_cast<std::size_t>(blank));
-    rest = std::string_view(sOvt).substr(static_cast<std::size_t>(blank) + 1);
+  if (const Pos blank = indexOf(ovt, ' '); blank > 0) {
+    verb = ovt.substr(0, static_cast<std::size_t>(blank));
+    rest = ovt.substr(static_cast<std::size_t>(blank) + 1);
   }
+  // The first "z." of the rest becomes the pronoun, reflexive flag or not.
+  std::string_view restHead = rest;
+  ovtTailAt = std::string::npos;
+  if (const Pos z = indexOf(rest, "z."); z >= 0) {
+    restHead = rest.substr(0, static_cast<std::size_t>(z));
+    ovtTailAt = ovt.size() - rest.size() + static_cast<std::size_t>(z) + 2;
+  }
+  sOvtPluralHead.assign(verb);
+  makePlural(sOvtPluralHead);
+  sOvtPluralHead.append(" ").append(restHead);
+  sOvtSingularHead.assign(verb).append(" ").append(restHead);
+}
 
+void Woord::ovt(std::string_view code, std::string& result) const {
   const PersonCells& cells = cellsOf(code);
   Joiner text;
   text.add(cells.pronounPrefix);
-  std::string plural;
-  if (isPlural(code)) {
-    plural.assign(verb);
-    makePlural(plural);
-    text.add(plural);
-  } else {
-    text.add(verb);
-  }
-  text.add(" ");
-  // The first "z." of the rest becomes the pronoun, reflexive flag or not.
-  if (const Pos z = indexOf(rest, "z."); z >= 0) {
-    const std::size_t at = static_cast<std::size_t>(z);
-    text.add(rest.substr(0, at));
+  text.add(isPlural(code) ? sOvtPluralHead : sOvtSingularHead);
+  if (ovtTailAt != std::string::npos) {
     text.add(cells.zich);
-    text.add(rest.substr(at + 2));
-  } else {
-    text.add(rest);
+    text.add(std::string_view(sOvt).substr(ovtTailAt));
   }
   text.assignTo(result);
 }

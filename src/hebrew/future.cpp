@@ -1,6 +1,7 @@
 #include "hebrew/future.h"
 
 #include <array>
+#include <cstdlib>
 #include <iterator>
 #include <optional>
 
@@ -54,6 +55,48 @@ constexpr FutureRow kFutureRows[] = {
     {"7b", {"A%s",        "T%s",        "T%sI",       "I%s",        "T%s",        "N%s",        "T%sW",        "T%sNE",        "I%sW"}},
 };
 // clang-format on
+
+// The rows of kFutureRows found by their labels, a class digit and an
+// optional letter ("6", "1n"), without comparing labels: a grid of class
+// digit by letter holds each row's position.
+constexpr std::size_t kLabelLetters = 16;  // none, then a to o
+constexpr std::size_t kNoCell = 7 * kLabelLetters;
+constexpr std::size_t kNoRow = std::size(kFutureRows);
+
+// The cell of `name` in the grid, or kNoCell for a label of another shape.
+constexpr std::size_t labelCell(std::string_view name) {
+  if (name.empty() || name.size() > 2 || name[0] < '1' || name[0] > '7') return kNoCell;
+  const std::size_t digit = static_cast<std::size_t>(name[0] - '1');
+  if (name.size() == 1) return digit * kLabelLetters;
+  if (name[1] < 'a' || name[1] >= 'a' + static_cast<int>(kLabelLetters) - 1) return kNoCell;
+  return digit * kLabelLetters + static_cast<std::size_t>(name[1] - 'a') + 1;
+}
+
+constexpr auto kRowByLabel = [] {
+  std::array<std::size_t, kNoCell + 1> rows{};
+  rows.fill(kNoRow);
+  for (std::size_t i = 0; i < std::size(kFutureRows); ++i) {
+    const std::size_t cell = labelCell(kFutureRows[i].name);
+    if (cell == kNoCell) throw "future row label of another shape";
+    rows[cell] = i;
+  }
+  return rows;
+}();
+
+// Every label finds its own row (no two rows share a label).
+constexpr bool everyLabelFindsItsRow() {
+  for (std::size_t i = 0; i < std::size(kFutureRows); ++i) {
+    if (kRowByLabel[labelCell(kFutureRows[i].name)] != i) return false;
+  }
+  return true;
+}
+static_assert(everyLabelFindsItsRow());
+
+std::size_t futureRowIndex(std::string_view name) {
+  const std::size_t row = kRowByLabel[labelCell(name)];
+  if (row == kNoRow) std::abort();  // a label missing from the table is a programming error
+  return row;
+}
 
 struct AlternativeRow {
   std::string_view name;
@@ -122,6 +165,17 @@ constexpr bool optionalFormsStartWithALetter() {
 static_assert(optionalFormsStartWithALetter());
 
 constexpr std::size_t kOutputSlots = std::size(kOutputOrder);
+
+// The texts of a block are asked once and used in both passes of
+// writeBlock: only kept texts (those of a code of the person tables) stay
+// valid that long.
+constexpr bool everyCodeIsKept() {
+  for (const OutputSlot& slot : kOutputOrder) {
+    if (personIndex(slot.record.code) < 0) return false;
+  }
+  return true;
+}
+static_assert(everyCodeIsKept());
 
 // Every form of every row written into the record of its output slot,
 // prepared when the program is compiled: the same records as filling the
@@ -214,7 +268,11 @@ void writeFuture(const AnalysedRoot& root, DutchTexts& texts, std::string_view s
                  std::string& out) {
   std::optional<FutureChoice> choice = chooseFutureRow(root);
   if (!choice) return;
-  const auto& records = kFutureRecords[rowIndex(kFutureRows, choice->row.row)];
+  const auto& records = kFutureRecords[futureRowIndex(choice->row.row)];
+  // The texts found in the first pass are reused in the second.
+  std::array<std::string_view, kOutputSlots> ovt;
+  std::array<std::string_view, kOutputSlots> toek;
+  bool found = false;
   writeBlock(out, source, [&](auto&& visit) {
     for (std::size_t i = 0; i < kOutputSlots; ++i) {
       const OutputSlot& slot = kOutputOrder[i];
@@ -222,9 +280,14 @@ void writeFuture(const AnalysedRoot& root, DutchTexts& texts, std::string_view s
       if (alternative && choice->alternativeArgs.empty()) continue;
       if (slot.optional && !records[i].hasForm) continue;
       const PatternValues& args = alternative ? choice->alternativeArgs : choice->row.args;
-      visit(records[i].record, args, texts.ovt(slot.record.code));
-      visit(records[i].record, args, texts.toek(slot.record.code), true);
+      if (!found) {
+        ovt[i] = texts.ovt(slot.record.code);
+        toek[i] = texts.toek(slot.record.code);
+      }
+      visit(records[i].record, args, ovt[i]);
+      visit(records[i].record, args, toek[i], true);
     }
+    found = true;
   });
 }
 

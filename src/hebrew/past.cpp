@@ -1,5 +1,6 @@
 #include "hebrew/past.h"
 
+#include <algorithm>
 #include <array>
 #include <iterator>
 #include <optional>
@@ -53,6 +54,12 @@ constexpr RecordFormat kPastSlots[kSlots] = {
     {"#%s\t%s\t{2pf}%s\n", "2p"},  {"#%s\t%s\t{3p}%s\n", "3p"},
 };
 // clang-format on
+
+// The texts of a block are asked once and used in both passes of
+// writeBlock: only kept texts (those of a code of the person tables) stay
+// valid that long.
+static_assert(std::all_of(std::begin(kPastSlots), std::end(kPastSlots),
+                          [](const RecordFormat& slot) { return personIndex(slot.code) >= 0; }));
 
 // Every form of every row written into the record of its slot, prepared
 // when the program is compiled: the same records as filling the form and
@@ -116,10 +123,15 @@ void writePast(const AnalysedRoot& root, DutchTexts& texts, std::string_view sou
   if (!choice) return;
   const std::array<PreparedRecord, kSlots>& records =
       kPastRecords[rowIndex(kPastRows, choice->row)];
+  // The texts found in the first pass are reused in the second.
+  std::array<std::string_view, kSlots> perf;
+  bool found = false;
   writeBlock(out, source, [&](auto&& visit) {
     for (std::size_t i = 0; i < kSlots; ++i) {
-      visit(records[i], choice->args, texts.perf(kPastSlots[i].code));
+      if (!found) perf[i] = texts.perf(kPastSlots[i].code);
+      visit(records[i], choice->args, perf[i]);
     }
+    found = true;
   });
 }
 

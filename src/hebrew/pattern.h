@@ -163,10 +163,13 @@ inline char* PreparedRecord::writeHebrew(char* at, PatternArgs hebrew) const {
       *at++ = letter;
       continue;
     }
+    // A NUL inside the text ends the form too. Texts are a few letters of
+    // the root: copied byte by byte, each tested on the way.
     const std::string_view text = std::get<std::string_view>(arg);
-    const char* const stop = std::find(text.begin(), text.end(), '\0');
-    at = std::copy(text.begin(), stop, at);
-    if (stop != text.end()) break;  // a NUL inside the text ends the form too
+    const char* from = text.data();
+    const char* const end = from + text.size();
+    while (from != end && *from != '\0') *at++ = *from++;
+    if (from != end) break;
   }
   return at;
 }

@@ -12,6 +12,8 @@
 #include <string_view>
 
 #include "hebrew/pattern.h"
+#include "hebrew/root.h"
+#include "support/strings.h"
 
 namespace morfenaar {
 
@@ -75,8 +77,8 @@ void writeBlock(std::string& out, std::string_view source, Each&& each) {
   each([&](const PreparedRecord& record, const PatternValues& values, std::string_view dutch,
            bool sameHebrew = false) {
     if (sameHebrew) {
-      std::memmove(at, lastHebrew, lastLength);
-      at += lastLength;
+      // The earlier copy ends before the tail written after it: no overlap.
+      at = copyBytes(at, lastHebrew, lastLength);
     } else {
       lastHebrew = at;
       at = record.writeHebrew(at, values);

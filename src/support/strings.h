@@ -60,8 +60,12 @@ inline char* copyBytes(char* to, const char* from, std::size_t size) {
     std::memcpy(to + size - 4, from + size - 4, 4);
   } else if (size > 16) {
     std::memcpy(to, from, size);
-  } else {
-    for (std::size_t i = 0; i < size; ++i) to[i] = from[i];
+  } else if (size > 0) {
+    // One to three bytes: the first, the middle and the last, which for
+    // fewer than three are the same bytes again.
+    to[0] = from[0];
+    to[size / 2] = from[size / 2];
+    to[size - 1] = from[size - 1];
   }
   return to + size;
 }

@@ -51,6 +51,41 @@ TEST_F(TablesTest, PersonTablesHoldEveryRow) {
   EXPECT_EQ(htZullen.count(), 7);
 }
 
+// Each code's row by position, with the texts joined from its cells that
+// begin the perfect ("(ik) heb", "(ik) ben") and the future ("(ik) zal ").
+TEST_F(TablesTest, PersonRowsByPosition) {
+  struct Row {
+    const char* code;
+    int index;
+    const char* prefix;
+    const char* perfHebben;
+    const char* perfZijn;
+    const char* toekHead;
+  };
+  const Row rows[] = {
+      {"1s", 0, "(ik) ", "(ik) heb", "(ik) ben", "(ik) zal "},
+      {"2s", 1, "(jij) ", "(jij) hebt", "(jij) bent", "(jij) zult "},
+      {"3s", 2, "(hij) ", "(hij) heeft", "(hij) is", "(hij) zal "},
+      {"3sf", 3, "(zij) ", "(zij) heeft", "(zij) is", "(zij) zal "},
+      {"1p", 4, "(wij) ", "(wij) hebben", "(wij) zijn", "(wij) zullen "},
+      {"2p", 5, "(jullie) ", "(jullie) hebben", "(jullie) zijn", "(jullie) zullen "},
+      {"3p", 6, "(zij) ", "(zij) hebben", "(zij) zijn", "(zij) zullen "},
+      {"s", 7, "() ", "() ", "() ", "()  "},
+      {"p", 8, "() ", "() ", "() ", "()  "},
+  };
+  for (const Row& r : rows) {
+    ASSERT_EQ(personIndex(r.code), r.index) << r.code;
+    const PersonCells& cells = personCells(r.index);
+    EXPECT_EQ(cells.pronounPrefix, r.prefix) << r.code;
+    EXPECT_EQ(cells.perfHebben, r.perfHebben) << r.code;
+    EXPECT_EQ(cells.perfZijn, r.perfZijn) << r.code;
+    EXPECT_EQ(cells.toekHead, r.toekHead) << r.code;
+  }
+  for (const char* code : {"", "4s", "0p", "1x", "3sg", "3pf", "sp", "x", "1s ", "ps"}) {
+    EXPECT_EQ(personIndex(code), -1) << "'" << code << "'";
+  }
+}
+
 TEST_F(TablesTest, SpecialStems) {
   const struct {
     const char* key;

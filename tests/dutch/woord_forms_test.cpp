@@ -80,6 +80,11 @@ TEST_F(WoordFormsTest, Perfect) {
       {kSchrijven, Form::Perf, "1s", "(ik) heb geschreven"},
       // Pronoun placeholder written before the auxiliary's: filled by position.
       {"z. 'wassen (waste z., z. h. gewassen)", Form::Perf, "1s", "(ik) heb me gewassen"},
+      {"z. 'wassen (waste z., z. is gewassen)", Form::Perf, "2p", "(jullie) zijn je gewassen"},
+      // Words before the auxiliary stay before it.
+      {"'lopen (liep, al h. gelopen)", Form::Perf, "1s", "(ik) al heb gelopen"},
+      {"z. 'wassen (waste z., al z. h. gewassen)", Form::Perf, "3sf",
+       "(zij) al heeft zich gewassen"},
   };
   expectForms(std::begin(cases), std::end(cases));
 }
@@ -275,6 +280,32 @@ TEST_F(WoordFormsTest, LongGlossFollowsTheSameRules) {
   EXPECT_EQ(w.geb("p"), "loopt " + p + "!");
 }
 
+// One Woord given gloss after gloss, as the driver uses it: each form is
+// that of the gloss it holds now, whatever came before (a reflexive verb,
+// a rest with "z.", a refused gloss).
+TEST_F(WoordFormsTest, AResetWoordMakesTheFormsOfItsNewGloss) {
+  const FormCase cases[] = {
+      {kSchamen, Form::Ovt, "3p", "(zij) schaamden zich voor"},
+      {kSchamen, Form::Perf, "1s", "(ik) heb me geschaamd voor"},
+      {kLopen, Form::Ovt, "1p", "(wij) liepen "},
+      {kLopen, Form::Perf, "1s", "(ik) heb gelopen"},
+      {kWassen, Form::Toek, "2s", "(jij) zult je wassen"},
+      {kWeglopen, Form::Ovt, "1s", "(ik) liep weg"},
+      {kWeglopen, Form::Perf, "3sf", "(zij) is weggelopen"},
+      {kZijn, Form::Geb, "s", "wees!"},
+      {kSchrijven, Form::Ovt, "2p", "(jullie) schreven "},
+  };
+  Woord w;
+  for (const FormCase& c : cases) {
+    SCOPED_TRACE(std::string(c.gloss) + " / " + c.code);
+    w.reset("lo'pen (liep, gelopen)");  // refused: no auxiliary
+    ASSERT_FALSE(w.isOk());
+    w.reset(c.gloss);
+    ASSERT_TRUE(w.isOk()) << w.messages();
+    EXPECT_EQ(make(w, c.form, c.code), c.expected);
+  }
+}
+
 TEST_F(WoordFormsTest, KeptTextsBelongToTheEntryTheyWereMadeFor) {
   struct Case {
     Form form;
@@ -292,6 +323,8 @@ TEST_F(WoordFormsTest, KeptTextsBelongToTheEntryTheyWereMadeFor) {
       {Form::Onbep, "", "te schrijven", "te lopen"},
       // A code outside the tables is built afresh every time.
       {Form::Perf, "xx", "()  geschreven", "()  gelopen"},
+      {Form::Toek, "xx", "()  schrijven", "()  lopen"},
+      {Form::Ovt, "xx", "() schreef ", "() liep "},
   };
   // One DutchTexts for two entries in a row, as the driver uses it.
   DutchTexts texts;
