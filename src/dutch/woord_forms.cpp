@@ -106,7 +106,12 @@ const std::string& Woord::perf(std::string_view code) {
 }
 
 void Woord::perf(std::string_view code, std::string& result) const {
-  const PersonCells& cells = cellsOf(code);
+  perfWith(cellsOf(code), result);
+}
+
+void Woord::perf(int person, std::string& result) const { perfWith(personCells(person), result); }
+
+void Woord::perfWith(const PersonCells& cells, std::string& result) const {
   const std::string_view zich = bZich ? cells.zich : "";
   const Template& phrase = sVoltDwFmt;
   Joiner text;
@@ -137,7 +142,12 @@ const std::string& Woord::toek(std::string_view code) {
 }
 
 void Woord::toek(std::string_view code, std::string& result) const {
-  const PersonCells& cells = cellsOf(code);
+  toekWith(cellsOf(code), result);
+}
+
+void Woord::toek(int person, std::string& result) const { toekWith(personCells(person), result); }
+
+void Woord::toekWith(const PersonCells& cells, std::string& result) const {
   Joiner text;
   text.add(cells.toekHead);
   text.add(sOnbWijsFmt, bZich ? cells.zich : "");
@@ -171,10 +181,17 @@ void Woord::splitOvt() {
 }
 
 void Woord::ovt(std::string_view code, std::string& result) const {
-  const PersonCells& cells = cellsOf(code);
+  ovtWith(cellsOf(code), isPlural(code), result);
+}
+
+void Woord::ovt(int person, std::string& result) const {
+  ovtWith(personCells(person), isPluralPerson(person), result);
+}
+
+void Woord::ovtWith(const PersonCells& cells, bool plural, std::string& result) const {
   Joiner text;
   text.add(cells.pronounPrefix);
-  text.add(isPlural(code) ? sOvtPluralHead : sOvtSingularHead);
+  text.add(plural ? sOvtPluralHead : sOvtSingularHead);
   if (ovtTailAt != std::string::npos) {
     text.add(cells.zich);
     text.add(std::string_view(sOvt).substr(ovtTailAt));
@@ -188,15 +205,24 @@ const std::string& Woord::tegenw(std::string_view code) {
 }
 
 void Woord::tegenw(std::string_view code, std::string& result) {
+  tegenwWith(!code.empty() && code.front() == 'p', zich(code), result);
+}
+
+void Woord::tegenw(int person, std::string& result) {
+  tegenwWith(person == personIndex("p"), bZich ? personCells(person).zich : "", result);
+}
+
+// The code "p" begins its text with the bare verb, every other with the stem.
+void Woord::tegenwWith(bool barePlural, std::string_view zich, std::string& result) {
   Joiner text;
-  if (!code.empty() && code.front() == 'p') {
+  if (barePlural) {
     text.add(sWerkw);
   } else {
     text.add(sStam);
     if (!endsWith(sStam, 't')) text.add("(t)");
   }
   text.add(" ");
-  text.add(sRestFmt, zich(code));
+  text.add(sRestFmt, zich);
   text.assignTo(result);
   trim(result);
 }
@@ -215,15 +241,19 @@ void Woord::onbep(std::string& result) {
   trim(result);
 }
 
-const std::string& Woord::geb(std::string_view code) {
-  tegenw("2s");
+const std::string& Woord::geb(std::string_view code) { return gebWith(isPlural(code)); }
+
+const std::string& Woord::geb(int person) { return gebWith(isPluralPerson(person)); }
+
+const std::string& Woord::gebWith(bool plural) {
+  tegenw(personIndex("2s"), sResult);
   // "zijn" takes its imperative from another stem: wees! / weest!, not
   // ben! / bent!. The present begins with the stem and its "(t)".
   if (sWerkw == "zijn" && sResult.starts_with("ben(")) sResult.replace(0, 3, "wees");
   if (const Pos open = indexOf(sResult, '('); open >= 0) {
     // The removal runs up to and including the last ")", and removes
     // nothing when that ")" does not come after where it starts.
-    if (isPlural(code)) {
+    if (plural) {
       // loop(t) weg -> loopt weg, ga(a)(t) -> ga(a)t
       if (const Pos t = indexOf(sResult, "(t"); t >= 0) {
         sResult[static_cast<std::size_t>(t)] = 't';

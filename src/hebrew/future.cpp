@@ -281,8 +281,8 @@ void writeFuture(const AnalysedRoot& root, DutchTexts& texts, std::string_view s
       if (slot.optional && !records[i].hasForm) continue;
       const PatternValues& args = alternative ? choice->alternativeArgs : choice->row.args;
       if (!found) {
-        ovt[i] = texts.ovt(slot.record.code);
-        toek[i] = texts.toek(slot.record.code);
+        ovt[i] = texts.ovt(slot.record.code, slot.record.person);
+        toek[i] = texts.toek(slot.record.code, slot.record.person);
       }
       visit(records[i].record, args, ovt[i]);
       visit(records[i].record, args, toek[i], true);
