@@ -92,7 +92,7 @@ TEST(StringsTest, TrimRemovesBlanksOnly) {
 // copy is the source's first bytes, nothing after it is written, and the
 // returned end is just behind it.
 TEST(StringsTest, CopyBytesCopiesExactlyTheGivenLength) {
-  const std::string source = "abcdefghijklmnopqrstuvwxyz0123456789";
+  const std::string source = "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKL";
   for (std::size_t size = 0; size <= source.size(); ++size) {
     std::string target(source.size() + 8, '.');
     char* end = copyBytes(target.data() + 1, source.data(), size);
