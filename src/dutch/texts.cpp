@@ -35,8 +35,7 @@ const std::string& DutchTexts::make(int person, std::size_t slot) {
   } else if constexpr (form == Form::Ovt) {
     woord_->ovt(person, text);
   } else {
-    // geb edits the present tense in the result buffer.
-    text.assign(woord_->geb(person));
+    woord_->geb(person, text);
   }
   known_ |= std::uint64_t{1} << slot;
   return text;

@@ -90,7 +90,7 @@ class Woord {
   void perf(int person, std::string& result) const;
   void toek(int person, std::string& result) const;
   void ovt(int person, std::string& result) const;
-  const std::string& geb(int person);
+  void geb(int person, std::string& result);
 
   // The parsed gloss.
   std::string sOnbWijs;   // infinitive phrase, stress mark removed
@@ -135,7 +135,7 @@ class Woord {
   void perfWith(const PersonCells& cells, std::string& result) const;
   void toekWith(const PersonCells& cells, std::string& result) const;
   void ovtWith(const PersonCells& cells, bool plural, std::string& result) const;
-  const std::string& gebWith(bool plural);
+  void gebWith(bool plural, std::string& result);
 
   // The pieces of the simple past that splitOvt() makes: the beginnings
   // with the verb and with its plural ("schaamde ", "schaamden "), and

@@ -241,37 +241,39 @@ void Woord::onbep(std::string& result) {
   trim(result);
 }
 
-const std::string& Woord::geb(std::string_view code) { return gebWith(isPlural(code)); }
+const std::string& Woord::geb(std::string_view code) {
+  gebWith(isPlural(code), sResult);
+  return sResult;
+}
 
-const std::string& Woord::geb(int person) { return gebWith(isPluralPerson(person)); }
+void Woord::geb(int person, std::string& result) { gebWith(isPluralPerson(person), result); }
 
-const std::string& Woord::gebWith(bool plural) {
-  tegenw(personIndex("2s"), sResult);
+void Woord::gebWith(bool plural, std::string& result) {
+  tegenw(personIndex("2s"), result);
   // "zijn" takes its imperative from another stem: wees! / weest!, not
   // ben! / bent!. The present begins with the stem and its "(t)".
-  if (sWerkw == "zijn" && sResult.starts_with("ben(")) sResult.replace(0, 3, "wees");
-  if (const Pos open = indexOf(sResult, '('); open >= 0) {
+  if (sWerkw == "zijn" && result.starts_with("ben(")) result.replace(0, 3, "wees");
+  if (const Pos open = indexOf(result, '('); open >= 0) {
     // The removal runs up to and including the last ")", and removes
     // nothing when that ")" does not come after where it starts.
     if (plural) {
       // loop(t) weg -> loopt weg, ga(a)(t) -> ga(a)t
-      if (const Pos t = indexOf(sResult, "(t"); t >= 0) {
-        sResult[static_cast<std::size_t>(t)] = 't';
-        const Pos close = lastIndexOf(sResult, ')');
+      if (const Pos t = indexOf(result, "(t"); t >= 0) {
+        result[static_cast<std::size_t>(t)] = 't';
+        const Pos close = lastIndexOf(result, ')');
         if (close > t) {
-          sResult.erase(static_cast<std::size_t>(t) + 1, static_cast<std::size_t>(close - t));
+          result.erase(static_cast<std::size_t>(t) + 1, static_cast<std::size_t>(close - t));
         }
       }
     } else {
       // loop(t) weg -> loop weg, ga(a)(t) -> ga
-      const Pos close = lastIndexOf(sResult, ')');
+      const Pos close = lastIndexOf(result, ')');
       if (close >= open) {
-        sResult.erase(static_cast<std::size_t>(open), static_cast<std::size_t>(close - open) + 1);
+        result.erase(static_cast<std::size_t>(open), static_cast<std::size_t>(close - open) + 1);
       }
     }
   }
-  sResult.append("!");
-  return sResult;
+  result.append("!");
 }
 
 }  // namespace morfenaar

@@ -66,7 +66,7 @@ std::string makeByRow(Woord& w, Form form, int person) {
       w.onbep(text);
       break;
     case Form::Geb:
-      text = w.geb(person);
+      w.geb(person, text);
       break;
   }
   return text;
