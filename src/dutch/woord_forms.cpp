@@ -221,8 +221,11 @@ void Woord::tegenwWith(bool barePlural, std::string_view zich, std::string& resu
     text.add(sStam);
     if (!endsWith(sStam, 't')) text.add("(t)");
   }
-  text.add(" ");
-  text.add(sRestFmt, zich);
+  // Without a rest the blank before it would only be trimmed off again.
+  if (!sRestFmt.text.empty()) {
+    text.add(" ");
+    text.add(sRestFmt, zich);
+  }
   text.assignTo(result);
   trim(result);
 }

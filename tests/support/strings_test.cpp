@@ -79,7 +79,9 @@ TEST(StringsTest, TrimRemovesBlanksOnly) {
       {"  a b  ", "a b"},   {"\ta b\t", "\ta b\t"},  // TAB is not a blank
       {"   ", ""},          {"", ""},
       {" x", "x"},          {"x ", "x"},
-      {" \tx\t ", "\tx\t"},
+      {" \tx\t ", "\tx\t"}, {"x", "x"},
+      {"a b", "a b"},  // no blank at either end
+      {"a b ", "a b"},      {" a b", "a b"},
   };
   for (const auto& c : cases) {
     std::string text = c.in;
