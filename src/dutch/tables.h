@@ -43,6 +43,10 @@ constexpr int personIndex(std::string_view code) {
   return -1;
 }
 
+// Whether the row at `index` (a value of personIndex() other than -1) is
+// that of a plural code, one with a "p": 1p, 2p, 3p and p.
+constexpr bool isPluralPerson(int index) { return index >= 4 && index != personIndex("s"); }
+
 // The cells of one row of the person tables: the values that htPersTitle,
 // htHebben, htZijn, htZich and htZullen hold for its code, empty where a
 // table lacks the code.

@@ -23,30 +23,29 @@ const std::string& DutchTexts::build(Form form, std::string_view code) {
   return woord_->geb(code);
 }
 
-const std::string& DutchTexts::make(Form form, std::string_view code, std::size_t slot) {
+template <DutchTexts::Form form>
+const std::string& DutchTexts::make(int person, std::size_t slot) {
   std::string& text = texts_[slot];
-  switch (form) {
-    case Form::Tegenw:
-      woord_->tegenw(code, text);
-      break;
-    case Form::Perf:
-      woord_->perf(code, text);
-      break;
-    case Form::Toek:
-      woord_->toek(code, text);
-      break;
-    case Form::Ovt:
-      woord_->ovt(code, text);
-      break;
-    case Form::Geb:
-      // geb edits the present tense in the result buffer; one call that
-      // copies it keeps this function small (the others only call).
-      text.assign(woord_->geb(code));
-      break;
+  if constexpr (form == Form::Tegenw) {
+    woord_->tegenw(person, text);
+  } else if constexpr (form == Form::Perf) {
+    woord_->perf(person, text);
+  } else if constexpr (form == Form::Toek) {
+    woord_->toek(person, text);
+  } else if constexpr (form == Form::Ovt) {
+    woord_->ovt(person, text);
+  } else {
+    woord_->geb(person, text);
   }
   known_ |= std::uint64_t{1} << slot;
   return text;
 }
+
+template const std::string& DutchTexts::make<DutchTexts::Form::Tegenw>(int, std::size_t);
+template const std::string& DutchTexts::make<DutchTexts::Form::Perf>(int, std::size_t);
+template const std::string& DutchTexts::make<DutchTexts::Form::Toek>(int, std::size_t);
+template const std::string& DutchTexts::make<DutchTexts::Form::Ovt>(int, std::size_t);
+template const std::string& DutchTexts::make<DutchTexts::Form::Geb>(int, std::size_t);
 
 const std::string& DutchTexts::onbep() {
   if ((known_ >> kOnbep & 1) != 0) return texts_[kOnbep];

@@ -32,12 +32,29 @@ class DutchTexts {
 
   // The text of the Woord method of the same name. A person code outside
   // the tables is not kept: its text is built for every call.
-  const std::string& tegenw(std::string_view code) { return text(Form::Tegenw, code); }
-  const std::string& perf(std::string_view code) { return text(Form::Perf, code); }
-  const std::string& toek(std::string_view code) { return text(Form::Toek, code); }
-  const std::string& ovt(std::string_view code) { return text(Form::Ovt, code); }
-  const std::string& geb(std::string_view code) { return text(Form::Geb, code); }
+  const std::string& tegenw(std::string_view code) { return tegenw(code, personIndex(code)); }
+  const std::string& perf(std::string_view code) { return perf(code, personIndex(code)); }
+  const std::string& toek(std::string_view code) { return toek(code, personIndex(code)); }
+  const std::string& ovt(std::string_view code) { return ovt(code, personIndex(code)); }
+  const std::string& geb(std::string_view code) { return geb(code, personIndex(code)); }
   const std::string& onbep();
+
+  // The same for a caller that holds the code's personIndex() already.
+  const std::string& tegenw(std::string_view code, int person) {
+    return text<Form::Tegenw>(code, person);
+  }
+  const std::string& perf(std::string_view code, int person) {
+    return text<Form::Perf>(code, person);
+  }
+  const std::string& toek(std::string_view code, int person) {
+    return text<Form::Toek>(code, person);
+  }
+  const std::string& ovt(std::string_view code, int person) {
+    return text<Form::Ovt>(code, person);
+  }
+  const std::string& geb(std::string_view code, int person) {
+    return text<Form::Geb>(code, person);
+  }
 
  private:
   enum class Form : std::uint8_t { Tegenw, Perf, Toek, Ovt, Geb };
@@ -46,18 +63,20 @@ class DutchTexts {
   static constexpr std::size_t kOnbep = kForms * kCodes;
 
   // The kept text, or a new one; inline, since most calls find it kept.
-  const std::string& text(Form form, std::string_view code) {
-    const int person = personIndex(code);
+  template <Form form>
+  const std::string& text(std::string_view code, int person) {
     if (person < 0) return build(form, code);
     const std::size_t slot =
         static_cast<std::size_t>(form) * kCodes + static_cast<std::size_t>(person);
     if ((known_ >> slot & 1) != 0) return texts_[slot];
-    return make(form, code, slot);
+    return make<form>(person, slot);
   }
   // The text built in the Woord's result buffer.
   const std::string& build(Form form, std::string_view code);
-  // The text built straight into `slot`, which then holds it.
-  const std::string& make(Form form, std::string_view code, std::size_t slot);
+  // The text of row `person` built straight into `slot`, which then
+  // holds it; one function for each form.
+  template <Form form>
+  const std::string& make(int person, std::size_t slot);
 
   Woord* woord_ = nullptr;
   std::uint64_t known_ = 0;  // one bit per slot that holds this entry's text

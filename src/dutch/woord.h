@@ -27,6 +27,8 @@
 
 namespace morfenaar {
 
+struct PersonCells;
+
 // A text with up to two placeholder positions made by the parser. A
 // placeholder occupies the two characters of the marker it replaced ("h.",
 // "is" or "z."); filling puts the values in at the placeholders in reading
@@ -82,6 +84,14 @@ class Woord {
   void ovt(std::string_view code, std::string& result) const;
   void onbep(std::string& result);
 
+  // The same for the row `person` of the person tables (a value of
+  // personIndex() other than -1), for a caller that has found it already.
+  void tegenw(int person, std::string& result);
+  void perf(int person, std::string& result) const;
+  void toek(int person, std::string& result) const;
+  void ovt(int person, std::string& result) const;
+  void geb(int person, std::string& result);
+
   // The parsed gloss.
   std::string sOnbWijs;   // infinitive phrase, stress mark removed
   std::string sKlemtoon;  // stressed tail of the infinitive phrase
@@ -118,6 +128,14 @@ class Woord {
   // and the rest up to its first "z." begin every text; the rest after
   // that "z." ends it.
   void splitOvt();
+
+  // The forms built from the cells of the person's row and what the
+  // person code says: whether it is plural, whether it is the bare "p".
+  void tegenwWith(bool barePlural, std::string_view zich, std::string& result);
+  void perfWith(const PersonCells& cells, std::string& result) const;
+  void toekWith(const PersonCells& cells, std::string& result) const;
+  void ovtWith(const PersonCells& cells, bool plural, std::string& result) const;
+  void gebWith(bool plural, std::string& result);
 
   // The pieces of the simple past that splitOvt() makes: the beginnings
   // with the verb and with its plural ("schaamde ", "schaamden "), and

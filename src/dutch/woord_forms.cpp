@@ -106,7 +106,12 @@ const std::string& Woord::perf(std::string_view code) {
 }
 
 void Woord::perf(std::string_view code, std::string& result) const {
-  const PersonCells& cells = cellsOf(code);
+  perfWith(cellsOf(code), result);
+}
+
+void Woord::perf(int person, std::string& result) const { perfWith(personCells(person), result); }
+
+void Woord::perfWith(const PersonCells& cells, std::string& result) const {
   const std::string_view zich = bZich ? cells.zich : "";
   const Template& phrase = sVoltDwFmt;
   Joiner text;
@@ -137,7 +142,12 @@ const std::string& Woord::toek(std::string_view code) {
 }
 
 void Woord::toek(std::string_view code, std::string& result) const {
-  const PersonCells& cells = cellsOf(code);
+  toekWith(cellsOf(code), result);
+}
+
+void Woord::toek(int person, std::string& result) const { toekWith(personCells(person), result); }
+
+void Woord::toekWith(const PersonCells& cells, std::string& result) const {
   Joiner text;
   text.add(cells.toekHead);
   text.add(sOnbWijsFmt, bZich ? cells.zich : "");
@@ -171,10 +181,17 @@ void Woord::splitOvt() {
 }
 
 void Woord::ovt(std::string_view code, std::string& result) const {
-  const PersonCells& cells = cellsOf(code);
+  ovtWith(cellsOf(code), isPlural(code), result);
+}
+
+void Woord::ovt(int person, std::string& result) const {
+  ovtWith(personCells(person), isPluralPerson(person), result);
+}
+
+void Woord::ovtWith(const PersonCells& cells, bool plural, std::string& result) const {
   Joiner text;
   text.add(cells.pronounPrefix);
-  text.add(isPlural(code) ? sOvtPluralHead : sOvtSingularHead);
+  text.add(plural ? sOvtPluralHead : sOvtSingularHead);
   if (ovtTailAt != std::string::npos) {
     text.add(cells.zich);
     text.add(std::string_view(sOvt).substr(ovtTailAt));
@@ -188,15 +205,27 @@ const std::string& Woord::tegenw(std::string_view code) {
 }
 
 void Woord::tegenw(std::string_view code, std::string& result) {
+  tegenwWith(!code.empty() && code.front() == 'p', zich(code), result);
+}
+
+void Woord::tegenw(int person, std::string& result) {
+  tegenwWith(person == personIndex("p"), bZich ? personCells(person).zich : "", result);
+}
+
+// The code "p" begins its text with the bare verb, every other with the stem.
+void Woord::tegenwWith(bool barePlural, std::string_view zich, std::string& result) {
   Joiner text;
-  if (!code.empty() && code.front() == 'p') {
+  if (barePlural) {
     text.add(sWerkw);
   } else {
     text.add(sStam);
     if (!endsWith(sStam, 't')) text.add("(t)");
   }
-  text.add(" ");
-  text.add(sRestFmt, zich(code));
+  // Without a rest the blank before it would only be trimmed off again.
+  if (!sRestFmt.text.empty()) {
+    text.add(" ");
+    text.add(sRestFmt, zich);
+  }
   text.assignTo(result);
   trim(result);
 }
@@ -216,32 +245,38 @@ void Woord::onbep(std::string& result) {
 }
 
 const std::string& Woord::geb(std::string_view code) {
-  tegenw("2s");
+  gebWith(isPlural(code), sResult);
+  return sResult;
+}
+
+void Woord::geb(int person, std::string& result) { gebWith(isPluralPerson(person), result); }
+
+void Woord::gebWith(bool plural, std::string& result) {
+  tegenw(personIndex("2s"), result);
   // "zijn" takes its imperative from another stem: wees! / weest!, not
   // ben! / bent!. The present begins with the stem and its "(t)".
-  if (sWerkw == "zijn" && sResult.starts_with("ben(")) sResult.replace(0, 3, "wees");
-  if (const Pos open = indexOf(sResult, '('); open >= 0) {
+  if (sWerkw == "zijn" && result.starts_with("ben(")) result.replace(0, 3, "wees");
+  if (const Pos open = indexOf(result, '('); open >= 0) {
     // The removal runs up to and including the last ")", and removes
     // nothing when that ")" does not come after where it starts.
-    if (isPlural(code)) {
+    if (plural) {
       // loop(t) weg -> loopt weg, ga(a)(t) -> ga(a)t
-      if (const Pos t = indexOf(sResult, "(t"); t >= 0) {
-        sResult[static_cast<std::size_t>(t)] = 't';
-        const Pos close = lastIndexOf(sResult, ')');
+      if (const Pos t = indexOf(result, "(t"); t >= 0) {
+        result[static_cast<std::size_t>(t)] = 't';
+        const Pos close = lastIndexOf(result, ')');
         if (close > t) {
-          sResult.erase(static_cast<std::size_t>(t) + 1, static_cast<std::size_t>(close - t));
+          result.erase(static_cast<std::size_t>(t) + 1, static_cast<std::size_t>(close - t));
         }
       }
     } else {
       // loop(t) weg -> loop weg, ga(a)(t) -> ga
-      const Pos close = lastIndexOf(sResult, ')');
+      const Pos close = lastIndexOf(result, ')');
       if (close >= open) {
-        sResult.erase(static_cast<std::size_t>(open), static_cast<std::size_t>(close - open) + 1);
+        result.erase(static_cast<std::size_t>(open), static_cast<std::size_t>(close - open) + 1);
       }
     }
   }
-  sResult.append("!");
-  return sResult;
+  result.append("!");
 }
 
 }  // namespace morfenaar

@@ -269,25 +269,32 @@ void writeFuture(const AnalysedRoot& root, DutchTexts& texts, std::string_view s
   std::optional<FutureChoice> choice = chooseFutureRow(root);
   if (!choice) return;
   const auto& records = kFutureRecords[futureRowIndex(choice->row.row)];
-  // The texts found in the first pass are reused in the second.
-  std::array<std::string_view, kOutputSlots> ovt;
-  std::array<std::string_view, kOutputSlots> toek;
-  bool found = false;
+  // The records of the block with their values and texts, found once for
+  // both passes of writeBlock.
+  struct Pending {
+    const PreparedRecord* record;
+    const PatternValues* args;
+    std::string_view ovt;
+    std::string_view toek;
+  };
+  std::array<Pending, kOutputSlots> pending;
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < kOutputSlots; ++i) {
+    const OutputSlot& slot = kOutputOrder[i];
+    const bool alternative = slot.slot >= kAlt3sm;
+    if (alternative && choice->alternativeArgs.empty()) continue;
+    if (slot.optional && !records[i].hasForm) continue;
+    const PatternValues& args = alternative ? choice->alternativeArgs : choice->row.args;
+    const std::string_view ovt = texts.ovt(slot.record.code, slot.record.person);
+    pending[count++] = {&records[i].record, &args, ovt,
+                        texts.toek(slot.record.code, slot.record.person)};
+  }
   writeBlock(out, source, [&](auto&& visit) {
-    for (std::size_t i = 0; i < kOutputSlots; ++i) {
-      const OutputSlot& slot = kOutputOrder[i];
-      const bool alternative = slot.slot >= kAlt3sm;
-      if (alternative && choice->alternativeArgs.empty()) continue;
-      if (slot.optional && !records[i].hasForm) continue;
-      const PatternValues& args = alternative ? choice->alternativeArgs : choice->row.args;
-      if (!found) {
-        ovt[i] = texts.ovt(slot.record.code);
-        toek[i] = texts.toek(slot.record.code);
-      }
-      visit(records[i].record, args, ovt[i]);
-      visit(records[i].record, args, toek[i], true);
+    for (std::size_t i = 0; i < count; ++i) {
+      const Pending& record = pending[i];
+      visit(*record.record, *record.args, record.ovt);
+      visit(*record.record, *record.args, record.toek, true);
     }
-    found = true;
   });
 }
 

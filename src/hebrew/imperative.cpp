@@ -127,7 +127,10 @@ void writeImperative(const AnalysedRoot& root, DutchTexts& texts, std::string_vi
                      std::string& out) {
   writeChosenRow(
       out, kImperativeRows, chooseImperativeRow(root),
-      [&](std::string_view code) -> const std::string& { return texts.geb(code); }, source);
+      [&](std::string_view code, int person) -> const std::string& {
+        return texts.geb(code, person);
+      },
+      source);
 }
 
 }  // namespace morfenaar

@@ -89,7 +89,7 @@ void writeInfinitive(const AnalysedRoot& root, DutchTexts& texts, std::string_vi
                      std::string& out) {
   writeChosenRow(
       out, kInfinitiveRows, chooseInfinitiveRow(root),
-      [&](std::string_view) -> const std::string& { return texts.onbep(); }, source);
+      [&](std::string_view, int) -> const std::string& { return texts.onbep(); }, source);
 }
 
 }  // namespace morfenaar

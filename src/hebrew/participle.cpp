@@ -117,7 +117,10 @@ void writeParticiples(const AnalysedRoot& root, DutchTexts& texts, std::string_v
                       std::string& out) {
   writeChosenRow(
       out, kParticipleRows, chooseParticipleRow(root),
-      [&](std::string_view code) -> const std::string& { return texts.tegenw(code); }, source);
+      [&](std::string_view code, int person) -> const std::string& {
+        return texts.tegenw(code, person);
+      },
+      source);
 }
 
 }  // namespace morfenaar

@@ -128,7 +128,7 @@ void writePast(const AnalysedRoot& root, DutchTexts& texts, std::string_view sou
   bool found = false;
   writeBlock(out, source, [&](auto&& visit) {
     for (std::size_t i = 0; i < kSlots; ++i) {
-      if (!found) perf[i] = texts.perf(kPastSlots[i].code);
+      if (!found) perf[i] = texts.perf(kPastSlots[i].code, kPastSlots[i].person);
       visit(records[i], choice->args, perf[i]);
     }
     found = true;

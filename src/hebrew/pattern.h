@@ -117,8 +117,10 @@ class PreparedRecord {
 
  private:
   enum class Kind : std::uint8_t { Literal, Letter, Text, Dutch, Source };
-  // A literal piece holds its (at most eight) letters itself, so that it
-  // is written with one eight-byte store.
+  // A piece is up to eight literal letters, held in the piece so that they
+  // are written with one eight-byte store, and then the value of its kind
+  // (none for Kind::Literal): every placeholder takes the letters before
+  // it along, so that a record has about half as many pieces to walk.
   static constexpr std::size_t kLiteralBytes = 8;
   struct Piece {
     std::array<char, kLiteralBytes> text{};
@@ -137,7 +139,8 @@ class PreparedRecord {
   std::uint8_t count_ = 0;
   std::uint8_t tail_ = 0;  // first piece after the Hebrew form: the TAB on
   std::uint16_t literalBytes_ = 0;
-  // The tail is literal, Dutch text, literal, source tag, literal, as in
+  // The tail is Dutch text, source tag and literal, each with its literal
+  // letters before it, as in
   // every table: it is written without looking at the pieces' kinds.
   bool usualTail_ = false;
 };
@@ -150,11 +153,9 @@ inline char* PreparedRecord::writeHebrew(char* at, PatternArgs hebrew) const {
   const PatternArg* const lastValue = value + hebrew.size();
 
   for (; piece != tail; ++piece) {
-    if (piece->kind == Kind::Literal) {
-      std::memcpy(at, piece->text.data(), kLiteralBytes);
-      at += piece->length;
-      continue;
-    }
+    std::memcpy(at, piece->text.data(), kLiteralBytes);
+    at += piece->length;
+    if (piece->kind == Kind::Literal) continue;
     if (value == lastValue) break;  // a table bug; never read past the list
     const PatternArg& arg = *value++;
     if (piece->kind == Kind::Letter) {
@@ -187,33 +188,33 @@ inline char* PreparedRecord::writeTail(char* at, std::string_view dutch,
   if (usualTail_) {
     copyLiteral(tail[0]);
     copyText(dutch);
-    copyLiteral(tail[2]);
+    copyLiteral(tail[1]);
     copyText(source);
-    copyLiteral(tail[4]);
+    copyLiteral(tail[2]);
     return at;
   }
   for (const Piece* piece = tail; piece != end; ++piece) {
-    if (piece->kind == Kind::Literal) {
-      copyLiteral(*piece);
-    } else {
-      copyText(piece->kind == Kind::Dutch ? dutch : source);
-    }
+    copyLiteral(*piece);
+    if (piece->kind != Kind::Literal) copyText(piece->kind == Kind::Dutch ? dutch : source);
   }
   return at;
 }
 
 constexpr void PreparedRecord::finish() {
-  usualTail_ = count_ == tail_ + 5 && pieces_[tail_].kind == Kind::Literal &&
-               pieces_[tail_ + 1].kind == Kind::Dutch && pieces_[tail_ + 2].kind == Kind::Literal &&
-               pieces_[tail_ + 3].kind == Kind::Source && pieces_[tail_ + 4].kind == Kind::Literal;
+  usualTail_ = count_ == tail_ + 3 && pieces_[tail_].kind == Kind::Dutch &&
+               pieces_[tail_ + 1].kind == Kind::Source && pieces_[tail_ + 2].kind == Kind::Literal;
 }
 
-// Letters go into the literal piece before them while it has room, but
-// never across the end of the Hebrew form.
+// Letters go into the literal piece before them while it has room and no
+// value, but never across the end of the Hebrew form; a value closes the
+// piece of the letters before it.
 constexpr void PreparedRecord::add(Kind kind, const char* text, std::size_t length) {
   if (kind != Kind::Literal) {
-    if (count_ == kMaxPieces) throw "record format with too many pieces";
-    pieces_[count_++].kind = kind;
+    if (count_ == tail_ || pieces_[count_ - 1].kind != Kind::Literal) {
+      if (count_ == kMaxPieces) throw "record format with too many pieces";
+      pieces_[count_++] = Piece{};
+    }
+    pieces_[count_ - 1].kind = kind;
     return;
   }
   for (std::size_t i = 0; i < length; ++i) {
@@ -229,11 +230,8 @@ constexpr void PreparedRecord::add(Kind kind, const char* text, std::size_t leng
 }
 
 constexpr void PreparedRecord::addPiece(const Piece& piece) {
-  if (piece.kind == Kind::Literal) {
-    add(Kind::Literal, piece.text.data(), piece.length);
-  } else {
-    add(piece.kind);
-  }
+  add(Kind::Literal, piece.text.data(), piece.length);
+  if (piece.kind != Kind::Literal) add(piece.kind);
 }
 
 // A "%" that ends the pattern is literal; "%c" and "%s" are placeholders.
@@ -282,6 +280,7 @@ constexpr PreparedRecord PreparedRecord::withForm(const PreparedRecord& slot,
   if (i + 1 != slot.tail_ || slot.pieces_[i].kind != Kind::Text) {
     throw "slot whose Hebrew part is not a prefix and one %s";
   }
+  record.add(Kind::Literal, slot.pieces_[i].text.data(), slot.pieces_[i].length);
   record.addHebrew(form);
   record.tail_ = record.count_;
   for (i = slot.tail_; i < slot.count_; ++i) record.addPiece(slot.pieces_[i]);

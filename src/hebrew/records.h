@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "dutch/tables.h"
 #include "hebrew/pattern.h"
 #include "hebrew/root.h"
 #include "support/strings.h"
@@ -20,10 +21,11 @@ namespace morfenaar {
 // One output record: its format ("#", Hebrew pattern, TAB, Dutch column,
 // TAB, tag in braces, "%s" for the source tag, LF), prepared when the
 // program is compiled, and the person code for which the Dutch text is
-// asked.
+// asked, with its row in the person tables (-1 for none) found then too.
 struct RecordFormat {
   PreparedRecord format;
   std::string_view code;
+  int person = personIndex(code);
 };
 
 // A row of records written in order; unused places have an empty format.
@@ -91,7 +93,8 @@ void writeBlock(std::string& out, std::string_view source, Each&& each) {
 
 // Writes the records of the row of `table` that `choice` names, each
 // filled with the choice's values; writes nothing when there is no choice.
-// `dutchText(code)` gives the Dutch text of every record; it is asked
+// `dutchText(code, person)` gives the Dutch text of every record (person
+// is the code's row in the person tables, see RecordFormat); it is asked
 // twice per record (see writeBlock), so it must give the same text again.
 template <std::size_t N, class DutchText>
 void writeChosenRow(std::string& out, const RecordRow (&table)[N],
@@ -102,7 +105,7 @@ void writeChosenRow(std::string& out, const RecordRow (&table)[N],
   writeBlock(out, source, [&](auto&& visit) {
     for (const RecordFormat& record : row.records) {
       if (record.format.empty()) break;
-      visit(record.format, choice->args, dutchText(record.code));
+      visit(record.format, choice->args, dutchText(record.code, record.person));
     }
   });
 }

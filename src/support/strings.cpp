@@ -14,6 +14,8 @@ Pos lastIndexOf(std::string_view text, std::string_view needle) {
 }
 
 void trim(std::string& text) {
+  // Most texts have no blank at either end: nothing to search for.
+  if (text.empty() || (text.front() != ' ' && text.back() != ' ')) return;
   auto first = text.find_first_not_of(' ');
   if (first == std::string::npos) {
     text.clear();

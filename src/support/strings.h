@@ -58,7 +58,11 @@ inline char* copyBytes(char* to, const char* from, std::size_t size) {
   } else if (size >= 4 && size < 8) {
     std::memcpy(to, from, 4);
     std::memcpy(to + size - 4, from + size - 4, 4);
-  } else if (size > 16) {
+  } else if (size > 16 && size <= 32) {
+    // The length of most Dutch texts: two sixteen-byte moves.
+    std::memcpy(to, from, 16);
+    std::memcpy(to + size - 16, from + size - 16, 16);
+  } else if (size > 32) {
     std::memcpy(to, from, size);
   } else if (size > 0) {
     // One to three bytes: the first, the middle and the last, which for

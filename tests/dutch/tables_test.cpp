@@ -61,17 +61,18 @@ TEST_F(TablesTest, PersonRowsByPosition) {
     const char* perfHebben;
     const char* perfZijn;
     const char* toekHead;
+    bool plural;
   };
   const Row rows[] = {
-      {"1s", 0, "(ik) ", "(ik) heb", "(ik) ben", "(ik) zal "},
-      {"2s", 1, "(jij) ", "(jij) hebt", "(jij) bent", "(jij) zult "},
-      {"3s", 2, "(hij) ", "(hij) heeft", "(hij) is", "(hij) zal "},
-      {"3sf", 3, "(zij) ", "(zij) heeft", "(zij) is", "(zij) zal "},
-      {"1p", 4, "(wij) ", "(wij) hebben", "(wij) zijn", "(wij) zullen "},
-      {"2p", 5, "(jullie) ", "(jullie) hebben", "(jullie) zijn", "(jullie) zullen "},
-      {"3p", 6, "(zij) ", "(zij) hebben", "(zij) zijn", "(zij) zullen "},
-      {"s", 7, "() ", "() ", "() ", "()  "},
-      {"p", 8, "() ", "() ", "() ", "()  "},
+      {"1s", 0, "(ik) ", "(ik) heb", "(ik) ben", "(ik) zal ", false},
+      {"2s", 1, "(jij) ", "(jij) hebt", "(jij) bent", "(jij) zult ", false},
+      {"3s", 2, "(hij) ", "(hij) heeft", "(hij) is", "(hij) zal ", false},
+      {"3sf", 3, "(zij) ", "(zij) heeft", "(zij) is", "(zij) zal ", false},
+      {"1p", 4, "(wij) ", "(wij) hebben", "(wij) zijn", "(wij) zullen ", true},
+      {"2p", 5, "(jullie) ", "(jullie) hebben", "(jullie) zijn", "(jullie) zullen ", true},
+      {"3p", 6, "(zij) ", "(zij) hebben", "(zij) zijn", "(zij) zullen ", true},
+      {"s", 7, "() ", "() ", "() ", "()  ", false},
+      {"p", 8, "() ", "() ", "() ", "()  ", true},
   };
   for (const Row& r : rows) {
     ASSERT_EQ(personIndex(r.code), r.index) << r.code;
@@ -80,6 +81,7 @@ TEST_F(TablesTest, PersonRowsByPosition) {
     EXPECT_EQ(cells.perfHebben, r.perfHebben) << r.code;
     EXPECT_EQ(cells.perfZijn, r.perfZijn) << r.code;
     EXPECT_EQ(cells.toekHead, r.toekHead) << r.code;
+    EXPECT_EQ(isPluralPerson(r.index), r.plural) << r.code;
   }
   for (const char* code : {"", "4s", "0p", "1x", "3sg", "3pf", "sp", "x", "1s ", "ps"}) {
     EXPECT_EQ(personIndex(code), -1) << "'" << code << "'";

@@ -68,6 +68,11 @@ TEST(Pattern, PreparedRecordsMatchTheFormat) {
       {"#%c%c%c\t%s\t{2ms}%s\n", {'Q', 'M'}, "#QM\tnl\t{2ms}[s]\n"},     // too few values
       {"#A%\t%s%c\t{}%s%s\n", {}, "#A%\tnl%c\t{}[s]%s\n"},               // stray percent signs
       {"#%s", {"LONGERTHANEIGHTLETTERS"sv}, "#LONGERTHANEIGHTLETTERS"},  // no TAB
+      // Literal runs longer than one piece, before a placeholder and in the tag
+      {"#ABCDEFGHIJ%cK\t%s\t{}%s\n", {'X'}, "#ABCDEFGHIJXK\tnl\t{}[s]\n"},
+      {"%c%s%c\t%s\t{LONGTAGOFTEN}%s\n", {'A', "BC"sv, 'D'}, "ABCD\tnl\t{LONGTAGOFTEN}[s]\n"},
+      {"#%c%c\t%s%s\n", {'K', 'T'}, "#KT\tnl[s]\n"},  // no letters between Dutch and source
+      {"#ABCDEFGHIJ%c\t%s\t{}%s\n", {'\0'}, "#ABCDEFGHIJ\tnl\t{}[s]\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.format);
@@ -87,6 +92,12 @@ TEST(Pattern, FormWrittenIntoItsSlotRecord) {
   record.append(out, PatternValues{"GD"sv, 'L'}, "(zij) heeft", "[5-X]");
   record.append(out, PatternValues{"K"sv, '\0'}, "", "[5-EKSB]");
   EXPECT_EQ(out, "#EGDILE\t(zij) heeft\t{3sf}[5-X]\n#EKI\t\t{3sf}[5-EKSB]\n");
+
+  // A prefix of more letters than one piece holds.
+  constexpr PreparedRecord longSlot("#ABCDEFGHI%s\t%s\t{x}%s\n");
+  out.clear();
+  PreparedRecord::withForm(longSlot, "%cQ").append(out, PatternValues{'Z'}, "nl", "[s]");
+  EXPECT_EQ(out, "#ABCDEFGHIZQ\tnl\t{x}[s]\n");
 }
 
 }  // namespace

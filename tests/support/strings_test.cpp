@@ -79,7 +79,9 @@ TEST(StringsTest, TrimRemovesBlanksOnly) {
       {"  a b  ", "a b"},   {"\ta b\t", "\ta b\t"},  // TAB is not a blank
       {"   ", ""},          {"", ""},
       {" x", "x"},          {"x ", "x"},
-      {" \tx\t ", "\tx\t"},
+      {" \tx\t ", "\tx\t"}, {"x", "x"},
+      {"a b", "a b"},  // no blank at either end
+      {"a b ", "a b"},      {" a b", "a b"},
   };
   for (const auto& c : cases) {
     std::string text = c.in;
@@ -92,7 +94,7 @@ TEST(StringsTest, TrimRemovesBlanksOnly) {
 // copy is the source's first bytes, nothing after it is written, and the
 // returned end is just behind it.
 TEST(StringsTest, CopyBytesCopiesExactlyTheGivenLength) {
-  const std::string source = "abcdefghijklmnopqrstuvwxyz0123456789";
+  const std::string source = "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKL";
   for (std::size_t size = 0; size <= source.size(); ++size) {
     std::string target(source.size() + 8, '.');
     char* end = copyBytes(target.data() + 1, source.data(), size);
