@@ -131,7 +131,7 @@ class Woord {
 
   // The forms built from the cells of the person's row and what the
   // person code says: whether it is plural, whether it is the bare "p".
-  void tegenwWith(bool barePlural, std::string_view zich, std::string& result);
+  void tegenwWith(bool barePlural, std::string_view zich, std::string& result) const;
   void perfWith(const PersonCells& cells, std::string& result) const;
   void toekWith(const PersonCells& cells, std::string& result) const;
   void ovtWith(const PersonCells& cells, bool plural, std::string& result) const;

@@ -213,7 +213,7 @@ void Woord::tegenw(int person, std::string& result) {
 }
 
 // The code "p" begins its text with the bare verb, every other with the stem.
-void Woord::tegenwWith(bool barePlural, std::string_view zich, std::string& result) {
+void Woord::tegenwWith(bool barePlural, std::string_view zich, std::string& result) const {
   Joiner text;
   if (barePlural) {
     text.add(sWerkw);

@@ -1,5 +1,6 @@
 #include "hebrew/future.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <iterator>
@@ -170,10 +171,8 @@ constexpr std::size_t kOutputSlots = std::size(kOutputOrder);
 // writeBlock: only kept texts (those of a code of the person tables) stay
 // valid that long.
 constexpr bool everyCodeIsKept() {
-  for (const OutputSlot& slot : kOutputOrder) {
-    if (personIndex(slot.record.code) < 0) return false;
-  }
-  return true;
+  return std::ranges::all_of(
+      kOutputOrder, [](const OutputSlot& slot) { return personIndex(slot.record.code) >= 0; });
 }
 static_assert(everyCodeIsKept());
 
