@@ -76,16 +76,10 @@ class Woord {
   const std::string& onbep();                        // weg te lopen
   const std::string& geb(std::string_view code);     // loop weg! / loopt weg!
 
-  // The same texts written into `result` instead of the result buffer,
-  // for a caller that keeps them.
-  void tegenw(std::string_view code, std::string& result);
-  void perf(std::string_view code, std::string& result) const;
-  void toek(std::string_view code, std::string& result) const;
-  void ovt(std::string_view code, std::string& result) const;
+  // The same texts written into `result` instead of the result buffer, for
+  // a caller that keeps them; the person is given by its row of the person
+  // tables (a value of personIndex() other than -1).
   void onbep(std::string& result);
-
-  // The same for the row `person` of the person tables (a value of
-  // personIndex() other than -1), for a caller that has found it already.
   void tegenw(int person, std::string& result);
   void perf(int person, std::string& result) const;
   void toek(int person, std::string& result) const;

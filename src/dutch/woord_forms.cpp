@@ -101,12 +101,8 @@ std::string_view Woord::zich(std::string_view code) const {
 }
 
 const std::string& Woord::perf(std::string_view code) {
-  perf(code, sResult);
+  perfWith(cellsOf(code), sResult);
   return sResult;
-}
-
-void Woord::perf(std::string_view code, std::string& result) const {
-  perfWith(cellsOf(code), result);
 }
 
 void Woord::perf(int person, std::string& result) const { perfWith(personCells(person), result); }
@@ -137,12 +133,8 @@ void Woord::perfWith(const PersonCells& cells, std::string& result) const {
 }
 
 const std::string& Woord::toek(std::string_view code) {
-  toek(code, sResult);
+  toekWith(cellsOf(code), sResult);
   return sResult;
-}
-
-void Woord::toek(std::string_view code, std::string& result) const {
-  toekWith(cellsOf(code), result);
 }
 
 void Woord::toek(int person, std::string& result) const { toekWith(personCells(person), result); }
@@ -155,7 +147,7 @@ void Woord::toekWith(const PersonCells& cells, std::string& result) const {
 }
 
 const std::string& Woord::ovt(std::string_view code) {
-  ovt(code, sResult);
+  ovtWith(cellsOf(code), isPlural(code), sResult);
   return sResult;
 }
 
@@ -180,10 +172,6 @@ void Woord::splitOvt() {
   sOvtSingularHead.assign(verb).append(" ").append(restHead);
 }
 
-void Woord::ovt(std::string_view code, std::string& result) const {
-  ovtWith(cellsOf(code), isPlural(code), result);
-}
-
 void Woord::ovt(int person, std::string& result) const {
   ovtWith(personCells(person), isPluralPerson(person), result);
 }
@@ -200,12 +188,8 @@ void Woord::ovtWith(const PersonCells& cells, bool plural, std::string& result) 
 }
 
 const std::string& Woord::tegenw(std::string_view code) {
-  tegenw(code, sResult);
+  tegenwWith(!code.empty() && code.front() == 'p', zich(code), sResult);
   return sResult;
-}
-
-void Woord::tegenw(std::string_view code, std::string& result) {
-  tegenwWith(!code.empty() && code.front() == 'p', zich(code), result);
 }
 
 void Woord::tegenw(int person, std::string& result) {
