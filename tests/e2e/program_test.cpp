@@ -603,6 +603,25 @@ TEST(ProgramTest, LogOnAFullDiskFailsAtTheEnd) {
   EXPECT_EQ(run.out, readFile(kGolden / "ktb.out") + readFile(kGolden / "ktb.out"));
 }
 
+// The log's message stands where the failing line was logged: after the
+// warning of a line before that verb, before the warning of the verb
+// whose root is then found too short (its lines are logged first).
+TEST(ProgramTest, LogFailureKeepsItsPlaceAmongTheWarnings) {
+  RunOptions options;
+  options.setup = [](const fs::path& dir) {
+    fs::create_symlink("/dev/full", dir / "morfenaar.log");
+  };
+  Outcome run = runProgram(
+      "zonder tab\n" + kKtb + "5-KT\tschrij'ven (schreef, h. geschreven)\n" + kKtb, options);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "Waarschuwing: regel zonder TAB overgeslagen: zonder tab\n"
+            "Fout: logbestand morfenaar.log kan niet worden geschreven.\n"
+            "Waarschuwing: wortel te kort voor klasse 5, dit werkwoord werd niet verder "
+            "verwerkt: [5-KT]\n");
+  EXPECT_EQ(run.out, readFile(kGolden / "ktb.out") + readFile(kGolden / "ktb.out"));
+}
+
 TEST(ProgramTest, StandardOutputOnAFullDisk) {
   RunOptions options;
   options.redirect = "< in > /dev/full 2> err";
