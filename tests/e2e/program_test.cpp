@@ -671,6 +671,15 @@ TEST(ProgramTest, BrokenPipeEndsQuietly) {
   EXPECT_EQ(run.status, 128 + 13) << "expected the end by SIGPIPE through pipefail";
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out, "#KTBTI\t(ik) heb geschreven\t{1s}[1-KTB]\n");
+  // The log holds the five whole lines of every verb up to the block of
+  // records whose write the pipe ended, none cut off and none after.
+  const std::string one = readFile(kGolden / "ktb.log");
+  const std::size_t entries = run.log.size() / one.size();
+  EXPECT_GE(entries, 1u);
+  EXPECT_LT(entries, 5000u);
+  std::string whole;
+  for (std::size_t i = 0; i < entries; ++i) whole += one;
+  EXPECT_EQ(run.log, whole);
 }
 
 }  // namespace
