@@ -15,7 +15,9 @@
 // fresh temporary directory with the list on standard input and standard
 // output going to /dev/null. It prints every run and, for both, the median
 // wall, user and system time, entries per second and peak resident memory
-// (from wait4's rusage), and the ratio of the two medians. Last, the
+// (from wait4's rusage), the ratio of the two wall-clock medians, and the
+// medians of processor time (user and system together) with their ratio,
+// since the program's log thread lets it use a second core. Last, the
 // program runs once on the first 1,000 entries, to show that its peak
 // memory does not grow with the input.
 //
@@ -217,7 +219,7 @@ std::uintmax_t countLines(const fs::path& path) {
 struct Series {
   const char* name;
   std::vector<std::string> argv;
-  std::vector<double> wall, user, system;
+  std::vector<double> wall, user, system, cpu;
   long maxRss = 0;
 };
 
@@ -228,6 +230,7 @@ bool record(Series& s, const Measure& m, int pair, long entries) {
   s.wall.push_back(m.seconds);
   s.user.push_back(m.user);
   s.system.push_back(m.system);
+  s.cpu.push_back(m.user + m.system);
   s.maxRss = std::max(s.maxRss, m.maxRssKb);
   if (m.status != 0 || m.errBytes != 0) {
     std::fprintf(stderr, "morfenaar_bench: %s exited with %d and wrote %ju bytes to stderr\n",
@@ -297,10 +300,11 @@ int main(int argc, char** argv) {
   std::printf("output:  %ju bytes (%ld per entry), log %ju lines of %ld bytes (%ld per entry)\n",
               outBytes, outPerEntry, logLines, bytesPerLine, linesPerEntry);
 
-  Series program{"program", {o.binary}, {}, {}, {}, 0};
+  Series program{"program", {o.binary}, {}, {}, {}, {}, 0};
   Series floor{"floor",
                {o.floor, std::to_string(outPerEntry), std::to_string(linesPerEntry),
                 std::to_string(bytesPerLine)},
+               {},
                {},
                {},
                {},
@@ -319,6 +323,10 @@ int main(int argc, char** argv) {
   summary(floor, o.entries);
   std::printf("ratio:   %.2f (median program / median floor, %d pairs)\n",
               median(program.wall) / median(floor.wall), o.pairs);
+  // The program writes its log from a second thread, so its processor
+  // time (both threads) can exceed its wall-clock time.
+  std::printf("cpu:     %.3f s user+sys for the program, %.3f s for the floor, ratio %.2f\n",
+              median(program.cpu), median(floor.cpu), median(program.cpu) / median(floor.cpu));
 
   Measure small = runOnce({o.binary}, dir, smallPath, "/dev/null");
   std::printf("memory:  peak RSS %ld KiB at %ld entries, %ld KiB at %ld (difference %ld KiB)\n",

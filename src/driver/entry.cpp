@@ -1,5 +1,8 @@
 #include "driver/entry.h"
 
+#include <array>
+#include <string_view>
+
 #include "driver/messages.h"
 #include "dutch/texts.h"
 #include "dutch/woord.h"
@@ -26,26 +29,29 @@ DutchTexts& entryTexts() {
 
 // The verb's Dutch forms in the log: present singular and plural, then the
 // perfect, the future, the simple past and the imperative, indented by one
-// to four TABs. Each log call is one whole line.
+// to four TABs. The five lines are made one after the other in one buffer
+// and logged together, each as a whole line of its own.
 void logForms(DutchTexts& texts) {
   // One buffer for the lines of every entry: no allocation once it is long
   // enough.
-  static std::string line;
-  line.clear();
-  line.append(texts.tegenw("s")).append(" / ").append(texts.tegenw("p")).append("\n");
-  log(line);
-  // The line made with one change of its size rather than three appends.
-  auto logLine = [](std::string_view indent, const std::string& text) {
-    line.resize(indent.size() + text.size() + 1);
-    char* at = copyBytes(line.data(), indent.data(), indent.size());
-    at = copyBytes(at, text.data(), text.size());
-    *at = '\n';
-    log(line);
+  static std::string buffer;
+  buffer.clear();
+  std::array<std::size_t, 6> ends{};
+  buffer.append(texts.tegenw("s")).append(" / ").append(texts.tegenw("p")).append("\n");
+  ends[1] = buffer.size();
+  auto addLine = [&ends](std::size_t line, std::string_view indent, const std::string& text) {
+    buffer.append(indent).append(text).append("\n");
+    ends[line + 1] = buffer.size();
   };
-  logLine("\t", texts.perf("1p"));
-  logLine("\t\t", texts.toek("1p"));
-  logLine("\t\t\t", texts.ovt("1p"));
-  logLine("\t\t\t\t", texts.geb("p"));
+  addLine(1, "\t", texts.perf("1p"));
+  addLine(2, "\t\t", texts.toek("1p"));
+  addLine(3, "\t\t\t", texts.ovt("1p"));
+  addLine(4, "\t\t\t\t", texts.geb("p"));
+  std::array<std::string_view, 5> lines;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    lines[i] = std::string_view(buffer).substr(ends[i], ends[i + 1] - ends[i]);
+  }
+  log(lines);
 }
 
 }  // namespace

@@ -20,8 +20,12 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// Every message comes after the log lines logged before it (and after the
+// log's own message, should one of those lines fail).
 void toStderr(std::string_view text) {
-  if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stderr);
+  if (text.empty()) return;
+  syncLog();
+  std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
 // Reads whole lines of any length, NUL bytes included, and drops a byte
@@ -142,6 +146,7 @@ bool readFile(const std::string& name, bool interactive, ListEnd& end) {
 }  // namespace
 
 int run(const std::vector<std::string>& files) {
+  writeLogInBackground();
   bool interactive = ::isatty(STDOUT_FILENO) == 1;
   bool inputFailed = false;
   for (const std::string& name : files) {

@@ -1,18 +1,32 @@
 #include "support/log.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <memory>
 #include <string>
+#include <sys/uio.h>
+#include <unistd.h>
+#include <utility>
+
+#include "support/line_queue.h"
 
 namespace morfenaar {
 
 namespace {
 
-std::FILE* pfLog = nullptr;
+int logFd = -1;
 bool failed = false;
 
 std::string& logPath() {
   static std::string path = kLogFileName;
   return path;
+}
+
+// The queue of lines once the log writes in the background; none before.
+std::unique_ptr<LineQueue>& queue() {
+  static std::unique_ptr<LineQueue> lines;
+  return lines;
 }
 
 // `what` is "aangemaakt" (created) or "geschreven" (written).
@@ -25,43 +39,110 @@ void reportFailure(const char* what) {
   failed = true;
 }
 
-}  // namespace
+// Writes `first` + `second` with one call (more only when the system
+// takes part of it), so that the line is in the file when this returns.
+bool writeWhole(std::string_view first, std::string_view second) {
+  if (second.empty()) std::swap(first, second);
+  if (first.empty()) {
+    // One piece, the usual line: a plain write.
+    while (!second.empty()) {
+      ssize_t n = ::write(logFd, second.data(), second.size());
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        return false;
+      }
+      second.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+  }
+  iovec pieces[2] = {{const_cast<char*>(first.data()), first.size()},
+                     {const_cast<char*>(second.data()), second.size()}};
+  iovec* piece = pieces;
+  int count = 2;
+  while (count > 0) {
+    if (piece->iov_len == 0) {
+      ++piece;
+      --count;
+      continue;
+    }
+    ssize_t n = ::writev(logFd, piece, count);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    auto done = static_cast<std::size_t>(n);
+    while (count > 0 && done >= piece->iov_len) {
+      done -= piece->iov_len;
+      ++piece;
+      --count;
+    }
+    if (count > 0) {
+      piece->iov_base = static_cast<char*>(piece->iov_base) + done;
+      piece->iov_len -= done;
+    }
+  }
+  return true;
+}
 
-void setLogPath(std::string_view path) { logPath() = path; }
-
-void log(std::string_view text) {
+// One line into the file, which the run's first line creates (emptying
+// an old one). Runs in the queue's thread once the log writes in the
+// background, else in the caller's.
+void writeLine(std::string_view first, std::string_view second) {
   if (failed) return;
-  if (pfLog == nullptr) {
-    pfLog = std::fopen(logPath().c_str(), "w+");
-    if (pfLog == nullptr) {
+  if (logFd < 0) {
+    // As fopen(path, "w+") opens it.
+    logFd = ::open(logPath().c_str(), O_RDWR | O_CREAT | O_TRUNC, 0666);
+    if (logFd < 0) {
       reportFailure("aangemaakt");
       return;
     }
   }
-  if (std::fwrite(text.data(), 1, text.size(), pfLog) != text.size() || std::fflush(pfLog) != 0) {
-    reportFailure("geschreven");
+  if (!writeWhole(first, second)) reportFailure("geschreven");
+}
+
+}  // namespace
+
+void setLogPath(std::string_view path) { logPath() = path; }
+
+void writeLogInBackground() {
+  if (!queue()) queue() = std::make_unique<LineQueue>(writeLine);
+}
+
+void log(std::string_view text) { log(text, {}); }
+
+void log(std::string_view first, std::string_view second) {
+  if (queue()) {
+    queue()->push(first, second);
+  } else {
+    writeLine(first, second);
   }
 }
 
-void log(std::string_view first, std::string_view second) {
-  std::string sLog;
-  sLog.reserve(first.size() + second.size());
-  sLog.append(first).append(second);
-  log(sLog);
+void log(std::span<const std::string_view> lines) {
+  if (queue()) {
+    queue()->push(lines);
+  } else {
+    for (std::string_view line : lines) writeLine(line, {});
+  }
+}
+
+void syncLog() {
+  if (queue()) queue()->sync();
 }
 
 bool closeLog() {
-  if (pfLog != nullptr) {
-    bool flushed = std::fflush(pfLog) == 0;
-    bool closed = std::fclose(pfLog) == 0;
-    pfLog = nullptr;
-    if (!flushed || !closed) {
-      reportFailure("geschreven");
-    }
+  queue().reset();  // every queued line written, the thread ended
+  if (logFd >= 0) {
+    bool closed = ::close(logFd) == 0 || errno == EINTR;
+    logFd = -1;
+    if (!closed) reportFailure("geschreven");
   }
   return !failed;
 }
 
-bool logFailed() { return failed; }
+bool logFailed() {
+  syncLog();
+  return failed;
+}
 
 }  // namespace morfenaar

@@ -4,6 +4,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "support/log.h"
+
 namespace morfenaar {
 
 namespace {
@@ -25,6 +27,9 @@ bool anythingWritten = false;
 
 bool writeAll(const char* data, std::size_t size) {
   if (size == 0) return true;
+  // The log is complete up to every block of output: a run that a broken
+  // pipe ends here keeps the log of every verb it wrote.
+  syncLog();
   anythingWritten = true;
   if (stdoutClosed) {
     errno = EBADF;

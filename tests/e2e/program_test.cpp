@@ -603,6 +603,25 @@ TEST(ProgramTest, LogOnAFullDiskFailsAtTheEnd) {
   EXPECT_EQ(run.out, readFile(kGolden / "ktb.out") + readFile(kGolden / "ktb.out"));
 }
 
+// The log's message stands where the failing line was logged: after the
+// warning of a line before that verb, before the warning of the verb
+// whose root is then found too short (its lines are logged first).
+TEST(ProgramTest, LogFailureKeepsItsPlaceAmongTheWarnings) {
+  RunOptions options;
+  options.setup = [](const fs::path& dir) {
+    fs::create_symlink("/dev/full", dir / "morfenaar.log");
+  };
+  Outcome run = runProgram(
+      "zonder tab\n" + kKtb + "5-KT\tschrij'ven (schreef, h. geschreven)\n" + kKtb, options);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "Waarschuwing: regel zonder TAB overgeslagen: zonder tab\n"
+            "Fout: logbestand morfenaar.log kan niet worden geschreven.\n"
+            "Waarschuwing: wortel te kort voor klasse 5, dit werkwoord werd niet verder "
+            "verwerkt: [5-KT]\n");
+  EXPECT_EQ(run.out, readFile(kGolden / "ktb.out") + readFile(kGolden / "ktb.out"));
+}
+
 TEST(ProgramTest, StandardOutputOnAFullDisk) {
   RunOptions options;
   options.redirect = "< in > /dev/full 2> err";
@@ -652,6 +671,15 @@ TEST(ProgramTest, BrokenPipeEndsQuietly) {
   EXPECT_EQ(run.status, 128 + 13) << "expected the end by SIGPIPE through pipefail";
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out, "#KTBTI\t(ik) heb geschreven\t{1s}[1-KTB]\n");
+  // The log holds the five whole lines of every verb up to the block of
+  // records whose write the pipe ended, none cut off and none after.
+  const std::string one = readFile(kGolden / "ktb.log");
+  const std::size_t entries = run.log.size() / one.size();
+  EXPECT_GE(entries, 1u);
+  EXPECT_LT(entries, 5000u);
+  std::string whole;
+  for (std::size_t i = 0; i < entries; ++i) whole += one;
+  EXPECT_EQ(run.log, whole);
 }
 
 }  // namespace
