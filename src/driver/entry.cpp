@@ -35,17 +35,18 @@ void logForms(DutchTexts& texts) {
   line.append(texts.tegenw("s")).append(" / ").append(texts.tegenw("p")).append("\n");
   log(line);
   // The line made with one change of its size rather than three appends.
-  auto logLine = [](std::string_view indent, const std::string& text) {
+  auto logLine = [](std::string_view indent, const ShapedText& text) {
     line.resize(indent.size() + text.size() + 1);
     char* at = copyBytes(line.data(), indent.data(), indent.size());
-    at = copyBytes(at, text.data(), text.size());
+    at = text.writeTo(at);
     *at = '\n';
     log(line);
   };
-  logLine("\t", texts.perf("1p"));
-  logLine("\t\t", texts.toek("1p"));
-  logLine("\t\t\t", texts.ovt("1p"));
-  logLine("\t\t\t\t", texts.geb("p"));
+  constexpr int k1p = personIndex("1p");
+  logLine("\t", texts.perf(k1p));
+  logLine("\t\t", texts.toek(k1p));
+  logLine("\t\t\t", texts.ovt(k1p));
+  logLine("\t\t\t\t", ShapedText{.whole = texts.geb("p")});
 }
 
 }  // namespace

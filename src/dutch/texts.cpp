@@ -5,6 +5,9 @@ namespace morfenaar {
 void DutchTexts::reset(Woord& woord) {
   woord_ = &woord;
   known_ = 0;
+  perf_ = woord.perfShape();
+  toek_ = woord.toekShape();
+  ovt_ = woord.ovtShape();
 }
 
 const std::string& DutchTexts::build(Form form, std::string_view code) {
@@ -42,10 +45,10 @@ const std::string& DutchTexts::make(int person, std::size_t slot) {
 }
 
 template const std::string& DutchTexts::make<DutchTexts::Form::Tegenw>(int, std::size_t);
+template const std::string& DutchTexts::make<DutchTexts::Form::Geb>(int, std::size_t);
 template const std::string& DutchTexts::make<DutchTexts::Form::Perf>(int, std::size_t);
 template const std::string& DutchTexts::make<DutchTexts::Form::Toek>(int, std::size_t);
 template const std::string& DutchTexts::make<DutchTexts::Form::Ovt>(int, std::size_t);
-template const std::string& DutchTexts::make<DutchTexts::Form::Geb>(int, std::size_t);
 
 const std::string& DutchTexts::onbep() {
   if ((known_ >> kOnbep & 1) != 0) return texts_[kOnbep];

@@ -25,6 +25,8 @@
 #include <string>
 #include <string_view>
 
+#include "dutch/pieces.h"
+
 namespace morfenaar {
 
 struct PersonCells;
@@ -86,6 +88,18 @@ class Woord {
   void ovt(int person, std::string& result) const;
   void geb(int person, std::string& result);
 
+  // The perfect, future and simple past of a person row as pieces, for a
+  // writer that copies them straight into its output.
+  TextPieces perfPieces(int person) const;
+  TextPieces toekPieces(int person) const;
+  TextPieces ovtPieces(int person) const;
+  // The same forms split once into what every person shares (see
+  // FormShape); a shape that does not fit leaves the form to the methods
+  // above.
+  FormShape perfShape() const;
+  FormShape toekShape() const;
+  FormShape ovtShape() const;
+
   // The parsed gloss.
   std::string sOnbWijs;   // infinitive phrase, stress mark removed
   std::string sKlemtoon;  // stressed tail of the infinitive phrase
@@ -126,9 +140,9 @@ class Woord {
   // The forms built from the cells of the person's row and what the
   // person code says: whether it is plural, whether it is the bare "p".
   void tegenwWith(bool barePlural, std::string_view zich, std::string& result) const;
-  void perfWith(const PersonCells& cells, std::string& result) const;
-  void toekWith(const PersonCells& cells, std::string& result) const;
-  void ovtWith(const PersonCells& cells, bool plural, std::string& result) const;
+  TextPieces perfWith(const PersonCells& cells) const;
+  TextPieces toekWith(const PersonCells& cells) const;
+  TextPieces ovtWith(const PersonCells& cells, bool plural) const;
   void gebWith(bool plural, std::string& result);
 
   // The pieces of the simple past that splitOvt() makes: the beginnings

@@ -20,6 +20,7 @@
 #include <string_view>
 #include <variant>
 
+#include "dutch/pieces.h"
 #include "support/strings.h"
 
 namespace morfenaar {
@@ -107,13 +108,16 @@ class PreparedRecord {
     return literalBytes_ + hebrewBytes + dutchBytes + sourceBytes + kLiteralBytes;
   }
   // Writes the record at `at`, which has room() bytes; returns its end.
-  char* write(char* at, PatternArgs hebrew, std::string_view dutch, std::string_view source) const {
+  // The Dutch text is a std::string_view or a ShapedText.
+  template <class Dutch>
+  char* write(char* at, PatternArgs hebrew, const Dutch& dutch, std::string_view source) const {
     return writeTail(writeHebrew(at, hebrew), dutch, source);
   }
   // The two halves of write(): the Hebrew part (up to the first TAB), and
   // the rest.
   char* writeHebrew(char* at, PatternArgs hebrew) const;
-  char* writeTail(char* at, std::string_view dutch, std::string_view source) const;
+  template <class Dutch>
+  char* writeTail(char* at, const Dutch& dutch, std::string_view source) const;
 
  private:
   enum class Kind : std::uint8_t { Literal, Letter, Text, Dutch, Source };
@@ -175,16 +179,23 @@ inline char* PreparedRecord::writeHebrew(char* at, PatternArgs hebrew) const {
   return at;
 }
 
+namespace detail {
+inline char* copyText(char* at, std::string_view text) {
+  return copyBytes(at, text.data(), text.size());
+}
+inline char* copyText(char* at, const ShapedText& text) { return text.writeTo(at); }
+}  // namespace detail
+
 // Inline: it runs for every record, and most of it is a few stores.
-inline char* PreparedRecord::writeTail(char* at, std::string_view dutch,
-                                       std::string_view source) const {
+template <class Dutch>
+char* PreparedRecord::writeTail(char* at, const Dutch& dutch, std::string_view source) const {
   const Piece* const tail = pieces_.data() + tail_;
   const Piece* const end = pieces_.data() + count_;
   auto copyLiteral = [&at](const Piece& piece) {
     std::memcpy(at, piece.text.data(), kLiteralBytes);
     at += piece.length;
   };
-  auto copyText = [&at](std::string_view text) { at = copyBytes(at, text.data(), text.size()); };
+  auto copyText = [&at](const auto& text) { at = detail::copyText(at, text); };
   if (usualTail_) {
     copyLiteral(tail[0]);
     copyText(dutch);
@@ -195,7 +206,8 @@ inline char* PreparedRecord::writeTail(char* at, std::string_view dutch,
   }
   for (const Piece* piece = tail; piece != end; ++piece) {
     copyLiteral(*piece);
-    if (piece->kind != Kind::Literal) copyText(piece->kind == Kind::Dutch ? dutch : source);
+    if (piece->kind == Kind::Dutch) copyText(dutch);
+    if (piece->kind == Kind::Source) copyText(source);
   }
   return at;
 }
