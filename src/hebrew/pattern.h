@@ -18,15 +18,29 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "dutch/pieces.h"
 #include "support/strings.h"
 
 namespace morfenaar {
 
-// One value for a placeholder: a letter for "%c", a text for "%s".
-using PatternArg = std::variant<char, std::string_view>;
+// One value for a placeholder: a letter for "%c", a text for "%s". Both
+// are held side by side, so that a writer takes the one its placeholder
+// wants without testing which it is.
+struct PatternArg {
+  constexpr PatternArg() = default;
+  constexpr PatternArg(char value) : letter(value) {}
+  constexpr PatternArg(std::string_view value) : text(value), isText(true) {}
+  constexpr PatternArg(const char* value) : PatternArg(std::string_view(value)) {}
+  PatternArg(const std::string& value) : PatternArg(std::string_view(value)) {}
+
+  // The most bytes that the value adds to a form.
+  constexpr std::size_t bytes() const { return isText ? text.size() : 1; }
+
+  std::string_view text;
+  char letter = '\0';
+  bool isText = false;
+};
 using PatternArgs = std::span<const PatternArg>;
 using PatternArgList = std::initializer_list<PatternArg>;
 
@@ -60,8 +74,7 @@ class PatternValues {
     if (values.size() > values_.size()) std::abort();  // a generator bug
     for (const PatternArg& value : values) {
       values_[count_++] = value;
-      const std::string_view* text = std::get_if<std::string_view>(&value);
-      bytes_ += text != nullptr ? text->size() : 1;
+      bytes_ += value.bytes();
     }
   }
   operator PatternArgs() const { return PatternArgs(values_.data(), count_); }
@@ -163,14 +176,14 @@ inline char* PreparedRecord::writeHebrew(char* at, PatternArgs hebrew) const {
     if (value == lastValue) break;  // a table bug; never read past the list
     const PatternArg& arg = *value++;
     if (piece->kind == Kind::Letter) {
-      const char letter = std::get<char>(arg);
+      const char letter = arg.letter;
       if (letter == '\0') break;  // no letter here: the form ends
       *at++ = letter;
       continue;
     }
     // A NUL inside the text ends the form too. Texts are a few letters of
     // the root: copied byte by byte, each tested on the way.
-    const std::string_view text = std::get<std::string_view>(arg);
+    const std::string_view text = arg.text;
     const char* from = text.data();
     const char* const end = from + text.size();
     while (from != end && *from != '\0') *at++ = *from++;
