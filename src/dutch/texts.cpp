@@ -38,7 +38,13 @@ const std::string& DutchTexts::make(int person, std::size_t slot) {
   } else if constexpr (form == Form::Ovt) {
     woord_->ovt(person, text);
   } else {
-    woord_->geb(person, text);
+    // Both imperatives start from the present of "2s", kept for the
+    // second; for a verb that is not reflexive that is the text of "s",
+    // which the participles and the log ask for anyway.
+    const std::string& present =
+        woord_->bZich ? tegenw("2s", personIndex("2s")) : tegenw("s", personIndex("s"));
+    text.assign(present);
+    woord_->gebFromPresent(isPluralPerson(person), text);
   }
   known_ |= std::uint64_t{1} << slot;
   return text;

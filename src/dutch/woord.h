@@ -87,6 +87,10 @@ class Woord {
   void toek(int person, std::string& result) const;
   void ovt(int person, std::string& result) const;
   void geb(int person, std::string& result);
+  // The imperative made from `result`, which holds the present of "2s" (for
+  // a verb that is not reflexive, also that of "s"): the same text as
+  // geb(person, result) without building the present again.
+  void gebFromPresent(bool plural, std::string& result) const;
 
   // The perfect, future and simple past of a person row as pieces, for a
   // writer that copies them straight into its output.
@@ -143,7 +147,6 @@ class Woord {
   TextPieces perfWith(const PersonCells& cells) const;
   TextPieces toekWith(const PersonCells& cells) const;
   TextPieces ovtWith(const PersonCells& cells, bool plural) const;
-  void gebWith(bool plural, std::string& result);
 
   // The pieces of the simple past that splitOvt() makes: the beginnings
   // with the verb and with its plural ("schaamde ", "schaamden "), and

@@ -245,14 +245,17 @@ void Woord::onbep(std::string& result) {
 }
 
 const std::string& Woord::geb(std::string_view code) {
-  gebWith(isPlural(code), sResult);
+  tegenw(personIndex("2s"), sResult);
+  gebFromPresent(isPlural(code), sResult);
   return sResult;
 }
 
-void Woord::geb(int person, std::string& result) { gebWith(isPluralPerson(person), result); }
-
-void Woord::gebWith(bool plural, std::string& result) {
+void Woord::geb(int person, std::string& result) {
   tegenw(personIndex("2s"), result);
+  gebFromPresent(isPluralPerson(person), result);
+}
+
+void Woord::gebFromPresent(bool plural, std::string& result) const {
   // "zijn" takes its imperative from another stem: wees! / weest!, not
   // ben! / bent!. The present begins with the stem and its "(t)".
   if (sWerkw == "zijn" && result.starts_with("ben(")) result.replace(0, 3, "wees");

@@ -399,8 +399,9 @@ TEST_F(WoordFormsTest, KeptTextsBelongToTheEntryTheyWereMadeFor) {
   for (const Case& c : cases) EXPECT_EQ(make(texts, c.form, c.code), c.lopen) << c.code;
 }
 
-// The shapes of the perfect, future and simple past are found per entry:
-// a reflexive verb's pronoun, or a perfect built whole because words stand
+// The shapes of the perfect, future and simple past are found per entry,
+// and the imperative is made from the present kept for the entry: a
+// reflexive verb's pronoun, or a perfect built whole because words stand
 // before its auxiliary, never reaches the entry after it, nor the other way
 // round.
 TEST_F(WoordFormsTest, KeptShapesBelongToTheEntryTheyWereMadeFor) {
@@ -409,17 +410,22 @@ TEST_F(WoordFormsTest, KeptShapesBelongToTheEntryTheyWereMadeFor) {
     const char* perf2p;
     const char* toek1s;
     const char* ovt3p;
+    const char* gebS;
+    const char* gebP;
   };
   const Case cases[] = {
       {kSchamen, "(jullie) hebben je geschaamd voor", "(ik) zal me schamen voor",
-       "(zij) schaamden zich voor"},
-      {kLopen, "(jullie) hebben gelopen", "(ik) zal lopen", "(zij) liepen "},
+       "(zij) schaamden zich voor", "schaam je voor!", "schaamt je voor!"},
+      {kLopen, "(jullie) hebben gelopen", "(ik) zal lopen", "(zij) liepen ", "loop!", "loopt!"},
       {"z. 'wassen (waste z., al z. h. gewassen)", "(jullie) al hebben je gewassen",
-       "(ik) zal me wassen", "(zij) wasten zich"},
-      {kWeglopen, "(jullie) zijn weggelopen", "(ik) zal weglopen", "(zij) liepen weg"},
+       "(ik) zal me wassen", "(zij) wasten zich", "was je!", "wast je!"},
+      {kWeglopen, "(jullie) zijn weggelopen", "(ik) zal weglopen", "(zij) liepen weg", "loop weg!",
+       "loopt weg!"},
       {"'lopen (liep, al h. gelopen)", "(jullie) al hebben gelopen", "(ik) zal lopen",
-       "(zij) liepen "},
-      {kSchrijven, "(jullie) hebben geschreven", "(ik) zal schrijven", "(zij) schreven "},
+       "(zij) liepen ", "loop!", "loopt!"},
+      {kZijn, "(jullie) zijn geweest", "(ik) zal zijn", "(zij) waren ", "wees!", "weest!"},
+      {kSchrijven, "(jullie) hebben geschreven", "(ik) zal schrijven", "(zij) schreven ",
+       "schrijf!", "schrijft!"},
   };
   DutchTexts texts;
   Woord woord;
@@ -432,6 +438,8 @@ TEST_F(WoordFormsTest, KeptShapesBelongToTheEntryTheyWereMadeFor) {
       EXPECT_EQ(texts.perf(personIndex("2p")).str(), c.perf2p);
       EXPECT_EQ(texts.toek(personIndex("1s")).str(), c.toek1s);
       EXPECT_EQ(texts.ovt(personIndex("3p")).str(), c.ovt3p);
+      EXPECT_EQ(texts.geb("s"), c.gebS);
+      EXPECT_EQ(texts.geb("p"), c.gebP);
     }
   }
 }
