@@ -74,7 +74,9 @@ void PreparedRecord::append(std::string& out, PatternArgs hebrew, std::string_vi
   for (const PatternArg& arg : hebrew) hebrewBytes += arg.bytes();
   out.resize(start + room(hebrewBytes, dutch.size(), source.size()));
   char* const begin = out.data() + start;
-  char* const end = write(begin, hebrew, dutch, source);
+  // The record takes at most the first kMaxValues; the others are ignored.
+  const PatternValues values(hebrew.first(std::min(hebrew.size(), PatternValues::kMaxValues)));
+  char* const end = write(begin, values, dutch, source);
   out.resize(start + static_cast<std::size_t>(end - begin));
 }
 

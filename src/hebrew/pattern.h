@@ -37,7 +37,9 @@ struct PatternArg {
   // The most bytes that the value adds to a form.
   constexpr std::size_t bytes() const { return isText ? text.size() : 1; }
 
-  std::string_view text;
+  // A value that was never given ends the form whichever placeholder
+  // takes it: a NUL letter, a text that is a NUL.
+  std::string_view text{"", 1};
   char letter = '\0';
   bool isText = false;
 };
@@ -66,24 +68,31 @@ inline void appendRecord(std::string& out, std::string_view format, PatternArgLi
 }
 
 // The values of one row choice, held without a heap allocation: at most
-// four, as many as the widest pattern takes.
+// four, as many as the widest pattern takes. The places after the values
+// hold values never given (see PatternArg), so that a writer can read all
+// four without testing how many there are.
 class PatternValues {
  public:
+  static constexpr std::size_t kMaxValues = 4;
+
   PatternValues() = default;
-  PatternValues(std::initializer_list<PatternArg> values) {
+  PatternValues(std::initializer_list<PatternArg> values)
+      : PatternValues(PatternArgs(values.begin(), values.size())) {}
+  explicit PatternValues(PatternArgs values) {
     if (values.size() > values_.size()) std::abort();  // a generator bug
     for (const PatternArg& value : values) {
       values_[count_++] = value;
       bytes_ += value.bytes();
     }
   }
+  const PatternArg* data() const { return values_.data(); }
   operator PatternArgs() const { return PatternArgs(values_.data(), count_); }
   bool empty() const { return count_ == 0; }
   // The bytes of all values together: the most that they add to a form.
   std::size_t bytes() const { return bytes_; }
 
  private:
-  std::array<PatternArg, 4> values_{};
+  std::array<PatternArg, kMaxValues> values_{};
   std::size_t count_ = 0;
   std::size_t bytes_ = 0;
 };
@@ -123,12 +132,13 @@ class PreparedRecord {
   // Writes the record at `at`, which has room() bytes; returns its end.
   // The Dutch text is a std::string_view or a ShapedText.
   template <class Dutch>
-  char* write(char* at, PatternArgs hebrew, const Dutch& dutch, std::string_view source) const {
+  char* write(char* at, const PatternValues& hebrew, const Dutch& dutch,
+              std::string_view source) const {
     return writeTail(writeHebrew(at, hebrew), dutch, source);
   }
   // The two halves of write(): the Hebrew part (up to the first TAB), and
   // the rest.
-  char* writeHebrew(char* at, PatternArgs hebrew) const;
+  char* writeHebrew(char* at, const PatternValues& hebrew) const;
   template <class Dutch>
   char* writeTail(char* at, const Dutch& dutch, std::string_view source) const;
 
@@ -148,6 +158,7 @@ class PreparedRecord {
 
   constexpr void add(Kind kind, const char* text = nullptr, std::size_t length = 0);
   constexpr void finish();
+  constexpr void checkHebrewValues() const;
   constexpr void addPiece(const Piece& piece);
   constexpr void addHebrew(std::string_view pattern);
   constexpr void addTail(std::string_view rest);
@@ -162,18 +173,18 @@ class PreparedRecord {
   bool usualTail_ = false;
 };
 
-inline char* PreparedRecord::writeHebrew(char* at, PatternArgs hebrew) const {
+// The Hebrew part takes at most PatternValues::kMaxValues values (checked
+// when the record is prepared), so every value it reads is there.
+inline char* PreparedRecord::writeHebrew(char* at, const PatternValues& hebrew) const {
   // Locals, since every store through `at` could change any member.
   const Piece* piece = pieces_.data();
   const Piece* const tail = piece + tail_;
   const PatternArg* value = hebrew.data();
-  const PatternArg* const lastValue = value + hebrew.size();
 
   for (; piece != tail; ++piece) {
     std::memcpy(at, piece->text.data(), kLiteralBytes);
     at += piece->length;
     if (piece->kind == Kind::Literal) continue;
-    if (value == lastValue) break;  // a table bug; never read past the list
     const PatternArg& arg = *value++;
     if (piece->kind == Kind::Letter) {
       const char letter = arg.letter;
@@ -223,6 +234,12 @@ char* PreparedRecord::writeTail(char* at, const Dutch& dutch, std::string_view s
     if (piece->kind == Kind::Source) copyText(source);
   }
   return at;
+}
+
+constexpr void PreparedRecord::checkHebrewValues() const {
+  std::size_t values = 0;
+  for (std::size_t i = 0; i < tail_; ++i) values += pieces_[i].kind != Kind::Literal ? 1 : 0;
+  if (values > PatternValues::kMaxValues) throw "Hebrew pattern with more values than a row has";
 }
 
 constexpr void PreparedRecord::finish() {
@@ -290,6 +307,7 @@ constexpr PreparedRecord::PreparedRecord(std::string_view format) {
   std::size_t tab = format.find('\t');
   addHebrew(format.substr(0, tab));
   tail_ = count_;
+  checkHebrewValues();
   if (tab != std::string_view::npos) addTail(format.substr(tab));
   finish();
 }
@@ -308,6 +326,7 @@ constexpr PreparedRecord PreparedRecord::withForm(const PreparedRecord& slot,
   record.add(Kind::Literal, slot.pieces_[i].text.data(), slot.pieces_[i].length);
   record.addHebrew(form);
   record.tail_ = record.count_;
+  record.checkHebrewValues();
   for (i = slot.tail_; i < slot.count_; ++i) record.addPiece(slot.pieces_[i]);
   record.finish();
   return record;
