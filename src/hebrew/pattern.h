@@ -39,7 +39,8 @@ struct PatternArg {
 
   // A value that was never given ends the form whichever placeholder
   // takes it: a NUL letter, a text that is a NUL.
-  std::string_view text{"", 1};
+  static constexpr char kNul[1] = {'\0'};
+  std::string_view text{kNul, 1};
   char letter = '\0';
   bool isText = false;
 };
