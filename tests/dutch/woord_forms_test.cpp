@@ -301,6 +301,7 @@ TEST_F(WoordFormsTest, UnknownCodeYieldsEmptyPronounAndAuxiliary) {
   ASSERT_TRUE(w.isOk());
   EXPECT_EQ(w.perf("xx"), "()  gelopen");
   EXPECT_EQ(w.toek("xx"), "()  lopen");
+  EXPECT_EQ(w.ovt("xx"), "() liep ");
 }
 
 TEST_F(WoordFormsTest, PercentSignsComeOutAsTyped) {
