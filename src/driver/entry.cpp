@@ -39,14 +39,20 @@ void logForms(DutchTexts& texts) {
   std::array<std::size_t, 6> ends{};
   buffer.append(texts.tegenw("s")).append(" / ").append(texts.tegenw("p")).append("\n");
   ends[1] = buffer.size();
-  auto addLine = [&ends](std::size_t line, std::string_view indent, const std::string& text) {
-    buffer.append(indent).append(text).append("\n");
+  // Each further line made with one change of the buffer's size.
+  auto addLine = [&ends](std::size_t line, std::string_view indent, const ShapedText& text) {
+    const std::size_t start = buffer.size();
+    buffer.resize(start + indent.size() + text.size() + 1);
+    char* at = copyBytes(buffer.data() + start, indent.data(), indent.size());
+    at = text.writeTo(at);
+    *at = '\n';
     ends[line + 1] = buffer.size();
   };
-  addLine(1, "\t", texts.perf("1p"));
-  addLine(2, "\t\t", texts.toek("1p"));
-  addLine(3, "\t\t\t", texts.ovt("1p"));
-  addLine(4, "\t\t\t\t", texts.geb("p"));
+  constexpr int k1p = personIndex("1p");
+  addLine(1, "\t", texts.perf(k1p));
+  addLine(2, "\t\t", texts.toek(k1p));
+  addLine(3, "\t\t\t", texts.ovt(k1p));
+  addLine(4, "\t\t\t\t", ShapedText{.whole = texts.geb("p")});
   std::array<std::string_view, 5> lines;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     lines[i] = std::string_view(buffer).substr(ends[i], ends[i + 1] - ends[i]);

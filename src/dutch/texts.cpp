@@ -5,6 +5,9 @@ namespace morfenaar {
 void DutchTexts::reset(Woord& woord) {
   woord_ = &woord;
   known_ = 0;
+  perf_ = woord.perfShape();
+  toek_ = woord.toekShape();
+  ovt_ = woord.ovtShape();
 }
 
 const std::string& DutchTexts::build(Form form, std::string_view code) {
@@ -35,17 +38,23 @@ const std::string& DutchTexts::make(int person, std::size_t slot) {
   } else if constexpr (form == Form::Ovt) {
     woord_->ovt(person, text);
   } else {
-    woord_->geb(person, text);
+    // Both imperatives start from the present of "2s", kept for the
+    // second; for a verb that is not reflexive that is the text of "s",
+    // which the participles and the log ask for anyway.
+    const std::string& present =
+        woord_->bZich ? tegenw("2s", personIndex("2s")) : tegenw("s", personIndex("s"));
+    text.assign(present);
+    woord_->gebFromPresent(isPluralPerson(person), text);
   }
   known_ |= std::uint64_t{1} << slot;
   return text;
 }
 
 template const std::string& DutchTexts::make<DutchTexts::Form::Tegenw>(int, std::size_t);
+template const std::string& DutchTexts::make<DutchTexts::Form::Geb>(int, std::size_t);
 template const std::string& DutchTexts::make<DutchTexts::Form::Perf>(int, std::size_t);
 template const std::string& DutchTexts::make<DutchTexts::Form::Toek>(int, std::size_t);
 template const std::string& DutchTexts::make<DutchTexts::Form::Ovt>(int, std::size_t);
-template const std::string& DutchTexts::make<DutchTexts::Form::Geb>(int, std::size_t);
 
 const std::string& DutchTexts::onbep() {
   if ((known_ >> kOnbep & 1) != 0) return texts_[kOnbep];

@@ -1,8 +1,9 @@
-// DutchTexts: the Dutch texts of one verb entry, each built once per form
-// and person code and then reused. A verb's texts do not change between
-// its records, so the blocks of one entry (and its log lines) share them:
-// the future, for one, asks for the same person's simple past and future
-// several times, and the past tense asks for "2p" twice.
+// DutchTexts: the Dutch texts of one verb entry. A verb's texts do not
+// change between its records, so the blocks of one entry (and its log
+// lines) share them: the present and the imperative are built once per
+// person code and then reused; the perfect, the future and the simple past
+// are kept as their shapes (see FormShape), from which the text of every
+// person is copied straight into the records.
 //
 // One object serves entry after entry: reset() binds it to the next
 // entry's Woord and forgets every text of the previous one, while the
@@ -33,9 +34,6 @@ class DutchTexts {
   // The text of the Woord method of the same name. A person code outside
   // the tables is not kept: its text is built for every call.
   const std::string& tegenw(std::string_view code) { return tegenw(code, personIndex(code)); }
-  const std::string& perf(std::string_view code) { return perf(code, personIndex(code)); }
-  const std::string& toek(std::string_view code) { return toek(code, personIndex(code)); }
-  const std::string& ovt(std::string_view code) { return ovt(code, personIndex(code)); }
   const std::string& geb(std::string_view code) { return geb(code, personIndex(code)); }
   const std::string& onbep();
 
@@ -43,21 +41,21 @@ class DutchTexts {
   const std::string& tegenw(std::string_view code, int person) {
     return text<Form::Tegenw>(code, person);
   }
-  const std::string& perf(std::string_view code, int person) {
-    return text<Form::Perf>(code, person);
-  }
-  const std::string& toek(std::string_view code, int person) {
-    return text<Form::Toek>(code, person);
-  }
-  const std::string& ovt(std::string_view code, int person) {
-    return text<Form::Ovt>(code, person);
-  }
   const std::string& geb(std::string_view code, int person) {
     return text<Form::Geb>(code, person);
   }
 
+  // The perfect, future and simple past of a person row (a value of
+  // personIndex() other than -1), valid until the next reset(). Of these
+  // forms only the shapes are kept (see FormShape), found by reset():
+  // putting a person's cells between their parts costs less than building
+  // and keeping every text. A form of another shape is built and kept.
+  ShapedText perf(int person) { return text<Form::Perf>(perf_, person); }
+  ShapedText toek(int person) { return text<Form::Toek>(toek_, person); }
+  ShapedText ovt(int person) { return text<Form::Ovt>(ovt_, person); }
+
  private:
-  enum class Form : std::uint8_t { Tegenw, Perf, Toek, Ovt, Geb };
+  enum class Form : std::uint8_t { Tegenw, Geb, Perf, Toek, Ovt };
   static constexpr std::size_t kForms = 5;
   static constexpr std::size_t kCodes = 9;
   static constexpr std::size_t kOnbep = kForms * kCodes;
@@ -78,7 +76,19 @@ class DutchTexts {
   template <Form form>
   const std::string& make(int person, std::size_t slot);
 
+  // The text from the form's shape, or the kept text when it has another.
+  template <Form form>
+  ShapedText text(const FormShape& shape, int person) {
+    if (shape.fits()) {
+      return {&shape, &personCells(person), isPluralPerson(person), {}};
+    }
+    return {.whole = text<form>(std::string_view(), person)};
+  }
+
   Woord* woord_ = nullptr;
+  FormShape perf_;
+  FormShape toek_;
+  FormShape ovt_;
   std::uint64_t known_ = 0;  // one bit per slot that holds this entry's text
   std::array<std::string, kOnbep + 1> texts_;
 };

@@ -25,6 +25,8 @@
 #include <string>
 #include <string_view>
 
+#include "dutch/pieces.h"
+
 namespace morfenaar {
 
 struct PersonCells;
@@ -85,6 +87,22 @@ class Woord {
   void toek(int person, std::string& result) const;
   void ovt(int person, std::string& result) const;
   void geb(int person, std::string& result);
+  // The imperative made from `result`, which holds the present of "2s" (for
+  // a verb that is not reflexive, also that of "s"): the same text as
+  // geb(person, result) without building the present again.
+  void gebFromPresent(bool plural, std::string& result) const;
+
+  // The perfect, future and simple past of a person row as pieces, for a
+  // writer that copies them straight into its output.
+  TextPieces perfPieces(int person) const;
+  TextPieces toekPieces(int person) const;
+  TextPieces ovtPieces(int person) const;
+  // The same forms split once into what every person shares (see
+  // FormShape); a shape that does not fit leaves the form to the methods
+  // above.
+  FormShape perfShape() const;
+  FormShape toekShape() const;
+  FormShape ovtShape() const;
 
   // The parsed gloss.
   std::string sOnbWijs;   // infinitive phrase, stress mark removed
@@ -126,10 +144,9 @@ class Woord {
   // The forms built from the cells of the person's row and what the
   // person code says: whether it is plural, whether it is the bare "p".
   void tegenwWith(bool barePlural, std::string_view zich, std::string& result) const;
-  void perfWith(const PersonCells& cells, std::string& result) const;
-  void toekWith(const PersonCells& cells, std::string& result) const;
-  void ovtWith(const PersonCells& cells, bool plural, std::string& result) const;
-  void gebWith(bool plural, std::string& result);
+  TextPieces perfWith(const PersonCells& cells) const;
+  TextPieces toekWith(const PersonCells& cells) const;
+  TextPieces ovtWith(const PersonCells& cells, bool plural) const;
 
   // The pieces of the simple past that splitOvt() makes: the beginnings
   // with the verb and with its plural ("schaamde ", "schaamden "), and

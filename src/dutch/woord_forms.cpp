@@ -1,6 +1,8 @@
 // The Dutch forms of a parsed gloss per person code. Every method builds its
 // text in sResult, reusing the buffer's storage from call to call: the
-// pieces of a text are gathered first and then copied in one go.
+// pieces of a text are gathered first (TextPieces) and then copied in one
+// go. The perfect, the future and the simple past are also given as their
+// shapes, the parts that every person shares.
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -22,42 +24,20 @@ const PersonCells& cellsOf(std::string_view code) {
   return index >= 0 ? personCells(index) : kUnknown;
 }
 
-// Pieces of text joined into a string with one change of its size: cheaper
-// than appending them one by one. Eight pieces are as many as a form needs.
-class Joiner {
- public:
-  void add(std::string_view piece) {
-    if (count_ == kPieces) std::abort();  // a form of more pieces
-    data_[count_] = piece.data();
-    sizes_[count_++] = piece.size();
-    bytes_ += piece.size();
+// The template filled with `first` and `second` (see Template::appendTo),
+// added to `text` as pieces.
+void addFilled(TextPieces& text, const Template& pattern, std::string_view first,
+               std::string_view second = {}) {
+  const std::string_view whole(pattern.text);
+  std::size_t from = 0;
+  for (int i = 0; i < pattern.holeCount; ++i) {
+    const std::size_t at = pattern.holes[static_cast<std::size_t>(i)];
+    text.add(whole.substr(from, at - from));
+    text.add(i == 0 ? first : second);
+    from = at + 2;
   }
-  // The template filled with `first` and `second` (see Template::appendTo).
-  void add(const Template& pattern, std::string_view first, std::string_view second = {}) {
-    const std::string_view text(pattern.text);
-    std::size_t from = 0;
-    for (int i = 0; i < pattern.holeCount; ++i) {
-      const std::size_t at = pattern.holes[static_cast<std::size_t>(i)];
-      add(text.substr(from, at - from));
-      add(i == 0 ? first : second);
-      from = at + 2;
-    }
-    add(text.substr(from));
-  }
-  void assignTo(std::string& text) const {
-    text.resize(bytes_);
-    char* at = text.data();
-    for (std::size_t i = 0; i < count_; ++i) at = copyBytes(at, data_[i], sizes_[i]);
-  }
-
- private:
-  static constexpr std::size_t kPieces = 8;
-  // Left uninitialised: only the first count_ are ever read.
-  const char* data_[kPieces];
-  std::size_t sizes_[kPieces];
-  std::size_t count_ = 0;
-  std::size_t bytes_ = 0;
-};
+  text.add(whole.substr(from));
+}
 
 bool isPlural(std::string_view code) {
   return std::ranges::any_of(code, [](char c) { return c == 'p'; });
@@ -101,53 +81,80 @@ std::string_view Woord::zich(std::string_view code) const {
 }
 
 const std::string& Woord::perf(std::string_view code) {
-  perfWith(cellsOf(code), sResult);
+  perfWith(cellsOf(code)).assignTo(sResult);
   return sResult;
 }
 
-void Woord::perf(int person, std::string& result) const { perfWith(personCells(person), result); }
+void Woord::perf(int person, std::string& result) const { perfPieces(person).assignTo(result); }
 
-void Woord::perfWith(const PersonCells& cells, std::string& result) const {
-  const std::string_view zich = bZich ? cells.zich : "";
+TextPieces Woord::perfPieces(int person) const { return perfWith(personCells(person)); }
+
+// The phrase begins with its auxiliary's placeholder, as "h. gelopen"
+// does: the prefix and the auxiliary come as one head cell, and the
+// pronoun's placeholder, when there is one, splits the rest.
+FormShape Woord::perfShape() const {
   const Template& phrase = sVoltDwFmt;
-  Joiner text;
-  if (phrase.holeCount > 0 && phrase.holes[0] == 0 &&
-      (phrase.holeCount == 1 || phrase.holes[1] >= 2)) {
-    // The phrase begins with its first placeholder, as "h. gelopen" does:
-    // the prefix and the auxiliary come as one piece.
-    const std::string_view rest = std::string_view(phrase.text).substr(2);
-    text.add(bZijn ? cells.perfZijn : cells.perfHebben);
-    if (phrase.holeCount == 2) {
-      const std::size_t at = phrase.holes[1] - 2;
-      text.add(rest.substr(0, at));
-      text.add(zich);
-      text.add(rest.substr(at + 2));
-    } else {
-      text.add(rest);
-    }
-  } else {
-    text.add(cells.pronounPrefix);
-    text.add(phrase, bZijn ? cells.zijn : cells.hebben, zich);
+  FormShape shape;
+  if (phrase.holeCount == 0 || phrase.holes[0] != 0) return shape;
+  if (phrase.holeCount == 2 && (phrase.holes[1] < 2 || !bZich)) return shape;
+  const std::string_view rest = std::string_view(phrase.text).substr(2);
+  shape.head = bZijn ? &PersonCells::perfZijn : &PersonCells::perfHebben;
+  shape.singularBody = rest;
+  if (phrase.holeCount == 2) {
+    const std::size_t at = phrase.holes[1] - 2;
+    shape.singularBody = rest.substr(0, at);
+    shape.tail = rest.substr(at + 2);
+    shape.pronoun = true;
   }
-  text.assignTo(result);
+  shape.pluralBody = shape.singularBody;
+  return shape;
+}
+
+TextPieces Woord::perfWith(const PersonCells& cells) const {
+  if (const FormShape shape = perfShape(); shape.fits()) return shape.pieces(cells, false);
+  // Words before the auxiliary, or the pronoun's placeholder first.
+  TextPieces text;
+  text.add(cells.pronounPrefix);
+  addFilled(text, sVoltDwFmt, bZijn ? cells.zijn : cells.hebben, bZich ? cells.zich : "");
+  return text;
 }
 
 const std::string& Woord::toek(std::string_view code) {
-  toekWith(cellsOf(code), sResult);
+  toekWith(cellsOf(code)).assignTo(sResult);
   return sResult;
 }
 
-void Woord::toek(int person, std::string& result) const { toekWith(personCells(person), result); }
+void Woord::toek(int person, std::string& result) const { toekPieces(person).assignTo(result); }
 
-void Woord::toekWith(const PersonCells& cells, std::string& result) const {
-  Joiner text;
+TextPieces Woord::toekPieces(int person) const { return toekWith(personCells(person)); }
+
+// The infinitive phrase has a placeholder only for the pronoun of a
+// reflexive verb.
+FormShape Woord::toekShape() const {
+  const Template& phrase = sOnbWijsFmt;
+  FormShape shape;
+  if (phrase.holeCount > 1 || (phrase.holeCount == 1 && !bZich)) return shape;
+  shape.head = &PersonCells::toekHead;
+  shape.singularBody = phrase.text;
+  if (phrase.holeCount == 1) {
+    shape.singularBody = shape.singularBody.substr(0, phrase.holes[0]);
+    shape.tail = std::string_view(phrase.text).substr(phrase.holes[0] + 2);
+    shape.pronoun = true;
+  }
+  shape.pluralBody = shape.singularBody;
+  return shape;
+}
+
+TextPieces Woord::toekWith(const PersonCells& cells) const {
+  if (const FormShape shape = toekShape(); shape.fits()) return shape.pieces(cells, false);
+  TextPieces text;
   text.add(cells.toekHead);
-  text.add(sOnbWijsFmt, bZich ? cells.zich : "");
-  text.assignTo(result);
+  addFilled(text, sOnbWijsFmt, bZich ? cells.zich : "");
+  return text;
 }
 
 const std::string& Woord::ovt(std::string_view code) {
-  ovtWith(cellsOf(code), isPlural(code), sResult);
+  ovtWith(cellsOf(code), isPlural(code)).assignTo(sResult);
   return sResult;
 }
 
@@ -172,19 +179,28 @@ void Woord::splitOvt() {
   sOvtSingularHead.assign(verb).append(" ").append(restHead);
 }
 
-void Woord::ovt(int person, std::string& result) const {
-  ovtWith(personCells(person), isPluralPerson(person), result);
+void Woord::ovt(int person, std::string& result) const { ovtPieces(person).assignTo(result); }
+
+TextPieces Woord::ovtPieces(int person) const {
+  return ovtWith(personCells(person), isPluralPerson(person));
 }
 
-void Woord::ovtWith(const PersonCells& cells, bool plural, std::string& result) const {
-  Joiner text;
-  text.add(cells.pronounPrefix);
-  text.add(plural ? sOvtPluralHead : sOvtSingularHead);
+// The pieces that splitOvt() made; the rest after the "z." takes the
+// pronoun, reflexive flag or not.
+FormShape Woord::ovtShape() const {
+  FormShape shape;
+  shape.head = &PersonCells::pronounPrefix;
+  shape.singularBody = sOvtSingularHead;
+  shape.pluralBody = sOvtPluralHead;
   if (ovtTailAt != std::string::npos) {
-    text.add(cells.zich);
-    text.add(std::string_view(sOvt).substr(ovtTailAt));
+    shape.tail = std::string_view(sOvt).substr(ovtTailAt);
+    shape.pronoun = true;
   }
-  text.assignTo(result);
+  return shape;
+}
+
+TextPieces Woord::ovtWith(const PersonCells& cells, bool plural) const {
+  return ovtShape().pieces(cells, plural);
 }
 
 const std::string& Woord::tegenw(std::string_view code) {
@@ -198,7 +214,7 @@ void Woord::tegenw(int person, std::string& result) {
 
 // The code "p" begins its text with the bare verb, every other with the stem.
 void Woord::tegenwWith(bool barePlural, std::string_view zich, std::string& result) const {
-  Joiner text;
+  TextPieces text;
   if (barePlural) {
     text.add(sWerkw);
   } else {
@@ -208,7 +224,7 @@ void Woord::tegenwWith(bool barePlural, std::string_view zich, std::string& resu
   // Without a rest the blank before it would only be trimmed off again.
   if (!sRestFmt.text.empty()) {
     text.add(" ");
-    text.add(sRestFmt, zich);
+    addFilled(text, sRestFmt, zich);
   }
   text.assignTo(result);
   trim(result);
@@ -220,8 +236,8 @@ const std::string& Woord::onbep() {
 }
 
 void Woord::onbep(std::string& result) {
-  Joiner text;
-  text.add(sRestFmt, zich("3s"));
+  TextPieces text;
+  addFilled(text, sRestFmt, zich("3s"));
   text.add(" te ");
   text.add(sWerkw);
   text.assignTo(result);
@@ -229,14 +245,17 @@ void Woord::onbep(std::string& result) {
 }
 
 const std::string& Woord::geb(std::string_view code) {
-  gebWith(isPlural(code), sResult);
+  tegenw(personIndex("2s"), sResult);
+  gebFromPresent(isPlural(code), sResult);
   return sResult;
 }
 
-void Woord::geb(int person, std::string& result) { gebWith(isPluralPerson(person), result); }
-
-void Woord::gebWith(bool plural, std::string& result) {
+void Woord::geb(int person, std::string& result) {
   tegenw(personIndex("2s"), result);
+  gebFromPresent(isPluralPerson(person), result);
+}
+
+void Woord::gebFromPresent(bool plural, std::string& result) const {
   // "zijn" takes its imperative from another stem: wees! / weest!, not
   // ben! / bent!. The present begins with the stem and its "(t)".
   if (sWerkw == "zijn" && result.starts_with("ben(")) result.replace(0, 3, "wees");

@@ -55,9 +55,7 @@ constexpr RecordFormat kPastSlots[kSlots] = {
 };
 // clang-format on
 
-// The texts of a block are asked once and used in both passes of
-// writeBlock: only kept texts (those of a code of the person tables) stay
-// valid that long.
+// Every code has its row in the person tables.
 static_assert(std::all_of(std::begin(kPastSlots), std::end(kPastSlots),
                           [](const RecordFormat& slot) { return personIndex(slot.code) >= 0; }));
 
@@ -123,15 +121,10 @@ void writePast(const AnalysedRoot& root, DutchTexts& texts, std::string_view sou
   if (!choice) return;
   const std::array<PreparedRecord, kSlots>& records =
       kPastRecords[rowIndex(kPastRows, choice->row)];
-  // The texts found in the first pass are reused in the second.
-  std::array<std::string_view, kSlots> perf;
-  bool found = false;
+  std::array<ShapedText, kSlots> perf;
+  for (std::size_t i = 0; i < kSlots; ++i) perf[i] = texts.perf(kPastSlots[i].person);
   writeBlock(out, source, [&](auto&& visit) {
-    for (std::size_t i = 0; i < kSlots; ++i) {
-      if (!found) perf[i] = texts.perf(kPastSlots[i].code, kPastSlots[i].person);
-      visit(records[i], choice->args, perf[i]);
-    }
-    found = true;
+    for (std::size_t i = 0; i < kSlots; ++i) visit(records[i], choice->args, perf[i]);
   });
 }
 

@@ -25,11 +25,11 @@ void fillHebrew(std::string& out, std::string_view pattern, PatternArgs args) {
     if (next == args.size()) return;  // a table bug; never read past the list
     const PatternArg& arg = args[next++];
     if (kind == 'c') {
-      char letter = std::get<char>(arg);
+      char letter = arg.letter;
       if (letter == '\0') return;  // no letter here: the form ends
       out += letter;
     } else {
-      std::string_view text = std::get<std::string_view>(arg);
+      std::string_view text = arg.text;
       std::size_t end = text.find('\0');
       out += text.substr(0, end);
       if (end != std::string_view::npos) return;
@@ -71,13 +71,12 @@ void PreparedRecord::append(std::string& out, PatternArgs hebrew, std::string_vi
                             std::string_view source) const {
   const std::size_t start = out.size();
   std::size_t hebrewBytes = 0;
-  for (const PatternArg& arg : hebrew) {
-    const std::string_view* text = std::get_if<std::string_view>(&arg);
-    hebrewBytes += text != nullptr ? text->size() : 1;
-  }
+  for (const PatternArg& arg : hebrew) hebrewBytes += arg.bytes();
   out.resize(start + room(hebrewBytes, dutch.size(), source.size()));
   char* const begin = out.data() + start;
-  char* const end = write(begin, hebrew, dutch, source);
+  // The record takes at most the first kMaxValues; the others are ignored.
+  const PatternValues values(hebrew.first(std::min(hebrew.size(), PatternValues::kMaxValues)));
+  char* const end = write(begin, values, dutch, source);
   out.resize(start + static_cast<std::size_t>(end - begin));
 }
 

@@ -18,14 +18,32 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <variant>
 
+#include "dutch/pieces.h"
 #include "support/strings.h"
 
 namespace morfenaar {
 
-// One value for a placeholder: a letter for "%c", a text for "%s".
-using PatternArg = std::variant<char, std::string_view>;
+// One value for a placeholder: a letter for "%c", a text for "%s". Both
+// are held side by side, so that a writer takes the one its placeholder
+// wants without testing which it is.
+struct PatternArg {
+  constexpr PatternArg() = default;
+  constexpr PatternArg(char value) : letter(value) {}
+  constexpr PatternArg(std::string_view value) : text(value), isText(true) {}
+  constexpr PatternArg(const char* value) : PatternArg(std::string_view(value)) {}
+  PatternArg(const std::string& value) : PatternArg(std::string_view(value)) {}
+
+  // The most bytes that the value adds to a form.
+  constexpr std::size_t bytes() const { return isText ? text.size() : 1; }
+
+  // A value that was never given ends the form whichever placeholder
+  // takes it: a NUL letter, a text that is a NUL.
+  static constexpr char kNul[1] = {'\0'};
+  std::string_view text{kNul, 1};
+  char letter = '\0';
+  bool isText = false;
+};
 using PatternArgs = std::span<const PatternArg>;
 using PatternArgList = std::initializer_list<PatternArg>;
 
@@ -51,25 +69,31 @@ inline void appendRecord(std::string& out, std::string_view format, PatternArgLi
 }
 
 // The values of one row choice, held without a heap allocation: at most
-// four, as many as the widest pattern takes.
+// four, as many as the widest pattern takes. The places after the values
+// hold values never given (see PatternArg), so that a writer can read all
+// four without testing how many there are.
 class PatternValues {
  public:
+  static constexpr std::size_t kMaxValues = 4;
+
   PatternValues() = default;
-  PatternValues(std::initializer_list<PatternArg> values) {
+  PatternValues(std::initializer_list<PatternArg> values)
+      : PatternValues(PatternArgs(values.begin(), values.size())) {}
+  explicit PatternValues(PatternArgs values) {
     if (values.size() > values_.size()) std::abort();  // a generator bug
     for (const PatternArg& value : values) {
       values_[count_++] = value;
-      const std::string_view* text = std::get_if<std::string_view>(&value);
-      bytes_ += text != nullptr ? text->size() : 1;
+      bytes_ += value.bytes();
     }
   }
+  const PatternArg* data() const { return values_.data(); }
   operator PatternArgs() const { return PatternArgs(values_.data(), count_); }
   bool empty() const { return count_ == 0; }
   // The bytes of all values together: the most that they add to a form.
   std::size_t bytes() const { return bytes_; }
 
  private:
-  std::array<PatternArg, 4> values_{};
+  std::array<PatternArg, kMaxValues> values_{};
   std::size_t count_ = 0;
   std::size_t bytes_ = 0;
 };
@@ -107,13 +131,17 @@ class PreparedRecord {
     return literalBytes_ + hebrewBytes + dutchBytes + sourceBytes + kLiteralBytes;
   }
   // Writes the record at `at`, which has room() bytes; returns its end.
-  char* write(char* at, PatternArgs hebrew, std::string_view dutch, std::string_view source) const {
+  // The Dutch text is a std::string_view or a ShapedText.
+  template <class Dutch>
+  char* write(char* at, const PatternValues& hebrew, const Dutch& dutch,
+              std::string_view source) const {
     return writeTail(writeHebrew(at, hebrew), dutch, source);
   }
   // The two halves of write(): the Hebrew part (up to the first TAB), and
   // the rest.
-  char* writeHebrew(char* at, PatternArgs hebrew) const;
-  char* writeTail(char* at, std::string_view dutch, std::string_view source) const;
+  char* writeHebrew(char* at, const PatternValues& hebrew) const;
+  template <class Dutch>
+  char* writeTail(char* at, const Dutch& dutch, std::string_view source) const;
 
  private:
   enum class Kind : std::uint8_t { Literal, Letter, Text, Dutch, Source };
@@ -131,6 +159,7 @@ class PreparedRecord {
 
   constexpr void add(Kind kind, const char* text = nullptr, std::size_t length = 0);
   constexpr void finish();
+  constexpr void checkHebrewValues() const;
   constexpr void addPiece(const Piece& piece);
   constexpr void addHebrew(std::string_view pattern);
   constexpr void addTail(std::string_view rest);
@@ -145,28 +174,28 @@ class PreparedRecord {
   bool usualTail_ = false;
 };
 
-inline char* PreparedRecord::writeHebrew(char* at, PatternArgs hebrew) const {
+// The Hebrew part takes at most PatternValues::kMaxValues values (checked
+// when the record is prepared), so every value it reads is there.
+inline char* PreparedRecord::writeHebrew(char* at, const PatternValues& hebrew) const {
   // Locals, since every store through `at` could change any member.
   const Piece* piece = pieces_.data();
   const Piece* const tail = piece + tail_;
   const PatternArg* value = hebrew.data();
-  const PatternArg* const lastValue = value + hebrew.size();
 
   for (; piece != tail; ++piece) {
     std::memcpy(at, piece->text.data(), kLiteralBytes);
     at += piece->length;
     if (piece->kind == Kind::Literal) continue;
-    if (value == lastValue) break;  // a table bug; never read past the list
     const PatternArg& arg = *value++;
     if (piece->kind == Kind::Letter) {
-      const char letter = std::get<char>(arg);
+      const char letter = arg.letter;
       if (letter == '\0') break;  // no letter here: the form ends
       *at++ = letter;
       continue;
     }
     // A NUL inside the text ends the form too. Texts are a few letters of
     // the root: copied byte by byte, each tested on the way.
-    const std::string_view text = std::get<std::string_view>(arg);
+    const std::string_view text = arg.text;
     const char* from = text.data();
     const char* const end = from + text.size();
     while (from != end && *from != '\0') *at++ = *from++;
@@ -175,16 +204,23 @@ inline char* PreparedRecord::writeHebrew(char* at, PatternArgs hebrew) const {
   return at;
 }
 
+namespace detail {
+inline char* copyText(char* at, std::string_view text) {
+  return copyBytes(at, text.data(), text.size());
+}
+inline char* copyText(char* at, const ShapedText& text) { return text.writeTo(at); }
+}  // namespace detail
+
 // Inline: it runs for every record, and most of it is a few stores.
-inline char* PreparedRecord::writeTail(char* at, std::string_view dutch,
-                                       std::string_view source) const {
+template <class Dutch>
+char* PreparedRecord::writeTail(char* at, const Dutch& dutch, std::string_view source) const {
   const Piece* const tail = pieces_.data() + tail_;
   const Piece* const end = pieces_.data() + count_;
   auto copyLiteral = [&at](const Piece& piece) {
     std::memcpy(at, piece.text.data(), kLiteralBytes);
     at += piece.length;
   };
-  auto copyText = [&at](std::string_view text) { at = copyBytes(at, text.data(), text.size()); };
+  auto copyText = [&at](const auto& text) { at = detail::copyText(at, text); };
   if (usualTail_) {
     copyLiteral(tail[0]);
     copyText(dutch);
@@ -195,9 +231,16 @@ inline char* PreparedRecord::writeTail(char* at, std::string_view dutch,
   }
   for (const Piece* piece = tail; piece != end; ++piece) {
     copyLiteral(*piece);
-    if (piece->kind != Kind::Literal) copyText(piece->kind == Kind::Dutch ? dutch : source);
+    if (piece->kind == Kind::Dutch) copyText(dutch);
+    if (piece->kind == Kind::Source) copyText(source);
   }
   return at;
+}
+
+constexpr void PreparedRecord::checkHebrewValues() const {
+  std::size_t values = 0;
+  for (std::size_t i = 0; i < tail_; ++i) values += pieces_[i].kind != Kind::Literal ? 1 : 0;
+  if (values > PatternValues::kMaxValues) throw "Hebrew pattern with more values than a row has";
 }
 
 constexpr void PreparedRecord::finish() {
@@ -265,6 +308,7 @@ constexpr PreparedRecord::PreparedRecord(std::string_view format) {
   std::size_t tab = format.find('\t');
   addHebrew(format.substr(0, tab));
   tail_ = count_;
+  checkHebrewValues();
   if (tab != std::string_view::npos) addTail(format.substr(tab));
   finish();
 }
@@ -283,6 +327,7 @@ constexpr PreparedRecord PreparedRecord::withForm(const PreparedRecord& slot,
   record.add(Kind::Literal, slot.pieces_[i].text.data(), slot.pieces_[i].length);
   record.addHebrew(form);
   record.tail_ = record.count_;
+  record.checkHebrewValues();
   for (i = slot.tail_; i < slot.count_; ++i) record.addPiece(slot.pieces_[i]);
   record.finish();
   return record;

@@ -60,15 +60,15 @@ const Row& findRow(const Row (&table)[N], std::string_view name) {
 
 // Writes a block of records into `out` with one reservation of room.
 // `each(visit)` calls visit(record, values, dutch) for every record of the
-// block, in order, or visit(record, values, dutch, true) for a record whose
-// Hebrew part is that of the record visited just before (same format, same
-// values), which is then copied rather than filled again. `each` runs
-// twice, first to measure the block and then to write it, and must visit
-// the same records with the same texts both times.
+// block, in order (the Dutch text a std::string_view or a ShapedText), or visit(record, values,
+// dutch, true) for a record whose Hebrew part is that of the record visited just before (same
+// format, same values), which is then copied rather than filled again. `each` runs twice, first to
+// measure the block and then to write it, and must visit the same records with the same texts both
+// times.
 template <class Each>
 void writeBlock(std::string& out, std::string_view source, Each&& each) {
   std::size_t room = 0;
-  each([&](const PreparedRecord& record, const PatternValues& values, std::string_view dutch,
+  each([&](const PreparedRecord& record, const PatternValues& values, const auto& dutch,
            bool = false) { room += record.room(values.bytes(), dutch.size(), source.size()); });
   const std::size_t start = out.size();
   out.resize(start + room);
@@ -76,7 +76,7 @@ void writeBlock(std::string& out, std::string_view source, Each&& each) {
   char* at = begin;
   const char* lastHebrew = at;
   std::size_t lastLength = 0;
-  each([&](const PreparedRecord& record, const PatternValues& values, std::string_view dutch,
+  each([&](const PreparedRecord& record, const PatternValues& values, const auto& dutch,
            bool sameHebrew = false) {
     if (sameHebrew) {
       // The earlier copy ends before the tail written after it: no overlap.

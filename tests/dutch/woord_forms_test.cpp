@@ -25,9 +25,7 @@ struct FormCase {
   const char* expected;
 };
 
-// `w` is a Woord or the DutchTexts that keep its texts.
-template <class Forms>
-std::string make(Forms& w, Form form, const char* code) {
+std::string make(Woord& w, Form form, const char* code) {
   switch (form) {
     case Form::Tegenw:
       return w.tegenw(code);
@@ -45,8 +43,33 @@ std::string make(Forms& w, Form form, const char* code) {
   return {};
 }
 
-// The same form asked by the code's row of the person tables, as the kept
-// texts ask for it.
+// The same form from the DutchTexts of the Woord, which keep the present
+// and the imperative and give the others as pieces by the code's row.
+std::string make(DutchTexts& texts, Form form, const char* code) {
+  const int person = personIndex(code);
+  if (person < 0 && form != Form::Tegenw && form != Form::Onbep && form != Form::Geb) {
+    ADD_FAILURE() << "no row for " << code;
+    return {};
+  }
+  switch (form) {
+    case Form::Tegenw:
+      return texts.tegenw(code);
+    case Form::Perf:
+      return texts.perf(person).str();
+    case Form::Toek:
+      return texts.toek(person).str();
+    case Form::Ovt:
+      return texts.ovt(person).str();
+    case Form::Onbep:
+      return texts.onbep();
+    case Form::Geb:
+      return texts.geb(code);
+  }
+  return {};
+}
+
+// The same form asked by the code's row of the person tables, as the
+// records ask for it: into a caller's string, or as pieces.
 std::string makeByRow(Woord& w, Form form, int person) {
   std::string text = "stale";
   switch (form) {
@@ -55,12 +78,15 @@ std::string makeByRow(Woord& w, Form form, int person) {
       break;
     case Form::Perf:
       w.perf(person, text);
+      EXPECT_EQ(w.perfPieces(person).str(), text);
       break;
     case Form::Toek:
       w.toek(person, text);
+      EXPECT_EQ(w.toekPieces(person).str(), text);
       break;
     case Form::Ovt:
       w.ovt(person, text);
+      EXPECT_EQ(w.ovtPieces(person).str(), text);
       break;
     case Form::Onbep:
       w.onbep(text);
@@ -275,6 +301,7 @@ TEST_F(WoordFormsTest, UnknownCodeYieldsEmptyPronounAndAuxiliary) {
   ASSERT_TRUE(w.isOk());
   EXPECT_EQ(w.perf("xx"), "()  gelopen");
   EXPECT_EQ(w.toek("xx"), "()  lopen");
+  EXPECT_EQ(w.ovt("xx"), "() liep ");
 }
 
 TEST_F(WoordFormsTest, PercentSignsComeOutAsTyped) {
@@ -352,23 +379,70 @@ TEST_F(WoordFormsTest, KeptTextsBelongToTheEntryTheyWereMadeFor) {
       {Form::Tegenw, "s", "schrijf(t)", "loop(t)"},
       {Form::Geb, "p", "schrijft!", "loopt!"},
       {Form::Onbep, "", "te schrijven", "te lopen"},
+      {Form::Ovt, "3p", "(zij) schreven ", "(zij) liepen "},
       // A code outside the tables is built afresh every time.
-      {Form::Perf, "xx", "()  geschreven", "()  gelopen"},
-      {Form::Toek, "xx", "()  schrijven", "()  lopen"},
-      {Form::Ovt, "xx", "() schreef ", "() liep "},
+      {Form::Tegenw, "xx", "schrijf(t)", "loop(t)"},
+      {Form::Geb, "xx", "schrijf!", "loop!"},
   };
   // One DutchTexts for two entries in a row, as the driver uses it.
   DutchTexts texts;
   Woord schrijven(kSchrijven);
   texts.reset(schrijven);
   for (const Case& c : cases) EXPECT_EQ(make(texts, c.form, c.code), c.schrijven) << c.code;
-  const std::string& kept = texts.perf("1s");
+  const std::string& kept = texts.tegenw("s");
+  const ShapedText pieces = texts.perf(personIndex("1s"));
   for (const Case& c : cases) EXPECT_EQ(make(texts, c.form, c.code), c.schrijven) << c.code;
-  EXPECT_EQ(kept, "(ik) heb geschreven");  // still whole after the other calls
+  EXPECT_EQ(kept, "schrijf(t)");  // still whole after the other calls
+  EXPECT_EQ(pieces.str(), "(ik) heb geschreven");
 
   Woord lopen(kLopen);
   texts.reset(lopen);
   for (const Case& c : cases) EXPECT_EQ(make(texts, c.form, c.code), c.lopen) << c.code;
+}
+
+// The shapes of the perfect, future and simple past are found per entry,
+// and the imperative is made from the present kept for the entry: a
+// reflexive verb's pronoun, or a perfect built whole because words stand
+// before its auxiliary, never reaches the entry after it, nor the other way
+// round.
+TEST_F(WoordFormsTest, KeptShapesBelongToTheEntryTheyWereMadeFor) {
+  struct Case {
+    const char* gloss;
+    const char* perf2p;
+    const char* toek1s;
+    const char* ovt3p;
+    const char* gebS;
+    const char* gebP;
+  };
+  const Case cases[] = {
+      {kSchamen, "(jullie) hebben je geschaamd voor", "(ik) zal me schamen voor",
+       "(zij) schaamden zich voor", "schaam je voor!", "schaamt je voor!"},
+      {kLopen, "(jullie) hebben gelopen", "(ik) zal lopen", "(zij) liepen ", "loop!", "loopt!"},
+      {"z. 'wassen (waste z., al z. h. gewassen)", "(jullie) al hebben je gewassen",
+       "(ik) zal me wassen", "(zij) wasten zich", "was je!", "wast je!"},
+      {kWeglopen, "(jullie) zijn weggelopen", "(ik) zal weglopen", "(zij) liepen weg", "loop weg!",
+       "loopt weg!"},
+      {"'lopen (liep, al h. gelopen)", "(jullie) al hebben gelopen", "(ik) zal lopen",
+       "(zij) liepen ", "loop!", "loopt!"},
+      {kZijn, "(jullie) zijn geweest", "(ik) zal zijn", "(zij) waren ", "wees!", "weest!"},
+      {kSchrijven, "(jullie) hebben geschreven", "(ik) zal schrijven", "(zij) schreven ",
+       "schrijf!", "schrijft!"},
+  };
+  DutchTexts texts;
+  Woord woord;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.gloss);
+    woord.reset(c.gloss);
+    ASSERT_TRUE(woord.isOk()) << woord.messages();
+    texts.reset(woord);
+    for (int pass = 0; pass < 2; ++pass) {  // the second finds a built text kept
+      EXPECT_EQ(texts.perf(personIndex("2p")).str(), c.perf2p);
+      EXPECT_EQ(texts.toek(personIndex("1s")).str(), c.toek1s);
+      EXPECT_EQ(texts.ovt(personIndex("3p")).str(), c.ovt3p);
+      EXPECT_EQ(texts.geb("s"), c.gebS);
+      EXPECT_EQ(texts.geb("p"), c.gebP);
+    }
+  }
 }
 
 }  // namespace

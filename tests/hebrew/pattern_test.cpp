@@ -65,9 +65,11 @@ TEST(Pattern, PreparedRecordsMatchTheFormat) {
       {"#%c%cWT\tom %s\t{}%s\n", {'K', 'T'}, "#KTWT\tom nl\t{}[s]\n"},
       {"#M%sI%cE\t%s\t{fs}%s\n", {"K"sv, '\0'}, "#MKI\tnl\t{fs}[s]\n"},
       {"#E%sI%c\t%s\t{ms}%s\n", {"K\0X"sv, 'B'}, "#EK\tnl\t{ms}[s]\n"},
-      {"#%c%c%c\t%s\t{2ms}%s\n", {'Q', 'M'}, "#QM\tnl\t{2ms}[s]\n"},     // too few values
-      {"#A%\t%s%c\t{}%s%s\n", {}, "#A%\tnl%c\t{}[s]%s\n"},               // stray percent signs
-      {"#%s", {"LONGERTHANEIGHTLETTERS"sv}, "#LONGERTHANEIGHTLETTERS"},  // no TAB
+      {"#%c%c%c\t%s\t{2ms}%s\n", {'Q', 'M'}, "#QM\tnl\t{2ms}[s]\n"},         // too few values
+      {"#%cE%sI\t%s\t{2ms}%s\n", {'Q'}, "#QE\tnl\t{2ms}[s]\n"},              // no text for the %s
+      {"#%c%c\t%s\t{}%s\n", {'A', 'B', 'C', 'D', 'E'}, "#AB\tnl\t{}[s]\n"},  // values left over
+      {"#A%\t%s%c\t{}%s%s\n", {}, "#A%\tnl%c\t{}[s]%s\n"},                   // stray percent signs
+      {"#%s", {"LONGERTHANEIGHTLETTERS"sv}, "#LONGERTHANEIGHTLETTERS"},      // no TAB
       // Literal runs longer than one piece, before a placeholder and in the tag
       {"#ABCDEFGHIJ%cK\t%s\t{}%s\n", {'X'}, "#ABCDEFGHIJXK\tnl\t{}[s]\n"},
       {"%c%s%c\t%s\t{LONGTAGOFTEN}%s\n", {'A', "BC"sv, 'D'}, "ABCD\tnl\t{LONGTAGOFTEN}[s]\n"},
@@ -83,6 +85,15 @@ TEST(Pattern, PreparedRecordsMatchTheFormat) {
     EXPECT_EQ(viaFormat, "X" + std::string(c.expected));
     EXPECT_EQ(prepared, viaFormat);
   }
+}
+
+// A row gives at most four values, so a record whose Hebrew part takes more
+// is refused when it is prepared.
+TEST(Pattern, PreparedRecordTakesAtMostFourValues) {
+  EXPECT_NO_THROW(PreparedRecord("#%c%s%c%c\t%s\t{}%s\n"));
+  EXPECT_ANY_THROW(PreparedRecord("#%c%s%c%c%c\t%s\t{}%s\n"));
+  constexpr PreparedRecord slot("#%s\t%s\t{}%s\n");
+  EXPECT_ANY_THROW(PreparedRecord::withForm(slot, "%c%c%c%c%c"));
 }
 
 TEST(Pattern, FormWrittenIntoItsSlotRecord) {
