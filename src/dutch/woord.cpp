@@ -84,17 +84,18 @@ void Woord::reset(std::string_view gloss) {
                             &sOvtSingularHead, &sOvtPluralHead, &sResult, &sMessages}) {
     text->clear();
   }
-  for (Template* pattern : {&sRestFmt, &sVoltDwFmt, &sOnbWijsFmt}) pattern->reset({});
+  for (Template* pattern : {&sRestFmt, &sVoltDwFmt, &sOnbWijsFmt}) pattern->clear();
   bOk = false;
   bZijn = false;
   bZich = false;
   bFatal = false;
   ovtTailAt = std::string::npos;
 
-  const bool split = splitGloss(gloss);
+  std::string_view onbWijs;
+  const bool split = splitGloss(gloss, onbWijs);
   splitOvt();
   if (!split) return;
-  takeStressMark();
+  takeStressMark(onbWijs);
   if (!findBareVerb() || !findStem()) return;
   sOnbWijsFmt.reset(sOnbWijs);
   sVoltDwFmt.reset(sVoltDw);
@@ -105,8 +106,10 @@ void Woord::reset(std::string_view gloss) {
 
 // Cuts the gloss into the infinitive phrase (up to the blank before "("),
 // the simple past (between "(" and ",") and the participle phrase (from the
-// second character after "," up to ")").
-bool Woord::splitGloss(std::string_view gloss) {
+// second character after "," up to ")"). The infinitive phrase is handed
+// to takeStressMark() as `onbWijs`; a gloss refused after "(" was found
+// keeps it in sOnbWijs as it stands.
+bool Woord::splitGloss(std::string_view gloss, std::string_view& onbWijs) {
   const Pos open = indexOf(gloss, '(');
   if (open < 0) {
     message({"Fout: haak open ontbreekt: ", gloss, "\n"}, true);
@@ -116,24 +119,21 @@ bool Woord::splitGloss(std::string_view gloss) {
     message({"Fout: onbepaalde wijs ontbreekt voor de haak open: ", gloss, "\n"});
     return false;
   }
-  sOnbWijs.assign(gloss.substr(0, toSize(open) - 1));
+  onbWijs = gloss.substr(0, toSize(open) - 1);
 
   const Pos comma = indexOf(gloss, ',');
-  if (comma < 0) {
-    message({"Fout: komma ontbreekt: ", gloss, "\n"}, true);
-    return false;
-  }
-  const Pos close = indexOf(gloss, ')');
-  if (close < 0) {
-    message({"Fout: haak sluiten ontbreekt: ", gloss, "\n"}, true);
-    return false;
-  }
-  if (comma < open) {
-    message({"Fout: komma staat voor de haak open: ", gloss, "\n"});
-    return false;
-  }
-  if (close < comma + 2) {
-    message({"Fout: haak sluiten staat niet minstens twee tekens na de komma: ", gloss, "\n"});
+  const Pos close = comma < 0 ? -1 : indexOf(gloss, ')');
+  if (comma < 0 || close < 0 || comma < open || close < comma + 2) {
+    sOnbWijs.assign(onbWijs);
+    if (comma < 0) {
+      message({"Fout: komma ontbreekt: ", gloss, "\n"}, true);
+    } else if (close < 0) {
+      message({"Fout: haak sluiten ontbreekt: ", gloss, "\n"}, true);
+    } else if (comma < open) {
+      message({"Fout: komma staat voor de haak open: ", gloss, "\n"});
+    } else {
+      message({"Fout: haak sluiten staat niet minstens twee tekens na de komma: ", gloss, "\n"});
+    }
     return false;
   }
   sOvt.assign(gloss.substr(toSize(open) + 1, toSize(comma - open) - 1));
@@ -141,20 +141,23 @@ bool Woord::splitGloss(std::string_view gloss) {
   return true;
 }
 
-// The stress mark is removed from the text; the stressed tail starts where
-// it stood and runs to the end of its word, or is empty when there is none.
-void Woord::takeStressMark() {
-  std::size_t tail = sOnbWijs.size();
-  const Pos mark = indexOf(sOnbWijs, '\'');
-  if (mark >= 0) {
-    sOnbWijs.erase(toSize(mark), 1);
-    tail = toSize(mark);
-  } else if (!isStressExempt(sOnbWijs)) {
-    message({"Klemtoon-indicatie ontbreekt in ", sOnbWijs, "\n"});
+// The infinitive phrase without its stress mark; the stressed tail starts
+// where the mark stood and runs to the end of its word, or is empty when
+// there is no mark.
+void Woord::takeStressMark(std::string_view onbWijs) {
+  const std::size_t mark = onbWijs.find('\'');
+  if (mark == std::string_view::npos) {
+    sOnbWijs.assign(onbWijs);
+    if (!isStressExempt(sOnbWijs)) message({"Klemtoon-indicatie ontbreekt in ", sOnbWijs, "\n"});
+    return;
   }
-  sKlemtoon.assign(sOnbWijs, tail, std::string::npos);
-  const Pos tailBlank = indexOf(sKlemtoon, ' ');
-  if (tailBlank > 0) sKlemtoon.resize(toSize(tailBlank));
+  std::string_view tail = onbWijs.substr(mark + 1);
+  sOnbWijs.assign(onbWijs, 0, mark).append(tail);
+  // A blank right after the mark does not end the tail.
+  if (const std::size_t blank = tail.find(' '); blank != 0 && blank != std::string_view::npos) {
+    tail = tail.substr(0, blank);
+  }
+  sKlemtoon.assign(tail);
 }
 
 // The rest of the simple past (particle, "z.", preposition) and the bare
@@ -169,8 +172,7 @@ bool Woord::findBareVerb() {
   sOvtRest.assign(sOvt, toSize(ovtBlank) + 1, std::string::npos);
   const Pos restAt = indexOf(sOnbWijs, sOvtRest);
   if (restAt == 0) {
-    sWerkw.assign(sOnbWijs, sOvtRest.size(), std::string::npos);
-    trim(sWerkw);
+    sWerkw.assign(trimmed(std::string_view(sOnbWijs).substr(sOvtRest.size())));
     return true;
   }
   if (restAt > 0) {
@@ -251,14 +253,19 @@ bool Woord::findStem() {
 // The auxiliary: "h. " takes "hebben", "is " takes "zijn"; its marker in
 // the participle template becomes a placeholder.
 bool Woord::findAuxiliary() {
-  if (indexOf(sVoltDw, "h.") >= 0) {
+  const std::string_view voltDw(sVoltDw);
+  if (const std::size_t marker = voltDw.find("h."); marker != std::string_view::npos) {
     bZijn = false;
-    const Pos at = indexOf(sVoltDw, "h. ");
-    if (at < 0) {
+    // The first "h. " is the first "h." when a blank follows it, else a
+    // later one.
+    const std::size_t at = marker + 2 < voltDw.size() && voltDw[marker + 2] == ' '
+                               ? marker
+                               : voltDw.find("h. ", marker + 1);
+    if (at == std::string_view::npos) {
       message({"Bij voltooid deelwoord (", sVoltDw, ") staat 'h.' zonder spatie erachter\n"});
       return false;
     }
-    sVoltDwFmt.addHole(toSize(at));
+    sVoltDwFmt.addHole(at);
     return true;
   }
   if (const Pos at = indexOf(sVoltDw, "is "); at >= 0) {

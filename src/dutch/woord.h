@@ -39,6 +39,11 @@ struct Template {
   int holeCount = 0;
 
   void reset(std::string_view source);
+  // The empty text without placeholders; the storage is kept.
+  void clear() {
+    text.clear();
+    holeCount = 0;
+  }
   // Marks the two characters at `at` as a placeholder. Positions outside
   // the text and holes beyond the second are ignored.
   void addHole(std::size_t at);
@@ -104,8 +109,8 @@ class Woord {
  private:
   // The steps of the construction, in order; each returns false when it
   // refuses the gloss.
-  bool splitGloss(std::string_view gloss);
-  void takeStressMark();
+  bool splitGloss(std::string_view gloss, std::string_view& onbWijs);
+  void takeStressMark(std::string_view onbWijs);
   bool findBareVerb();
   bool findSplitBareVerb();
   bool findStem();

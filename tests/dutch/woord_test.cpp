@@ -165,6 +165,29 @@ TEST_F(WoordTest, GlossShapes) {
       {.gloss = "z.'wassen (waste z., h. gewassen)", .onbWijs = "z.wassen", .klemtoon = "wassen",
        .ovt = "waste z.", .voltDw = "h. gewassen", .ovtRest = "z.", .werkw = "wassen",
        .stam = "was", .onbWijsFmt = "z.wassen", .voltDwFmt = "[1] gewassen", .restFmt = "z."},
+      // The auxiliary is the first "h. ": an earlier "h." without its blank
+      // stays text, and so do the letters before a "h." inside a word.
+      {.gloss = "lo'pen (liep, h.x h. gelopen)", .onbWijs = "lopen", .klemtoon = "pen",
+       .ovt = "liep", .voltDw = "h.x h. gelopen", .werkw = "lopen", .stam = "loop",
+       .onbWijsFmt = "lopen", .voltDwFmt = "h.x [1] gelopen"},
+      {.gloss = "lo'pen (liep, hh. gelopen)", .onbWijs = "lopen", .klemtoon = "pen",
+       .ovt = "liep", .voltDw = "hh. gelopen", .werkw = "lopen", .stam = "loop",
+       .onbWijsFmt = "lopen", .voltDwFmt = "h[1] gelopen"},
+      // A blank right after the stress mark: the tail runs on to the next
+      // blank after that (three characters, so "a" doubles).
+      {.gloss = "a' bc (x, h. y)", .onbWijs = "a bc", .klemtoon = " bc", .ovt = "x",
+       .voltDw = "h. y", .werkw = "a bc", .stam = "aa ", .onbWijsFmt = "a bc",
+       .voltDwFmt = "[1] y"},
+      // A mark at the end leaves an empty tail, and no warning.
+      {.gloss = "lopen' (liep, h. gelopen)", .onbWijs = "lopen", .klemtoon = "", .ovt = "liep",
+       .voltDw = "h. gelopen", .werkw = "lopen", .stam = "loop", .onbWijsFmt = "lopen",
+       .voltDwFmt = "[1] gelopen"},
+      // A rest at the start with blanks around it: they are not part of the
+      // bare verb.
+      {.gloss = "weg  lo'pen  (liep weg, is weggelopen)", .onbWijs = "weg  lopen ",
+       .klemtoon = "pen", .ovt = "liep weg", .voltDw = "is weggelopen", .ovtRest = "weg",
+       .werkw = "lopen", .stam = "loop", .onbWijsFmt = "weg  lopen ",
+       .voltDwFmt = "[1] weggelopen", .restFmt = "weg", .zijn = true},
       // The pronoun placeholder before the auxiliary is still filled second.
       {.gloss = "z. 'wassen (waste z., z. h. gewassen)", .onbWijs = "z. wassen",
        .klemtoon = "wassen", .ovt = "waste z.", .voltDw = "z. h. gewassen", .ovtRest = "z.",
@@ -304,9 +327,11 @@ TEST_F(WoordTest, RefusedBadPositions) {
        "Fout: haak sluiten staat niet minstens twee tekens na de komma: lo'pen (liep,) h. x\n"},
       {"lo'pen (liep) h, x", false,
        "Fout: haak sluiten staat niet minstens twee tekens na de komma: lo'pen (liep) h, x\n"},
-      // "h." without a blank after it.
+      // "h." without a blank after it, also at the very end.
       {"lo'pen (liep, h.gelopen)", false,
        "Bij voltooid deelwoord (h.gelopen) staat 'h.' zonder spatie erachter\n"},
+      {"lo'pen (liep, h.x h.)", false,
+       "Bij voltooid deelwoord (h.x h.) staat 'h.' zonder spatie erachter\n"},
       // Split rest whose last word starts inside or right after the lead words.
       {"ab 'wassen (waste ab b, h. gewassen)", false,
        "Rest in OVT (ab b) (ab + b): laatste woord staat niet achter de eerste woorden in onb. "
