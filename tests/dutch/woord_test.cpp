@@ -255,6 +255,13 @@ TEST_F(WoordTest, IsSingleSyl) {
   EXPECT_FALSE(Woord::isSingleSyl("Lp"));
   EXPECT_FALSE(Woord::isSingleSyl("LOP"));  // upper case is not counted
   EXPECT_FALSE(Woord::isSingleSyl("y"));
+  EXPECT_TRUE(Woord::isSingleSyl("u"));
+  EXPECT_TRUE(Woord::isSingleSyl("xyzi"));
+  EXPECT_FALSE(Woord::isSingleSyl("aeiou"));
+  EXPECT_FALSE(Woord::isSingleSyl("ee"));
+  // Bytes next to the letters and beyond ASCII are no vowels.
+  EXPECT_FALSE(Woord::isSingleSyl("`{\xE1\xE9"));
+  EXPECT_TRUE(Woord::isSingleSyl("`o{\xE1"));
 }
 
 struct RefusalCase {
