@@ -85,8 +85,8 @@ Woord::Woord(std::string_view gloss) { reset(gloss); }
 
 void Woord::reset(std::string_view gloss) {
   // Everything starts as in a new object; the strings keep their storage.
-  for (std::string* text : {&sOnbWijs, &sKlemtoon, &sOvt, &sVoltDw, &sOvtRest, &sWerkw, &sStam,
-                            &sOvtSingularHead, &sOvtPluralHead, &sResult, &sMessages}) {
+  for (std::string* text : {&sKlemtoon, &sOvt, &sWerkw, &sStam, &sOvtSingularHead, &sOvtPluralHead,
+                            &sResult, &sMessages}) {
     text->clear();
   }
   for (Template* pattern : {&sRestFmt, &sVoltDwFmt, &sOnbWijsFmt}) pattern->clear();
@@ -102,9 +102,6 @@ void Woord::reset(std::string_view gloss) {
   if (!split) return;
   takeStressMark(onbWijs);
   if (!findBareVerb() || !findStem()) return;
-  sOnbWijsFmt.reset(sOnbWijs);
-  sVoltDwFmt.reset(sVoltDw);
-  sRestFmt.reset(sOvtRest);
   if (!findAuxiliary() || !findReflexive()) return;
   bOk = true;
 }
@@ -113,7 +110,7 @@ void Woord::reset(std::string_view gloss) {
 // the simple past (between "(" and ",") and the participle phrase (from the
 // second character after "," up to ")"). The infinitive phrase is handed
 // to takeStressMark() as `onbWijs`; a gloss refused after "(" was found
-// keeps it in sOnbWijs as it stands.
+// keeps it in onbWijs() as it stands.
 bool Woord::splitGloss(std::string_view gloss, std::string_view& onbWijs) {
   const Pos open = indexOf(gloss, '(');
   if (open < 0) {
@@ -129,7 +126,7 @@ bool Woord::splitGloss(std::string_view gloss, std::string_view& onbWijs) {
   const Pos comma = indexOf(gloss, ',');
   const Pos close = comma < 0 ? -1 : indexOf(gloss, ')');
   if (comma < 0 || close < 0 || comma < open || close < comma + 2) {
-    sOnbWijs.assign(onbWijs);
+    sOnbWijsFmt.text.assign(onbWijs);
     if (comma < 0) {
       message({"Fout: komma ontbreekt: ", gloss, "\n"}, true);
     } else if (close < 0) {
@@ -142,7 +139,7 @@ bool Woord::splitGloss(std::string_view gloss, std::string_view& onbWijs) {
     return false;
   }
   sOvt.assign(gloss.substr(toSize(open) + 1, toSize(comma - open) - 1));
-  sVoltDw.assign(gloss.substr(toSize(comma) + 2, toSize(close - comma) - 2));
+  sVoltDwFmt.text.assign(gloss.substr(toSize(comma) + 2, toSize(close - comma) - 2));
   return true;
 }
 
@@ -152,12 +149,12 @@ bool Woord::splitGloss(std::string_view gloss, std::string_view& onbWijs) {
 void Woord::takeStressMark(std::string_view onbWijs) {
   const std::size_t mark = onbWijs.find('\'');
   if (mark == std::string_view::npos) {
-    sOnbWijs.assign(onbWijs);
-    if (!isStressExempt(sOnbWijs)) message({"Klemtoon-indicatie ontbreekt in ", sOnbWijs, "\n"});
+    sOnbWijsFmt.text.assign(onbWijs);
+    if (!isStressExempt(onbWijs)) message({"Klemtoon-indicatie ontbreekt in ", onbWijs, "\n"});
     return;
   }
   std::string_view tail = onbWijs.substr(mark + 1);
-  sOnbWijs.assign(onbWijs, 0, mark).append(tail);
+  sOnbWijsFmt.text.assign(onbWijs, 0, mark).append(tail);
   // A blank right after the mark does not end the tail.
   if (const std::size_t blank = tail.find(' '); blank != 0 && blank != std::string_view::npos) {
     tail = tail.substr(0, blank);
@@ -168,20 +165,19 @@ void Woord::takeStressMark(std::string_view onbWijs) {
 // The rest of the simple past (particle, "z.", preposition) and the bare
 // verb: the infinitive phrase without the words of the rest.
 bool Woord::findBareVerb() {
-  sOvtRest.clear();
   const Pos ovtBlank = indexOf(sOvt, ' ');
   if (ovtBlank <= 0) {
-    sWerkw = sOnbWijs;
+    sWerkw.assign(onbWijs());
     return true;
   }
-  sOvtRest.assign(sOvt, toSize(ovtBlank) + 1, std::string::npos);
-  const Pos restAt = indexOf(sOnbWijs, sOvtRest);
+  sRestFmt.text.assign(sOvt, toSize(ovtBlank) + 1, std::string::npos);
+  const Pos restAt = indexOf(onbWijs(), ovtRest());
   if (restAt == 0) {
-    sWerkw.assign(trimmed(std::string_view(sOnbWijs).substr(sOvtRest.size())));
+    sWerkw.assign(trimmed(onbWijs().substr(ovtRest().size())));
     return true;
   }
   if (restAt > 0) {
-    sWerkw.assign(sOnbWijs, 0, toSize(restAt) - 1);
+    sWerkw.assign(onbWijs().substr(0, toSize(restAt) - 1));
     return true;
   }
   return findSplitBareVerb();
@@ -190,28 +186,28 @@ bool Woord::findBareVerb() {
 // A rest split around the verb: its lead words begin the infinitive phrase
 // and its last word comes after the verb ("z. schamen voor").
 bool Woord::findSplitBareVerb() {
-  const Pos restBlank = lastIndexOf(sOvtRest, ' ');
+  const Pos restBlank = lastIndexOf(ovtRest(), ' ');
   if (restBlank < 0) {
-    message({"Fout: rest in OVT (", sOvtRest, ") komt niet voor in onb. wijs: ", sOnbWijs, "\n"});
+    message({"Fout: rest in OVT (", ovtRest(), ") komt niet voor in onb. wijs: ", onbWijs(), "\n"});
     return false;
   }
-  const std::string_view rest(sOvtRest);
+  const std::string_view rest = ovtRest();
   const std::string_view lead = rest.substr(0, toSize(restBlank));
   const std::string_view last = rest.substr(toSize(restBlank) + 1);
-  const Pos q = indexOf(sOnbWijs, last);
-  if (indexOf(sOnbWijs, lead) != 0 || q <= 0) {
-    message({"Rest in OVT (", sOvtRest, ") (", lead, " + ", last,
-             ") komt niet voor in onb. wijs: ", sOnbWijs, "\n"});
+  const Pos q = indexOf(onbWijs(), last);
+  if (indexOf(onbWijs(), lead) != 0 || q <= 0) {
+    message({"Rest in OVT (", ovtRest(), ") (", lead, " + ", last,
+             ") komt niet voor in onb. wijs: ", onbWijs(), "\n"});
     return false;
   }
   const Pos leadLen = static_cast<Pos>(lead.size());
   if (q < leadLen + 2) {
-    message({"Rest in OVT (", sOvtRest, ") (", lead, " + ", last,
-             "): laatste woord staat niet achter de eerste woorden in onb. wijs: ", sOnbWijs,
+    message({"Rest in OVT (", ovtRest(), ") (", lead, " + ", last,
+             "): laatste woord staat niet achter de eerste woorden in onb. wijs: ", onbWijs(),
              "\n"});
     return false;
   }
-  sWerkw.assign(sOnbWijs, toSize(leadLen) + 1, toSize(q - leadLen) - 2);
+  sWerkw.assign(onbWijs().substr(toSize(leadLen) + 1, toSize(q - leadLen) - 2));
   return true;
 }
 
@@ -219,7 +215,7 @@ bool Woord::findSplitBareVerb() {
 bool Woord::findStem() {
   const std::size_t verbLength = sWerkw.size();
   if (verbLength < 2) {
-    message({"Fout: werkwoord (", sWerkw, ") is korter dan twee letters in onb. wijs: ", sOnbWijs,
+    message({"Fout: werkwoord (", sWerkw, ") is korter dan twee letters in onb. wijs: ", onbWijs(),
              "\n"});
     return false;
   }
@@ -258,47 +254,47 @@ bool Woord::findStem() {
 // The auxiliary: "h. " takes "hebben", "is " takes "zijn"; its marker in
 // the participle template becomes a placeholder.
 bool Woord::findAuxiliary() {
-  const std::string_view voltDw(sVoltDw);
-  if (const std::size_t marker = voltDw.find("h."); marker != std::string_view::npos) {
+  const std::string_view phrase = voltDw();
+  if (const std::size_t marker = phrase.find("h."); marker != std::string_view::npos) {
     bZijn = false;
     // The first "h. " is the first "h." when a blank follows it, else a
     // later one.
-    const std::size_t at = marker + 2 < voltDw.size() && voltDw[marker + 2] == ' '
+    const std::size_t at = marker + 2 < phrase.size() && phrase[marker + 2] == ' '
                                ? marker
-                               : voltDw.find("h. ", marker + 1);
+                               : phrase.find("h. ", marker + 1);
     if (at == std::string_view::npos) {
-      message({"Bij voltooid deelwoord (", sVoltDw, ") staat 'h.' zonder spatie erachter\n"});
+      message({"Bij voltooid deelwoord (", phrase, ") staat 'h.' zonder spatie erachter\n"});
       return false;
     }
     sVoltDwFmt.addHole(at);
     return true;
   }
-  if (const Pos at = indexOf(sVoltDw, "is "); at >= 0) {
+  if (const Pos at = indexOf(phrase, "is "); at >= 0) {
     bZijn = true;
     sVoltDwFmt.addHole(toSize(at));
     return true;
   }
-  message({"Bij voltooid deelwoord (", sVoltDw, ") ontbreekt 'is ' of 'h. '\n"});
+  message({"Bij voltooid deelwoord (", phrase, ") ontbreekt 'is ' of 'h. '\n"});
   return false;
 }
 
 // A reflexive verb has "z. " in both the infinitive phrase and the
 // participle phrase; its "z." becomes a placeholder for the pronoun.
 bool Woord::findReflexive() {
-  const Pos zichOnb = indexOf(sOnbWijs, "z. ");
-  const Pos zichVoltDw = indexOf(sVoltDw, "z. ");
+  const Pos zichOnb = indexOf(onbWijs(), "z. ");
+  const Pos zichVoltDw = indexOf(voltDw(), "z. ");
   bZich = zichOnb >= 0 && zichVoltDw >= 0;
   if (bZich) {
     sOnbWijsFmt.addHole(toSize(zichOnb));
     sVoltDwFmt.addHole(toSize(zichVoltDw));
     // A rest without "z." simply gets no pronoun.
-    if (const Pos zichRest = indexOf(sOvtRest, "z."); zichRest >= 0) {
+    if (const Pos zichRest = indexOf(ovtRest(), "z."); zichRest >= 0) {
       sRestFmt.addHole(toSize(zichRest));
     }
     return true;
   }
   if (zichOnb >= 0 || zichVoltDw >= 0) {
-    message({"Gedeeltelijk wederkerig (", sOnbWijs, " vs. ", sVoltDw, ")\n"});
+    message({"Gedeeltelijk wederkerig (", onbWijs(), " vs. ", voltDw(), ")\n"});
     return false;
   }
   return true;

@@ -91,12 +91,15 @@ class Woord {
   void ovt(int person, std::string& result) const;
   void geb(int person, std::string& result);
 
-  // The parsed gloss.
-  std::string sOnbWijs;   // infinitive phrase, stress mark removed
+  // The parsed gloss. The infinitive phrase, the participle phrase and the
+  // rest of the simple past are the texts of their templates; of a gloss
+  // refused before its templates got their placeholders, they hold the
+  // texts that the parse had reached.
+  std::string_view onbWijs() const { return sOnbWijsFmt.text; }  // stress mark removed
+  std::string_view voltDw() const { return sVoltDwFmt.text; }
+  std::string_view ovtRest() const { return sRestFmt.text; }  // after the first blank of sOvt
   std::string sKlemtoon;  // stressed tail of the infinitive phrase
   std::string sOvt;       // simple past text
-  std::string sVoltDw;    // participle phrase
-  std::string sOvtRest;   // words after the first blank of the simple past
   std::string sWerkw;     // bare verb
   std::string sStam;      // present-tense singular stem
   Template sRestFmt;      // rest, reflexive pronoun as placeholder

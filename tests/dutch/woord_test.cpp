@@ -62,11 +62,11 @@ void onFreshAndReused(const char* gloss, Check check) {
 void expectParsedAs(const Woord& w, const ParseCase& c) {
   EXPECT_TRUE(w.isOk());
   EXPECT_FALSE(w.isFatal());
-  EXPECT_EQ(w.sOnbWijs, c.onbWijs);
+  EXPECT_EQ(w.onbWijs(), c.onbWijs);
   EXPECT_EQ(w.sKlemtoon, c.klemtoon);
   EXPECT_EQ(w.sOvt, c.ovt);
-  EXPECT_EQ(w.sVoltDw, c.voltDw);
-  EXPECT_EQ(w.sOvtRest, c.ovtRest);
+  EXPECT_EQ(w.voltDw(), c.voltDw);
+  EXPECT_EQ(w.ovtRest(), c.ovtRest);
   EXPECT_EQ(w.sWerkw, c.werkw);
   EXPECT_EQ(w.sStam, c.stam);
   EXPECT_EQ(shape(w.sOnbWijsFmt), c.onbWijsFmt);
@@ -318,6 +318,33 @@ TEST_F(WoordTest, RefusedGlosses) {
   for (const RefusalCase& c : cases) expectRefused(c);
 }
 
+// A refused gloss keeps the texts that its parse had reached: the phrase
+// as found when a later character is missing, the phrases without the
+// stress mark once the rest was looked for.
+TEST_F(WoordTest, RefusedGlossKeepsTheTextsReached) {
+  const struct {
+    const char* gloss;
+    const char* onbWijs;
+    const char* voltDw;
+    const char* ovtRest;
+  } cases[] = {
+      {"lo'pen (liep h. gelopen)", "lo'pen", "", ""},
+      {"lo'pen (liep,) h. x", "lo'pen", "", ""},
+      {"(liep, h. gelopen)", "", "", ""},
+      {"lo'pen (liep weg, is weggelopen)", "lopen", "is weggelopen", "weg"},
+      {"'x (liep, h. x)", "x", "h. x", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.gloss);
+    onFreshAndReused(c.gloss, [&c](const Woord& w) {
+      EXPECT_FALSE(w.isOk());
+      EXPECT_EQ(w.onbWijs(), c.onbWijs);
+      EXPECT_EQ(w.voltDw(), c.voltDw);
+      EXPECT_EQ(w.ovtRest(), c.ovtRest);
+    });
+  }
+}
+
 TEST_F(WoordTest, RefusedBadPositions) {
   const RefusalCase cases[] = {
       // "(" at the very start: refused before "," and ")" are looked for.
@@ -385,9 +412,9 @@ TEST_F(WoordTest, LongGlossFollowsTheSameRules) {
   const std::string gloss = p + "lo'pen (liep " + p + ", is " + p + "gelopen)";
   Woord w(gloss);
   ASSERT_TRUE(w.isOk()) << w.messages();
-  EXPECT_EQ(w.sOnbWijs, p + "lopen");
+  EXPECT_EQ(w.onbWijs(), p + "lopen");
   EXPECT_EQ(w.sKlemtoon, "pen");
-  EXPECT_EQ(w.sOvtRest, p);
+  EXPECT_EQ(w.ovtRest(), p);
   EXPECT_EQ(w.sWerkw, "lopen");
   EXPECT_EQ(w.sStam, "loop");
   EXPECT_EQ(shape(w.sVoltDwFmt), "[1] " + p + "gelopen");
