@@ -241,7 +241,11 @@ bool Woord::findStem() {
     const char before = n >= 3 ? sStam[n - 3] : '\0';
     const bool qualifies = v == 'a' || v == 'o' || (v == 'u' && before != 'o') ||
                            (v == 'e' && before != 'i' && before != 'o');
-    if (qualifies) sStam.insert(n - 1, 1, v);
+    if (qualifies) {
+      // The vowel written again before the last letter, which moves one on.
+      sStam.push_back(sStam[n - 1]);
+      sStam[n - 1] = v;
+    }
   }
   if (endsWith(sStam, 'z')) {
     sStam.back() = 's';
