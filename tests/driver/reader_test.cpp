@@ -72,7 +72,8 @@ TEST(ReaderTest, FieldsEndWhereverTheyStand) {
       std::string gloss;
       while (gloss.size() < glossLength) gloss += filler[(gloss.size() + 3) % filler.size()];
       for (const std::string& end : ends) {
-        const std::string line = field + "\t" + gloss + end;
+        std::string line = field;
+        line.append("\t").append(gloss).append(end);
         SCOPED_TRACE(::testing::PrintToString(line));
         Entry entry;
         ASSERT_EQ(splitLine(line, entry), LineKind::Entry);
