@@ -85,8 +85,10 @@ Woord::Woord(std::string_view gloss) { reset(gloss); }
 
 void Woord::reset(std::string_view gloss) {
   // Everything starts as in a new object; the strings keep their storage.
-  for (std::string* text : {&sKlemtoon, &sOvt, &sWerkw, &sStam, &sOvtSingularHead, &sOvtPluralHead,
-                            &sResult, &sMessages}) {
+  sKlemtoon = {};
+  sWerkw = {};
+  for (std::string* text :
+       {&sOvt, &sStam, &sOvtSingularHead, &sOvtPluralHead, &sResult, &sMessages}) {
     text->clear();
   }
   for (Template* pattern : {&sRestFmt, &sVoltDwFmt, &sOnbWijsFmt}) pattern->clear();
@@ -153,13 +155,12 @@ void Woord::takeStressMark(std::string_view onbWijs) {
     if (!isStressExempt(onbWijs)) message({"Klemtoon-indicatie ontbreekt in ", onbWijs, "\n"});
     return;
   }
-  std::string_view tail = onbWijs.substr(mark + 1);
+  const std::string_view tail = onbWijs.substr(mark + 1);
   sOnbWijsFmt.text.assign(onbWijs, 0, mark).append(tail);
   // A blank right after the mark does not end the tail.
-  if (const std::size_t blank = tail.find(' '); blank != 0 && blank != std::string_view::npos) {
-    tail = tail.substr(0, blank);
-  }
-  sKlemtoon.assign(tail);
+  const std::size_t blank = tail.find(' ');
+  sKlemtoon =
+      std::string_view(sOnbWijsFmt.text).substr(mark, blank == 0 ? std::string_view::npos : blank);
 }
 
 // The rest of the simple past (particle, "z.", preposition) and the bare
@@ -167,17 +168,17 @@ void Woord::takeStressMark(std::string_view onbWijs) {
 bool Woord::findBareVerb() {
   const Pos ovtBlank = indexOf(sOvt, ' ');
   if (ovtBlank <= 0) {
-    sWerkw.assign(onbWijs());
+    sWerkw = onbWijs();
     return true;
   }
   sRestFmt.text.assign(sOvt, toSize(ovtBlank) + 1, std::string::npos);
   const Pos restAt = indexOf(onbWijs(), ovtRest());
   if (restAt == 0) {
-    sWerkw.assign(trimmed(onbWijs().substr(ovtRest().size())));
+    sWerkw = trimmed(onbWijs().substr(ovtRest().size()));
     return true;
   }
   if (restAt > 0) {
-    sWerkw.assign(onbWijs().substr(0, toSize(restAt) - 1));
+    sWerkw = onbWijs().substr(0, toSize(restAt) - 1);
     return true;
   }
   return findSplitBareVerb();
@@ -207,7 +208,7 @@ bool Woord::findSplitBareVerb() {
              "\n"});
     return false;
   }
-  sWerkw.assign(onbWijs().substr(toSize(leadLen) + 1, toSize(q - leadLen) - 2));
+  sWerkw = onbWijs().substr(toSize(leadLen) + 1, toSize(q - leadLen) - 2);
   return true;
 }
 
@@ -221,9 +222,9 @@ bool Woord::findStem() {
   }
   // "zien" keeps its "e": zie; otherwise the ending "en" goes.
   if (verbLength >= 3 && sWerkw[verbLength - 3] == 'i' && sWerkw[verbLength - 2] == 'e') {
-    sStam.assign(sWerkw, 0, verbLength - 1);
+    sStam.assign(sWerkw.substr(0, verbLength - 1));
   } else {
-    sStam.assign(sWerkw, 0, verbLength - 2);
+    sStam.assign(sWerkw.substr(0, verbLength - 2));
   }
   if (sWerkw == "zijn") sStam = "ben";
 

@@ -57,6 +57,10 @@ class Woord {
   explicit Woord(std::string_view gloss);
   // A Woord to be given its gloss by reset(); until then, as the empty gloss.
   Woord() : Woord(std::string_view()) {}
+  // Some texts of the parse are views of others: a copy would show those
+  // of the original.
+  Woord(const Woord&) = delete;
+  Woord& operator=(const Woord&) = delete;
 
   // Parses `gloss` afresh, exactly as Woord(gloss) would, forgetting
   // everything of the gloss before; the storage of the texts is kept, so
@@ -98,13 +102,13 @@ class Woord {
   std::string_view onbWijs() const { return sOnbWijsFmt.text; }  // stress mark removed
   std::string_view voltDw() const { return sVoltDwFmt.text; }
   std::string_view ovtRest() const { return sRestFmt.text; }  // after the first blank of sOvt
-  std::string sKlemtoon;  // stressed tail of the infinitive phrase
-  std::string sOvt;       // simple past text
-  std::string sWerkw;     // bare verb
-  std::string sStam;      // present-tense singular stem
-  Template sRestFmt;      // rest, reflexive pronoun as placeholder
-  Template sVoltDwFmt;    // participle phrase, auxiliary (and pronoun) as placeholders
-  Template sOnbWijsFmt;   // infinitive phrase, reflexive pronoun as placeholder
+  std::string_view sKlemtoon;  // stressed tail of the infinitive phrase, a part of onbWijs()
+  std::string sOvt;            // simple past text
+  std::string_view sWerkw;     // bare verb, a part of onbWijs()
+  std::string sStam;           // present-tense singular stem
+  Template sRestFmt;           // rest, reflexive pronoun as placeholder
+  Template sVoltDwFmt;         // participle phrase, auxiliary (and pronoun) as placeholders
+  Template sOnbWijsFmt;        // infinitive phrase, reflexive pronoun as placeholder
   bool bOk = false;
   bool bZijn = false;
   bool bZich = false;
