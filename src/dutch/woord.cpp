@@ -113,7 +113,7 @@ void Woord::reset(std::string_view gloss) {
 // second character after "," up to ")"). The infinitive phrase is handed
 // to takeStressMark() as `onbWijs`; a gloss refused after "(" was found
 // keeps it in onbWijs() as it stands.
-bool Woord::splitGloss(std::string_view gloss, std::string_view& onbWijs) {
+inline bool Woord::splitGloss(std::string_view gloss, std::string_view& onbWijs) {
   const Pos open = indexOf(gloss, '(');
   if (open < 0) {
     message({"Fout: haak open ontbreekt: ", gloss, "\n"}, true);
@@ -148,7 +148,7 @@ bool Woord::splitGloss(std::string_view gloss, std::string_view& onbWijs) {
 // The infinitive phrase without its stress mark; the stressed tail starts
 // where the mark stood and runs to the end of its word, or is empty when
 // there is no mark.
-void Woord::takeStressMark(std::string_view onbWijs) {
+inline void Woord::takeStressMark(std::string_view onbWijs) {
   const std::size_t mark = onbWijs.find('\'');
   if (mark == std::string_view::npos) {
     sOnbWijsFmt.text.assign(onbWijs);
@@ -165,7 +165,7 @@ void Woord::takeStressMark(std::string_view onbWijs) {
 
 // The rest of the simple past (particle, "z.", preposition) and the bare
 // verb: the infinitive phrase without the words of the rest.
-bool Woord::findBareVerb() {
+inline bool Woord::findBareVerb() {
   const Pos ovtBlank = indexOf(sOvt, ' ');
   if (ovtBlank <= 0) {
     sWerkw = onbWijs();
@@ -186,7 +186,7 @@ bool Woord::findBareVerb() {
 
 // A rest split around the verb: its lead words begin the infinitive phrase
 // and its last word comes after the verb ("z. schamen voor").
-bool Woord::findSplitBareVerb() {
+inline bool Woord::findSplitBareVerb() {
   const Pos restBlank = lastIndexOf(ovtRest(), ' ');
   if (restBlank < 0) {
     message({"Fout: rest in OVT (", ovtRest(), ") komt niet voor in onb. wijs: ", onbWijs(), "\n"});
@@ -213,7 +213,7 @@ bool Woord::findSplitBareVerb() {
 }
 
 // The present-tense singular stem of the bare verb.
-bool Woord::findStem() {
+inline bool Woord::findStem() {
   const std::size_t verbLength = sWerkw.size();
   if (verbLength < 2) {
     message({"Fout: werkwoord (", sWerkw, ") is korter dan twee letters in onb. wijs: ", onbWijs(),
@@ -258,7 +258,7 @@ bool Woord::findStem() {
 
 // The auxiliary: "h. " takes "hebben", "is " takes "zijn"; its marker in
 // the participle template becomes a placeholder.
-bool Woord::findAuxiliary() {
+inline bool Woord::findAuxiliary() {
   const std::string_view phrase = voltDw();
   if (const std::size_t marker = phrase.find("h."); marker != std::string_view::npos) {
     bZijn = false;
@@ -285,7 +285,7 @@ bool Woord::findAuxiliary() {
 
 // A reflexive verb has "z. " in both the infinitive phrase and the
 // participle phrase; its "z." becomes a placeholder for the pronoun.
-bool Woord::findReflexive() {
+inline bool Woord::findReflexive() {
   const Pos zichOnb = indexOf(onbWijs(), "z. ");
   const Pos zichVoltDw = indexOf(voltDw(), "z. ");
   bZich = zichOnb >= 0 && zichVoltDw >= 0;

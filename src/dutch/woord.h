@@ -115,14 +115,15 @@ class Woord {
 
  private:
   // The steps of the construction, in order; each returns false when it
-  // refuses the gloss.
-  bool splitGloss(std::string_view gloss, std::string_view& onbWijs);
-  void takeStressMark(std::string_view onbWijs);
-  bool findBareVerb();
-  bool findSplitBareVerb();
-  bool findStem();
-  bool findAuxiliary();
-  bool findReflexive();
+  // refuses the gloss. They are inline functions of woord.cpp, the only
+  // file that calls them, so that reset() needs no calls to run them.
+  inline bool splitGloss(std::string_view gloss, std::string_view& onbWijs);
+  inline void takeStressMark(std::string_view onbWijs);
+  inline bool findBareVerb();
+  inline bool findSplitBareVerb();
+  inline bool findStem();
+  inline bool findAuxiliary();
+  inline bool findReflexive();
 
   // Records a message made of `pieces`; `fatal` also marks the gloss as
   // ending the run.
