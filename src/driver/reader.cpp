@@ -37,7 +37,8 @@ constexpr std::uint64_t belowFourteen(std::uint64_t word) {
 // The position of the first field-ending byte of `line` at or after `from`,
 // or the length of the line. Eight bytes are tested at a time: a line is
 // one pass over a few words instead of a search for each such byte.
-std::size_t fieldEnd(std::string_view line, std::size_t from) {
+// Inline, as splitLine() runs it twice for every line.
+inline std::size_t fieldEnd(std::string_view line, std::size_t from) {
   const char* const text = line.data();
   const std::size_t size = line.size();
   if constexpr (std::endian::native == std::endian::little) {
