@@ -1,6 +1,7 @@
 #include "dutch/woord.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <initializer_list>
 #include <utility>
 
@@ -69,9 +70,13 @@ void Woord::message(std::initializer_list<std::string_view> pieces, bool fatal) 
 }
 
 bool Woord::isSingleSyl(std::string_view word) {
+  // One bit for each of a, e, i, o and u, by its distance from "a".
+  constexpr std::uint32_t kVowels = 1U << 0 | 1U << 4 | 1U << 8 | 1U << 14 | 1U << 20;
   int vowels = 0;
   for (char c : word) {
-    if (c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u') ++vowels;
+    const unsigned distance = static_cast<unsigned char>(c) - static_cast<unsigned>('a');
+    // A second vowel settles it.
+    if (distance < 26 && (kVowels >> distance & 1U) != 0 && ++vowels > 1) return false;
   }
   return vowels == 1;
 }
@@ -80,33 +85,35 @@ Woord::Woord(std::string_view gloss) { reset(gloss); }
 
 void Woord::reset(std::string_view gloss) {
   // Everything starts as in a new object; the strings keep their storage.
-  for (std::string* text : {&sOnbWijs, &sKlemtoon, &sOvt, &sVoltDw, &sOvtRest, &sWerkw, &sStam,
-                            &sOvtSingularHead, &sOvtPluralHead, &sResult, &sMessages}) {
+  sKlemtoon = {};
+  sWerkw = {};
+  for (std::string* text :
+       {&sOvt, &sStam, &sOvtSingularHead, &sOvtPluralHead, &sResult, &sMessages}) {
     text->clear();
   }
-  for (Template* pattern : {&sRestFmt, &sVoltDwFmt, &sOnbWijsFmt}) pattern->reset({});
+  for (Template* pattern : {&sRestFmt, &sVoltDwFmt, &sOnbWijsFmt}) pattern->clear();
   bOk = false;
   bZijn = false;
   bZich = false;
   bFatal = false;
   ovtTailAt = std::string::npos;
 
-  const bool split = splitGloss(gloss);
+  std::string_view onbWijs;
+  const bool split = splitGloss(gloss, onbWijs);
   splitOvt();
   if (!split) return;
-  takeStressMark();
+  takeStressMark(onbWijs);
   if (!findBareVerb() || !findStem()) return;
-  sOnbWijsFmt.reset(sOnbWijs);
-  sVoltDwFmt.reset(sVoltDw);
-  sRestFmt.reset(sOvtRest);
   if (!findAuxiliary() || !findReflexive()) return;
   bOk = true;
 }
 
 // Cuts the gloss into the infinitive phrase (up to the blank before "("),
 // the simple past (between "(" and ",") and the participle phrase (from the
-// second character after "," up to ")").
-bool Woord::splitGloss(std::string_view gloss) {
+// second character after "," up to ")"). The infinitive phrase is handed
+// to takeStressMark() as `onbWijs`; a gloss refused after "(" was found
+// keeps it in onbWijs() as it stands.
+inline bool Woord::splitGloss(std::string_view gloss, std::string_view& onbWijs) {
   const Pos open = indexOf(gloss, '(');
   if (open < 0) {
     message({"Fout: haak open ontbreekt: ", gloss, "\n"}, true);
@@ -116,65 +123,62 @@ bool Woord::splitGloss(std::string_view gloss) {
     message({"Fout: onbepaalde wijs ontbreekt voor de haak open: ", gloss, "\n"});
     return false;
   }
-  sOnbWijs.assign(gloss.substr(0, toSize(open) - 1));
+  onbWijs = gloss.substr(0, toSize(open) - 1);
 
   const Pos comma = indexOf(gloss, ',');
-  if (comma < 0) {
-    message({"Fout: komma ontbreekt: ", gloss, "\n"}, true);
-    return false;
-  }
-  const Pos close = indexOf(gloss, ')');
-  if (close < 0) {
-    message({"Fout: haak sluiten ontbreekt: ", gloss, "\n"}, true);
-    return false;
-  }
-  if (comma < open) {
-    message({"Fout: komma staat voor de haak open: ", gloss, "\n"});
-    return false;
-  }
-  if (close < comma + 2) {
-    message({"Fout: haak sluiten staat niet minstens twee tekens na de komma: ", gloss, "\n"});
+  const Pos close = comma < 0 ? -1 : indexOf(gloss, ')');
+  if (comma < 0 || close < 0 || comma < open || close < comma + 2) {
+    sOnbWijsFmt.text.assign(onbWijs);
+    if (comma < 0) {
+      message({"Fout: komma ontbreekt: ", gloss, "\n"}, true);
+    } else if (close < 0) {
+      message({"Fout: haak sluiten ontbreekt: ", gloss, "\n"}, true);
+    } else if (comma < open) {
+      message({"Fout: komma staat voor de haak open: ", gloss, "\n"});
+    } else {
+      message({"Fout: haak sluiten staat niet minstens twee tekens na de komma: ", gloss, "\n"});
+    }
     return false;
   }
   sOvt.assign(gloss.substr(toSize(open) + 1, toSize(comma - open) - 1));
-  sVoltDw.assign(gloss.substr(toSize(comma) + 2, toSize(close - comma) - 2));
+  sVoltDwFmt.text.assign(gloss.substr(toSize(comma) + 2, toSize(close - comma) - 2));
   return true;
 }
 
-// The stress mark is removed from the text; the stressed tail starts where
-// it stood and runs to the end of its word, or is empty when there is none.
-void Woord::takeStressMark() {
-  std::size_t tail = sOnbWijs.size();
-  const Pos mark = indexOf(sOnbWijs, '\'');
-  if (mark >= 0) {
-    sOnbWijs.erase(toSize(mark), 1);
-    tail = toSize(mark);
-  } else if (!isStressExempt(sOnbWijs)) {
-    message({"Klemtoon-indicatie ontbreekt in ", sOnbWijs, "\n"});
+// The infinitive phrase without its stress mark; the stressed tail starts
+// where the mark stood and runs to the end of its word, or is empty when
+// there is no mark.
+inline void Woord::takeStressMark(std::string_view onbWijs) {
+  const std::size_t mark = onbWijs.find('\'');
+  if (mark == std::string_view::npos) {
+    sOnbWijsFmt.text.assign(onbWijs);
+    if (!isStressExempt(onbWijs)) message({"Klemtoon-indicatie ontbreekt in ", onbWijs, "\n"});
+    return;
   }
-  sKlemtoon.assign(sOnbWijs, tail, std::string::npos);
-  const Pos tailBlank = indexOf(sKlemtoon, ' ');
-  if (tailBlank > 0) sKlemtoon.resize(toSize(tailBlank));
+  const std::string_view tail = onbWijs.substr(mark + 1);
+  sOnbWijsFmt.text.assign(onbWijs, 0, mark).append(tail);
+  // A blank right after the mark does not end the tail.
+  const std::size_t blank = tail.find(' ');
+  sKlemtoon =
+      std::string_view(sOnbWijsFmt.text).substr(mark, blank == 0 ? std::string_view::npos : blank);
 }
 
 // The rest of the simple past (particle, "z.", preposition) and the bare
 // verb: the infinitive phrase without the words of the rest.
-bool Woord::findBareVerb() {
-  sOvtRest.clear();
+inline bool Woord::findBareVerb() {
   const Pos ovtBlank = indexOf(sOvt, ' ');
   if (ovtBlank <= 0) {
-    sWerkw = sOnbWijs;
+    sWerkw = onbWijs();
     return true;
   }
-  sOvtRest.assign(sOvt, toSize(ovtBlank) + 1, std::string::npos);
-  const Pos restAt = indexOf(sOnbWijs, sOvtRest);
+  sRestFmt.text.assign(sOvt, toSize(ovtBlank) + 1, std::string::npos);
+  const Pos restAt = indexOf(onbWijs(), ovtRest());
   if (restAt == 0) {
-    sWerkw.assign(sOnbWijs, sOvtRest.size(), std::string::npos);
-    trim(sWerkw);
+    sWerkw = trimmed(onbWijs().substr(ovtRest().size()));
     return true;
   }
   if (restAt > 0) {
-    sWerkw.assign(sOnbWijs, 0, toSize(restAt) - 1);
+    sWerkw = onbWijs().substr(0, toSize(restAt) - 1);
     return true;
   }
   return findSplitBareVerb();
@@ -182,45 +186,45 @@ bool Woord::findBareVerb() {
 
 // A rest split around the verb: its lead words begin the infinitive phrase
 // and its last word comes after the verb ("z. schamen voor").
-bool Woord::findSplitBareVerb() {
-  const Pos restBlank = lastIndexOf(sOvtRest, ' ');
+inline bool Woord::findSplitBareVerb() {
+  const Pos restBlank = lastIndexOf(ovtRest(), ' ');
   if (restBlank < 0) {
-    message({"Fout: rest in OVT (", sOvtRest, ") komt niet voor in onb. wijs: ", sOnbWijs, "\n"});
+    message({"Fout: rest in OVT (", ovtRest(), ") komt niet voor in onb. wijs: ", onbWijs(), "\n"});
     return false;
   }
-  const std::string_view rest(sOvtRest);
+  const std::string_view rest = ovtRest();
   const std::string_view lead = rest.substr(0, toSize(restBlank));
   const std::string_view last = rest.substr(toSize(restBlank) + 1);
-  const Pos q = indexOf(sOnbWijs, last);
-  if (indexOf(sOnbWijs, lead) != 0 || q <= 0) {
-    message({"Rest in OVT (", sOvtRest, ") (", lead, " + ", last,
-             ") komt niet voor in onb. wijs: ", sOnbWijs, "\n"});
+  const Pos q = indexOf(onbWijs(), last);
+  if (indexOf(onbWijs(), lead) != 0 || q <= 0) {
+    message({"Rest in OVT (", ovtRest(), ") (", lead, " + ", last,
+             ") komt niet voor in onb. wijs: ", onbWijs(), "\n"});
     return false;
   }
   const Pos leadLen = static_cast<Pos>(lead.size());
   if (q < leadLen + 2) {
-    message({"Rest in OVT (", sOvtRest, ") (", lead, " + ", last,
-             "): laatste woord staat niet achter de eerste woorden in onb. wijs: ", sOnbWijs,
+    message({"Rest in OVT (", ovtRest(), ") (", lead, " + ", last,
+             "): laatste woord staat niet achter de eerste woorden in onb. wijs: ", onbWijs(),
              "\n"});
     return false;
   }
-  sWerkw.assign(sOnbWijs, toSize(leadLen) + 1, toSize(q - leadLen) - 2);
+  sWerkw = onbWijs().substr(toSize(leadLen) + 1, toSize(q - leadLen) - 2);
   return true;
 }
 
 // The present-tense singular stem of the bare verb.
-bool Woord::findStem() {
+inline bool Woord::findStem() {
   const std::size_t verbLength = sWerkw.size();
   if (verbLength < 2) {
-    message({"Fout: werkwoord (", sWerkw, ") is korter dan twee letters in onb. wijs: ", sOnbWijs,
+    message({"Fout: werkwoord (", sWerkw, ") is korter dan twee letters in onb. wijs: ", onbWijs(),
              "\n"});
     return false;
   }
   // "zien" keeps its "e": zie; otherwise the ending "en" goes.
   if (verbLength >= 3 && sWerkw[verbLength - 3] == 'i' && sWerkw[verbLength - 2] == 'e') {
-    sStam.assign(sWerkw, 0, verbLength - 1);
+    sStam.assign(sWerkw.substr(0, verbLength - 1));
   } else {
-    sStam.assign(sWerkw, 0, verbLength - 2);
+    sStam.assign(sWerkw.substr(0, verbLength - 2));
   }
   if (sWerkw == "zijn") sStam = "ben";
 
@@ -238,7 +242,11 @@ bool Woord::findStem() {
     const char before = n >= 3 ? sStam[n - 3] : '\0';
     const bool qualifies = v == 'a' || v == 'o' || (v == 'u' && before != 'o') ||
                            (v == 'e' && before != 'i' && before != 'o');
-    if (qualifies) sStam.insert(n - 1, 1, v);
+    if (qualifies) {
+      // The vowel written again before the last letter, which moves one on.
+      sStam.push_back(sStam[n - 1]);
+      sStam[n - 1] = v;
+    }
   }
   if (endsWith(sStam, 'z')) {
     sStam.back() = 's';
@@ -250,43 +258,48 @@ bool Woord::findStem() {
 
 // The auxiliary: "h. " takes "hebben", "is " takes "zijn"; its marker in
 // the participle template becomes a placeholder.
-bool Woord::findAuxiliary() {
-  if (indexOf(sVoltDw, "h.") >= 0) {
+inline bool Woord::findAuxiliary() {
+  const std::string_view phrase = voltDw();
+  if (const std::size_t marker = phrase.find("h."); marker != std::string_view::npos) {
     bZijn = false;
-    const Pos at = indexOf(sVoltDw, "h. ");
-    if (at < 0) {
-      message({"Bij voltooid deelwoord (", sVoltDw, ") staat 'h.' zonder spatie erachter\n"});
+    // The first "h. " is the first "h." when a blank follows it, else a
+    // later one.
+    const std::size_t at = marker + 2 < phrase.size() && phrase[marker + 2] == ' '
+                               ? marker
+                               : phrase.find("h. ", marker + 1);
+    if (at == std::string_view::npos) {
+      message({"Bij voltooid deelwoord (", phrase, ") staat 'h.' zonder spatie erachter\n"});
       return false;
     }
-    sVoltDwFmt.addHole(toSize(at));
+    sVoltDwFmt.addHole(at);
     return true;
   }
-  if (const Pos at = indexOf(sVoltDw, "is "); at >= 0) {
+  if (const Pos at = indexOf(phrase, "is "); at >= 0) {
     bZijn = true;
     sVoltDwFmt.addHole(toSize(at));
     return true;
   }
-  message({"Bij voltooid deelwoord (", sVoltDw, ") ontbreekt 'is ' of 'h. '\n"});
+  message({"Bij voltooid deelwoord (", phrase, ") ontbreekt 'is ' of 'h. '\n"});
   return false;
 }
 
 // A reflexive verb has "z. " in both the infinitive phrase and the
 // participle phrase; its "z." becomes a placeholder for the pronoun.
-bool Woord::findReflexive() {
-  const Pos zichOnb = indexOf(sOnbWijs, "z. ");
-  const Pos zichVoltDw = indexOf(sVoltDw, "z. ");
+inline bool Woord::findReflexive() {
+  const Pos zichOnb = indexOf(onbWijs(), "z. ");
+  const Pos zichVoltDw = indexOf(voltDw(), "z. ");
   bZich = zichOnb >= 0 && zichVoltDw >= 0;
   if (bZich) {
     sOnbWijsFmt.addHole(toSize(zichOnb));
     sVoltDwFmt.addHole(toSize(zichVoltDw));
     // A rest without "z." simply gets no pronoun.
-    if (const Pos zichRest = indexOf(sOvtRest, "z."); zichRest >= 0) {
+    if (const Pos zichRest = indexOf(ovtRest(), "z."); zichRest >= 0) {
       sRestFmt.addHole(toSize(zichRest));
     }
     return true;
   }
   if (zichOnb >= 0 || zichVoltDw >= 0) {
-    message({"Gedeeltelijk wederkerig (", sOnbWijs, " vs. ", sVoltDw, ")\n"});
+    message({"Gedeeltelijk wederkerig (", onbWijs(), " vs. ", voltDw(), ")\n"});
     return false;
   }
   return true;

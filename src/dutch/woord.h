@@ -41,6 +41,11 @@ struct Template {
   int holeCount = 0;
 
   void reset(std::string_view source);
+  // The empty text without placeholders; the storage is kept.
+  void clear() {
+    text.clear();
+    holeCount = 0;
+  }
   // Marks the two characters at `at` as a placeholder. Positions outside
   // the text and holes beyond the second are ignored.
   void addHole(std::size_t at);
@@ -54,6 +59,10 @@ class Woord {
   explicit Woord(std::string_view gloss);
   // A Woord to be given its gloss by reset(); until then, as the empty gloss.
   Woord() : Woord(std::string_view()) {}
+  // Some texts of the parse are views of others: a copy would show those
+  // of the original.
+  Woord(const Woord&) = delete;
+  Woord& operator=(const Woord&) = delete;
 
   // Parses `gloss` afresh, exactly as Woord(gloss) would, forgetting
   // everything of the gloss before; the storage of the texts is kept, so
@@ -104,31 +113,35 @@ class Woord {
   FormShape toekShape() const;
   FormShape ovtShape() const;
 
-  // The parsed gloss.
-  std::string sOnbWijs;   // infinitive phrase, stress mark removed
-  std::string sKlemtoon;  // stressed tail of the infinitive phrase
-  std::string sOvt;       // simple past text
-  std::string sVoltDw;    // participle phrase
-  std::string sOvtRest;   // words after the first blank of the simple past
-  std::string sWerkw;     // bare verb
-  std::string sStam;      // present-tense singular stem
-  Template sRestFmt;      // rest, reflexive pronoun as placeholder
-  Template sVoltDwFmt;    // participle phrase, auxiliary (and pronoun) as placeholders
-  Template sOnbWijsFmt;   // infinitive phrase, reflexive pronoun as placeholder
+  // The parsed gloss. The infinitive phrase, the participle phrase and the
+  // rest of the simple past are the texts of their templates; of a gloss
+  // refused before its templates got their placeholders, they hold the
+  // texts that the parse had reached.
+  std::string_view onbWijs() const { return sOnbWijsFmt.text; }  // stress mark removed
+  std::string_view voltDw() const { return sVoltDwFmt.text; }
+  std::string_view ovtRest() const { return sRestFmt.text; }  // after the first blank of sOvt
+  std::string_view sKlemtoon;  // stressed tail of the infinitive phrase, a part of onbWijs()
+  std::string sOvt;            // simple past text
+  std::string_view sWerkw;     // bare verb, a part of onbWijs()
+  std::string sStam;           // present-tense singular stem
+  Template sRestFmt;           // rest, reflexive pronoun as placeholder
+  Template sVoltDwFmt;         // participle phrase, auxiliary (and pronoun) as placeholders
+  Template sOnbWijsFmt;        // infinitive phrase, reflexive pronoun as placeholder
   bool bOk = false;
   bool bZijn = false;
   bool bZich = false;
 
  private:
   // The steps of the construction, in order; each returns false when it
-  // refuses the gloss.
-  bool splitGloss(std::string_view gloss);
-  void takeStressMark();
-  bool findBareVerb();
-  bool findSplitBareVerb();
-  bool findStem();
-  bool findAuxiliary();
-  bool findReflexive();
+  // refuses the gloss. They are inline functions of woord.cpp, the only
+  // file that calls them, so that reset() needs no calls to run them.
+  inline bool splitGloss(std::string_view gloss, std::string_view& onbWijs);
+  inline void takeStressMark(std::string_view onbWijs);
+  inline bool findBareVerb();
+  inline bool findSplitBareVerb();
+  inline bool findStem();
+  inline bool findAuxiliary();
+  inline bool findReflexive();
 
   // Records a message made of `pieces`; `fatal` also marks the gloss as
   // ending the run.

@@ -44,8 +44,16 @@ Pos lastIndexOf(std::string_view text, char c);
 // of the text.
 Pos lastIndexOf(std::string_view text, std::string_view needle);
 
+// The text without its leading and trailing blanks (the space character
+// only).
+std::string_view trimmed(std::string_view text);
+// The slow part of trim(): for a text that begins or ends with a blank.
+void trimBlankEnds(std::string& text);
 // Removes all leading and trailing blanks (the space character only).
-void trim(std::string& text);
+inline void trim(std::string& text) {
+  // Most texts have no blank at either end: nothing to search for.
+  if (!text.empty() && (text.front() == ' ' || text.back() == ' ')) trimBlankEnds(text);
+}
 
 // Copies `size` bytes from `from` to `to` (which must not overlap) and
 // returns the end of the copy. Short copies, the usual case for the pieces

@@ -7,6 +7,8 @@
 namespace morfenaar {
 namespace {
 
+using namespace std::string_literals;
+
 struct SplitCase {
   const char* name;
   std::string line;
@@ -39,6 +41,13 @@ TEST(ReaderTest, SplitsLinesIntoFields) {
        "ETABCDEFGHIJKLMNOPQRSTUV", "g", "[7-ETABCDEFGHIJKLMNOPQRSTUV]"},
       {"percent signs", "1-%s\t%s (%d, h. %n)\n", LineKind::Entry, 1, "%s", "%s (%d, h. %n)",
        "[1-%s]"},
+      // Other control characters, and bytes just above CR, are text.
+      {"control characters", "1-\x01\x0E\tg\x0B\x0C\x0E\x1F\x7F\xE9 (a, h. b)\x0E\n",
+       LineKind::Entry, 1, "\x01\x0E", "g\x0B\x0C\x0E\x1F\x7F\xE9 (a, h. b)\x0E", "[1-\x01\x0E]"},
+      {"CR before LF in a long gloss", "1-KTB\tschrij'ven (schreef, h. geschreven)\rx\ty\n",
+       LineKind::Entry, 1, "KTB", "schrij'ven (schreef, h. geschreven)", "[1-KTB]"},
+      {"NUL in a long gloss", "1-KTB\tschrij'ven (schreef,\0 h. geschreven)\n"s, LineKind::Entry, 1,
+       "KTB", "schrij'ven (schreef,", "[1-KTB]"},
   };
   for (const auto& c : cases) {
     Entry entry;
@@ -47,6 +56,33 @@ TEST(ReaderTest, SplitsLinesIntoFields) {
     EXPECT_EQ(entry.root, c.root) << c.name;
     EXPECT_EQ(entry.gloss, c.gloss) << c.name;
     EXPECT_EQ(entry.sourceTag, c.sourceTag) << c.name;
+  }
+}
+
+// Every place of the TAB and of the end of the gloss, up to and past a few
+// words of eight bytes, with control characters that end nothing inside
+// the fields: the fields are exactly the parts the line was made of.
+TEST(ReaderTest, FieldsEndWhereverTheyStand) {
+  const std::string filler = "\x01g\x0E\xE9 \x0B(\x1F,";
+  const std::string ends[] = {"", "\n", "\r\n", "\tx\ty\n", "\0\tx\n"s, "\r"};
+  for (std::size_t fieldLength = 3; fieldLength <= 20; ++fieldLength) {
+    std::string field = "4-";
+    while (field.size() < fieldLength) field += filler[field.size() % filler.size()];
+    for (std::size_t glossLength = 0; glossLength <= 20; ++glossLength) {
+      std::string gloss;
+      while (gloss.size() < glossLength) gloss += filler[(gloss.size() + 3) % filler.size()];
+      for (const std::string& end : ends) {
+        std::string line = field;
+        line.append("\t").append(gloss).append(end);
+        SCOPED_TRACE(::testing::PrintToString(line));
+        Entry entry;
+        ASSERT_EQ(splitLine(line, entry), LineKind::Entry);
+        EXPECT_EQ(entry.klasse, 4);
+        EXPECT_EQ(entry.root, field.substr(2));
+        EXPECT_EQ(entry.gloss, gloss);
+        EXPECT_EQ(entry.sourceTag, "[" + field + "]");
+      }
+    }
   }
 }
 
@@ -61,7 +97,15 @@ TEST(ReaderTest, ShortLinesAreSkipped) {
 }
 
 TEST(ReaderTest, LinesWithoutTabHaveNoGloss) {
-  const std::string lines[] = {"abc\n", "1-KTB schrijven\r\n", "1-KTB\r\tg\n", "1-K\n\t", "abc"};
+  const std::string lines[] = {"abc\n",
+                               "1-KTB schrijven\r\n",
+                               "1-KTB\r\tg\n",
+                               "1-K\n\t",
+                               "abc",
+                               "1-KTB schrijven (schreef, h. geschreven)\n\t",
+                               "1-KTBXYZ\x0E\x0D\t",
+                               "1-KTBXYZ\x0E\0\t"s,
+                               "1-K\0TB\tg\n"s};
   for (const auto& line : lines) {
     Entry entry;
     EXPECT_EQ(splitLine(line, entry), LineKind::NoGloss) << "'" << line << "'";

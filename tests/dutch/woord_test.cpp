@@ -62,11 +62,11 @@ void onFreshAndReused(const char* gloss, Check check) {
 void expectParsedAs(const Woord& w, const ParseCase& c) {
   EXPECT_TRUE(w.isOk());
   EXPECT_FALSE(w.isFatal());
-  EXPECT_EQ(w.sOnbWijs, c.onbWijs);
+  EXPECT_EQ(w.onbWijs(), c.onbWijs);
   EXPECT_EQ(w.sKlemtoon, c.klemtoon);
   EXPECT_EQ(w.sOvt, c.ovt);
-  EXPECT_EQ(w.sVoltDw, c.voltDw);
-  EXPECT_EQ(w.sOvtRest, c.ovtRest);
+  EXPECT_EQ(w.voltDw(), c.voltDw);
+  EXPECT_EQ(w.ovtRest(), c.ovtRest);
   EXPECT_EQ(w.sWerkw, c.werkw);
   EXPECT_EQ(w.sStam, c.stam);
   EXPECT_EQ(shape(w.sOnbWijsFmt), c.onbWijsFmt);
@@ -165,6 +165,29 @@ TEST_F(WoordTest, GlossShapes) {
       {.gloss = "z.'wassen (waste z., h. gewassen)", .onbWijs = "z.wassen", .klemtoon = "wassen",
        .ovt = "waste z.", .voltDw = "h. gewassen", .ovtRest = "z.", .werkw = "wassen",
        .stam = "was", .onbWijsFmt = "z.wassen", .voltDwFmt = "[1] gewassen", .restFmt = "z."},
+      // The auxiliary is the first "h. ": an earlier "h." without its blank
+      // stays text, and so do the letters before a "h." inside a word.
+      {.gloss = "lo'pen (liep, h.x h. gelopen)", .onbWijs = "lopen", .klemtoon = "pen",
+       .ovt = "liep", .voltDw = "h.x h. gelopen", .werkw = "lopen", .stam = "loop",
+       .onbWijsFmt = "lopen", .voltDwFmt = "h.x [1] gelopen"},
+      {.gloss = "lo'pen (liep, hh. gelopen)", .onbWijs = "lopen", .klemtoon = "pen",
+       .ovt = "liep", .voltDw = "hh. gelopen", .werkw = "lopen", .stam = "loop",
+       .onbWijsFmt = "lopen", .voltDwFmt = "h[1] gelopen"},
+      // A blank right after the stress mark: the tail runs on to the next
+      // blank after that (three characters, so "a" doubles).
+      {.gloss = "a' bc (x, h. y)", .onbWijs = "a bc", .klemtoon = " bc", .ovt = "x",
+       .voltDw = "h. y", .werkw = "a bc", .stam = "aa ", .onbWijsFmt = "a bc",
+       .voltDwFmt = "[1] y"},
+      // A mark at the end leaves an empty tail, and no warning.
+      {.gloss = "lopen' (liep, h. gelopen)", .onbWijs = "lopen", .klemtoon = "", .ovt = "liep",
+       .voltDw = "h. gelopen", .werkw = "lopen", .stam = "loop", .onbWijsFmt = "lopen",
+       .voltDwFmt = "[1] gelopen"},
+      // A rest at the start with blanks around it: they are not part of the
+      // bare verb.
+      {.gloss = "weg  lo'pen  (liep weg, is weggelopen)", .onbWijs = "weg  lopen ",
+       .klemtoon = "pen", .ovt = "liep weg", .voltDw = "is weggelopen", .ovtRest = "weg",
+       .werkw = "lopen", .stam = "loop", .onbWijsFmt = "weg  lopen ",
+       .voltDwFmt = "[1] weggelopen", .restFmt = "weg", .zijn = true},
       // The pronoun placeholder before the auxiliary is still filled second.
       {.gloss = "z. 'wassen (waste z., z. h. gewassen)", .onbWijs = "z. wassen",
        .klemtoon = "wassen", .ovt = "waste z.", .voltDw = "z. h. gewassen", .ovtRest = "z.",
@@ -232,6 +255,13 @@ TEST_F(WoordTest, IsSingleSyl) {
   EXPECT_FALSE(Woord::isSingleSyl("Lp"));
   EXPECT_FALSE(Woord::isSingleSyl("LOP"));  // upper case is not counted
   EXPECT_FALSE(Woord::isSingleSyl("y"));
+  EXPECT_TRUE(Woord::isSingleSyl("u"));
+  EXPECT_TRUE(Woord::isSingleSyl("xyzi"));
+  EXPECT_FALSE(Woord::isSingleSyl("aeiou"));
+  EXPECT_FALSE(Woord::isSingleSyl("ee"));
+  // Bytes next to the letters and beyond ASCII are no vowels.
+  EXPECT_FALSE(Woord::isSingleSyl("`{\xE1\xE9"));
+  EXPECT_TRUE(Woord::isSingleSyl("`o{\xE1"));
 }
 
 struct RefusalCase {
@@ -288,6 +318,33 @@ TEST_F(WoordTest, RefusedGlosses) {
   for (const RefusalCase& c : cases) expectRefused(c);
 }
 
+// A refused gloss keeps the texts that its parse had reached: the phrase
+// as found when a later character is missing, the phrases without the
+// stress mark once the rest was looked for.
+TEST_F(WoordTest, RefusedGlossKeepsTheTextsReached) {
+  const struct {
+    const char* gloss;
+    const char* onbWijs;
+    const char* voltDw;
+    const char* ovtRest;
+  } cases[] = {
+      {"lo'pen (liep h. gelopen)", "lo'pen", "", ""},
+      {"lo'pen (liep,) h. x", "lo'pen", "", ""},
+      {"(liep, h. gelopen)", "", "", ""},
+      {"lo'pen (liep weg, is weggelopen)", "lopen", "is weggelopen", "weg"},
+      {"'x (liep, h. x)", "x", "h. x", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.gloss);
+    onFreshAndReused(c.gloss, [&c](const Woord& w) {
+      EXPECT_FALSE(w.isOk());
+      EXPECT_EQ(w.onbWijs(), c.onbWijs);
+      EXPECT_EQ(w.voltDw(), c.voltDw);
+      EXPECT_EQ(w.ovtRest(), c.ovtRest);
+    });
+  }
+}
+
 TEST_F(WoordTest, RefusedBadPositions) {
   const RefusalCase cases[] = {
       // "(" at the very start: refused before "," and ")" are looked for.
@@ -304,9 +361,11 @@ TEST_F(WoordTest, RefusedBadPositions) {
        "Fout: haak sluiten staat niet minstens twee tekens na de komma: lo'pen (liep,) h. x\n"},
       {"lo'pen (liep) h, x", false,
        "Fout: haak sluiten staat niet minstens twee tekens na de komma: lo'pen (liep) h, x\n"},
-      // "h." without a blank after it.
+      // "h." without a blank after it, also at the very end.
       {"lo'pen (liep, h.gelopen)", false,
        "Bij voltooid deelwoord (h.gelopen) staat 'h.' zonder spatie erachter\n"},
+      {"lo'pen (liep, h.x h.)", false,
+       "Bij voltooid deelwoord (h.x h.) staat 'h.' zonder spatie erachter\n"},
       // Split rest whose last word starts inside or right after the lead words.
       {"ab 'wassen (waste ab b, h. gewassen)", false,
        "Rest in OVT (ab b) (ab + b): laatste woord staat niet achter de eerste woorden in onb. "
@@ -353,9 +412,9 @@ TEST_F(WoordTest, LongGlossFollowsTheSameRules) {
   const std::string gloss = p + "lo'pen (liep " + p + ", is " + p + "gelopen)";
   Woord w(gloss);
   ASSERT_TRUE(w.isOk()) << w.messages();
-  EXPECT_EQ(w.sOnbWijs, p + "lopen");
+  EXPECT_EQ(w.onbWijs(), p + "lopen");
   EXPECT_EQ(w.sKlemtoon, "pen");
-  EXPECT_EQ(w.sOvtRest, p);
+  EXPECT_EQ(w.ovtRest(), p);
   EXPECT_EQ(w.sWerkw, "lopen");
   EXPECT_EQ(w.sStam, "loop");
   EXPECT_EQ(shape(w.sVoltDwFmt), "[1] " + p + "gelopen");

@@ -90,6 +90,56 @@ TEST(HashtableTest, GetAndContainsOfMissingKey) {
   EXPECT_FALSE(t.contains(""));
 }
 
+TEST(HashtableTest, GetFindsKeysOfEveryLengthAndFirstByte) {
+  const std::string at62(62, 'q');
+  const std::string at63(63, 'q');
+  const std::string at64(64, 'q');
+  const std::string at200(200, 'q');
+  Hashtable t;
+  for (const std::string& key : {std::string("ga"), std::string("kom"), std::string("\xE9t"),
+                                 std::string(""), at63, at200}) {
+    t.put(key, key + "!");
+  }
+  const struct {
+    std::string key;
+    const char* value;  // null: absent
+  } cases[] = {
+      {"ga", "ga!"},
+      {"kom", "kom!"},
+      {"\xE9t", "\xE9t!"},
+      {"", "!"},
+      // Same length as a key, other first byte; same first byte, other length.
+      {"gb", nullptr},
+      {"ka", nullptr},
+      {"\xE8t", nullptr},
+      {"g", nullptr},
+      {"gaa", nullptr},
+      {"komm", nullptr},
+      // Long keys: 63 and longer share a length, but only equal keys match.
+      {at62, nullptr},
+      {at64, nullptr},
+      {std::string(201, 'q'), nullptr},
+  };
+  for (const auto& c : cases) {
+    const std::string* got = t.get(c.key);
+    if (c.value == nullptr) {
+      EXPECT_EQ(got, nullptr) << c.key.size() << " bytes";
+      EXPECT_FALSE(t.contains(c.key)) << c.key.size() << " bytes";
+    } else {
+      ASSERT_NE(got, nullptr) << c.key;
+      EXPECT_EQ(*got, c.value);
+    }
+  }
+  EXPECT_EQ(*t.get(at63), at63 + "!");
+  EXPECT_EQ(*t.get(at200), at200 + "!");
+  // After init the keys of before are gone, whatever their length.
+  t.init(nullptr);
+  t.put("ga", "x");
+  EXPECT_EQ(t.get("kom"), nullptr);
+  EXPECT_EQ(t.get(""), nullptr);
+  EXPECT_EQ(t.get(at200), nullptr);
+}
+
 TEST(HashtableTest, CapacityDoubles) {
   Hashtable t;
   EXPECT_EQ(t.capacity(), 1);

@@ -82,12 +82,18 @@ TEST(StringsTest, TrimRemovesBlanksOnly) {
       {" \tx\t ", "\tx\t"}, {"x", "x"},
       {"a b", "a b"},  // no blank at either end
       {"a b ", "a b"},      {" a b", "a b"},
+      {"  a  b  ", "a  b"},  // inner blanks stay
+      {"x  ", "x"},         {"  x", "x"},
   };
   for (const auto& c : cases) {
     std::string text = c.in;
     trim(text);
     EXPECT_EQ(text, c.out) << "'" << c.in << "'";
+    EXPECT_EQ(trimmed(c.in), c.out) << "'" << c.in << "'";
   }
+  // The view is a part of the text, not a copy.
+  const std::string_view padded = "  ab ";
+  EXPECT_EQ(trimmed(padded).data(), padded.data() + 2);
 }
 
 // Every length up to and past each size class of the inline copies: the
