@@ -1,6 +1,7 @@
 #include "support/line_queue.h"
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <cstring>
 
@@ -25,10 +26,18 @@ inline void relax() {
 #endif
 }
 
+// A machine busy with other work shows in two ways: giving the processor
+// away takes a while to come back, and the queue's thread, kept off the
+// processor, falls behind by far more than the lines of a block of
+// output. Then the threads only stand in each other's way.
+constexpr auto kSlowYield = std::chrono::microseconds(200);
+constexpr auto kLongWait = std::chrono::milliseconds(1);
+
 // Waits until `done()`, spinning and then yielding; false when that took
-// longer than kSpin and kYield together, and the caller should sleep.
+// longer than kSpin and kYield together, or when a yield was slow (and
+// then `busy` is set), and the caller should sleep.
 template <class Done>
-bool waitAwake(Done&& done) {
+bool waitAwake(Done&& done, bool& busy) {
   const Clock::time_point start = Clock::now();
   // The clock is read once every few rounds: reading it costs more than
   // a look at the counters.
@@ -42,7 +51,12 @@ bool waitAwake(Done&& done) {
   for (;;) {
     for (int i = 0; i < 4; ++i) {
       if (done()) return true;
+      const Clock::time_point before = Clock::now();
       std::this_thread::yield();
+      if (Clock::now() - before >= kSlowYield) {
+        busy = true;
+        return done();
+      }
     }
     if (Clock::now() - start >= kSpin + kYield) return done();
   }
@@ -110,7 +124,7 @@ void LineQueue::publish() {
 }
 
 void LineQueue::push(std::string_view first, std::string_view second) {
-  if (!stage(first, second)) {
+  if (direct_ || !stage(first, second)) {
     sync();
     write_(first, second);
     return;
@@ -120,7 +134,7 @@ void LineQueue::push(std::string_view first, std::string_view second) {
 
 void LineQueue::push(std::span<const std::string_view> lines) {
   for (std::string_view line : lines) {
-    if (!stage(line, {})) {
+    if (direct_ || !stage(line, {})) {
       sync();
       write_(line, {});
     }
@@ -131,6 +145,14 @@ void LineQueue::push(std::span<const std::string_view> lines) {
 void LineQueue::sync() {
   publish();
   waitUntilWritten(pushed_);
+  // On a busy machine the lines are written by the pusher from now on, at
+  // once, as if there were no queue; its thread sleeps until the end. One
+  // slow wait is not enough to tell (the first line, which creates the
+  // file, can take milliseconds to empty an old log): four of the last 32
+  // syncs are.
+  busyHistory_ = busyHistory_ << 1 | (busy_ ? 1U : 0U);
+  busy_ = false;
+  if (std::popcount(busyHistory_) >= 4) direct_ = true;
 }
 
 void LineQueue::wakeWriter() {
@@ -142,11 +164,13 @@ void LineQueue::wakeWriter() {
 
 void LineQueue::waitUntilWritten(std::uint64_t written) {
   auto done = [&] { return written_.load(std::memory_order_acquire) >= written; };
-  if (waitAwake(done)) return;
+  if (waitAwake(done, busy_)) return;
+  const Clock::time_point start = Clock::now();
   std::unique_lock<std::mutex> lock(mutex_);
   pusherSleeps_.store(true);
   linesWritten_.wait(lock, [&] { return written_.load() >= written; });
   pusherSleeps_.store(false);
+  if (Clock::now() - start >= kLongWait) busy_ = true;
 }
 
 bool LineQueue::waitForLines(std::uint64_t written, std::uint64_t& end) {
@@ -154,7 +178,8 @@ bool LineQueue::waitForLines(std::uint64_t written, std::uint64_t& end) {
     end = published_.load(std::memory_order_acquire);
     return end != written || stop_.load(std::memory_order_relaxed);
   };
-  if (!waitAwake(came)) {
+  bool busy = false;
+  if (!waitAwake(came, busy)) {
     std::unique_lock<std::mutex> lock(mutex_);
     writerSleeps_.store(true);
     linesCame_.wait(lock, [&] {

@@ -9,10 +9,16 @@
 // whatever the write function touches. A line too long for the queue is
 // written by push() itself, after a sync(), so no line has a length limit.
 //
-// A thread that has to wait spins for a few microseconds and then sleeps
-// until the other wakes it, so that neither burns a core while the other
-// is busy for long (an interactive run waiting for its next line, or a
-// writer behind a slow disk).
+// A thread that has to wait spins for a few microseconds, then gives its
+// processor away for a while with each look, and then sleeps until the
+// other wakes it, so that neither burns a core while the other is busy for
+// long (an interactive run waiting for its next line, say).
+//
+// Two threads only pay when each has a processor. On a machine busy with
+// other work they would stand in each other's way, a sync waiting for a
+// queue thread that the system keeps off the processor; when the pusher
+// sees that again and again (slow syncs, slow yields), it stops using the
+// queue's thread and writes every further line itself, at once.
 #pragma once
 
 #include <atomic>
@@ -78,6 +84,12 @@ class LineQueue {
   // modulo size_.
   alignas(kCacheLine) std::uint64_t pushed_ = 0;
   std::uint64_t writtenSeen_ = 0;  // the pusher's last look at written_
+  // What the pusher has seen of a machine busy with other work (see
+  // sync()): since the last sync, and at each of the last 32; once it is
+  // sure, it writes every line itself.
+  bool busy_ = false;
+  std::uint32_t busyHistory_ = 0;
+  bool direct_ = false;
   alignas(kCacheLine) std::atomic<std::uint64_t> published_{0};
   alignas(kCacheLine) std::atomic<std::uint64_t> written_{0};
   // Set by a thread just before it sleeps, so that the other wakes it.

@@ -15,19 +15,22 @@ namespace {
 // function; read by the test only after a sync() or the queue's end.
 std::vector<std::string> written;
 std::thread::id writerThread;
-bool slowWriter = false;
+std::vector<std::thread::id> writers;  // the thread of each call
+std::chrono::microseconds writeTime{0};
 
 void collect(std::string_view first, std::string_view second) {
-  if (slowWriter) std::this_thread::sleep_for(std::chrono::microseconds(200));
+  std::this_thread::sleep_for(writeTime);
   written.emplace_back(std::string(first).append(second));
   writerThread = std::this_thread::get_id();
+  writers.push_back(writerThread);
 }
 
 class LineQueueTest : public testing::Test {
  protected:
   void SetUp() override {
     written.clear();
-    slowWriter = false;
+    writers.clear();
+    writeTime = std::chrono::microseconds(0);
   }
 };
 
@@ -96,7 +99,7 @@ TEST_F(LineQueueTest, LineTooLongForTheRingIsWrittenInItsTurn) {
 }
 
 TEST_F(LineQueueTest, SyncWaitsForASlowWriter) {
-  slowWriter = true;
+  writeTime = std::chrono::microseconds(200);
   const std::vector<std::string> lines = numberedLines(40);
   LineQueue queue(collect, 1024);
   for (const std::string& line : lines) queue.push(line);
@@ -110,8 +113,32 @@ TEST_F(LineQueueTest, SyncWaitsForASlowWriter) {
   EXPECT_EQ(written.back(), "later\n");
 }
 
+// A writer that needs milliseconds a line makes every sync wait long,
+// as a queue thread kept off the processor would: after a few such syncs
+// the pusher writes the lines itself, in their turn.
+TEST_F(LineQueueTest, PusherWritesItselfAfterSlowSyncs) {
+  writeTime = std::chrono::microseconds(1500);
+  const std::vector<std::string> lines = numberedLines(8);
+  LineQueue queue(collect, 1024);
+  for (const std::string& line : lines) {
+    queue.push(line);
+    queue.sync();
+  }
+  EXPECT_EQ(written, lines);
+  ASSERT_EQ(writers.size(), lines.size());
+  EXPECT_NE(writers.front(), std::this_thread::get_id());
+  EXPECT_EQ(writers.back(), std::this_thread::get_id());
+  // Written at once from now on, also several lines together.
+  writeTime = std::chrono::microseconds(0);
+  const std::vector<std::string_view> more = {"na\n", "", "einde\n"};
+  queue.push(more);
+  ASSERT_EQ(written.size(), lines.size() + 3);
+  EXPECT_EQ(written.back(), "einde\n");
+  EXPECT_EQ(writers.back(), std::this_thread::get_id());
+}
+
 TEST_F(LineQueueTest, EndOfTheQueueWritesWhatIsLeft) {
-  slowWriter = true;
+  writeTime = std::chrono::microseconds(200);
   const std::vector<std::string> lines = numberedLines(30);
   {
     LineQueue queue(collect);
