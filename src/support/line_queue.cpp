@@ -5,6 +5,8 @@
 #include <chrono>
 #include <cstring>
 
+#include "support/strings.h"
+
 namespace morfenaar {
 
 namespace {
@@ -105,11 +107,20 @@ bool LineQueue::stage(std::string_view first, std::string_view second) {
     }
   }
   const auto count = static_cast<std::uint32_t>(length);
-  char header[kLengthBytes];
-  std::memcpy(header, &count, kLengthBytes);
-  put(pushed_, header, kLengthBytes);
-  put(pushed_ + kLengthBytes, first.data(), first.size());
-  put(pushed_ + kLengthBytes + first.size(), second.data(), second.size());
+  const auto start = static_cast<std::size_t>(pushed_ & (size_ - 1));
+  if (start + need <= size_) {
+    // The usual case: the line goes in whole, before the end of the ring.
+    char* at = ring_.get() + start;
+    std::memcpy(at, &count, kLengthBytes);
+    at = copyBytes(at + kLengthBytes, first.data(), first.size());
+    copyBytes(at, second.data(), second.size());
+  } else {
+    char header[kLengthBytes];
+    std::memcpy(header, &count, kLengthBytes);
+    put(pushed_, header, kLengthBytes);
+    put(pushed_ + kLengthBytes, first.data(), first.size());
+    put(pushed_ + kLengthBytes + first.size(), second.data(), second.size());
+  }
   pushed_ += need;
   return true;
 }

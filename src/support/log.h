@@ -33,7 +33,9 @@ void log(std::span<const std::string_view> lines);
 
 // From now on the lines are written by a thread of the log's own, in the
 // order logged, each with its own write as before; log() returns once its
-// line is queued, so the run goes on while the system writes. syncLog()
+// line is queued, so the run goes on while the system writes (on a machine
+// busy with other work the caller soon writes them itself again: see
+// LineQueue). syncLog()
 // waits until every line logged so far is in the file (or dropped after a
 // failure, whose message is then out): the run calls it before it writes
 // to standard output or standard error, so that what the log holds and
