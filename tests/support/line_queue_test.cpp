@@ -38,6 +38,7 @@ class LineQueueTest : public testing::Test {
 // cut, joined or out of place shows.
 std::vector<std::string> numberedLines(int count) {
   std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
     lines.push_back(std::to_string(i) + std::string(static_cast<std::size_t>(i % 37), 'x') + "\n");
   }
