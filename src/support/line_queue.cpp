@@ -85,6 +85,7 @@ LineQueue::~LineQueue() {
 }
 
 void LineQueue::put(std::uint64_t at, const char* from, std::size_t size) {
+  if (size == 0) return;  // an empty piece may have no data at all
   const auto start = static_cast<std::size_t>(at & (size_ - 1));
   const std::size_t first = std::min(size, size_ - start);
   std::memcpy(ring_.get() + start, from, first);
@@ -135,7 +136,11 @@ void LineQueue::publish() {
 }
 
 void LineQueue::push(std::string_view first, std::string_view second) {
-  if (direct_ || !stage(first, second)) {
+  if (direct_) {
+    write_(first, second);
+    return;
+  }
+  if (!stage(first, second)) {
     sync();
     write_(first, second);
     return;
@@ -145,7 +150,9 @@ void LineQueue::push(std::string_view first, std::string_view second) {
 
 void LineQueue::push(std::span<const std::string_view> lines) {
   for (std::string_view line : lines) {
-    if (direct_ || !stage(line, {})) {
+    if (direct_) {
+      write_(line, {});
+    } else if (!stage(line, {})) {
       sync();
       write_(line, {});
     }
@@ -154,6 +161,7 @@ void LineQueue::push(std::span<const std::string_view> lines) {
 }
 
 void LineQueue::sync() {
+  if (direct_) return;  // every line is written at once
   publish();
   waitUntilWritten(pushed_);
   // On a busy machine the lines are written by the pusher from now on, at
