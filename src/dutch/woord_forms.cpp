@@ -244,8 +244,13 @@ const std::string& Woord::onbep() {
 
 void Woord::onbep(std::string& result) {
   TextPieces text;
-  addFilled(text, sRestFmt, zich("3s"));
-  text.add(" te ");
+  // Without a rest the blank before "te" would only be trimmed off again.
+  if (sRestFmt.text.empty()) {
+    text.add("te ");
+  } else {
+    addFilled(text, sRestFmt, zich("3s"));
+    text.add(" te ");
+  }
   text.add(sWerkw);
   text.assignTo(result);
   trim(result);

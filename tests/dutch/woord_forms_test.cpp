@@ -243,6 +243,10 @@ TEST_F(WoordFormsTest, Infinitive) {
       {kWassen, Form::Onbep, "", "zich te wassen"},
       {kSchamen, Form::Onbep, "", "zich voor te schamen"},
       {kSchrijven, Form::Onbep, "", "te schrijven"},
+      // Without a rest: nothing before "te", a blank after the verb trimmed.
+      {"lo'pen (liep , h. gelopen)", Form::Onbep, "", "te lopen"},
+      {"lo'pen  (liep, h. gelopen)", Form::Onbep, "", "te lopen"},
+      {"weg z. lo'pen (liep weg z., is z. weggelopen)", Form::Onbep, "", "weg zich te lopen"},
   };
   expectForms(std::begin(cases), std::end(cases));
 }
