@@ -37,10 +37,16 @@ void logForms(DutchTexts& texts) {
   static TextBuffer buffer;
   buffer.clear();
   std::array<std::size_t, 6> ends{};
-  buffer.append(texts.tegenw("s"));
-  buffer.append(" / ");
-  buffer.append(texts.tegenw("p"));
-  buffer.append("\n");
+  {
+    // Both presents are kept by `texts`, each in a slot of its own.
+    const std::string_view singular = texts.tegenw("s");
+    const std::string_view plural = texts.tegenw("p");
+    char* at = buffer.grow(singular.size() + 3 + plural.size() + 1);
+    at = copyBytes(at, singular.data(), singular.size());
+    at = copyBytes(at, " / ", 3);
+    at = copyBytes(at, plural.data(), plural.size());
+    *at = '\n';
+  }
   ends[1] = buffer.size();
   // Each further line written in place into room taken for it whole.
   auto addLine = [&ends](std::size_t line, std::string_view indent, const ShapedText& text) {
