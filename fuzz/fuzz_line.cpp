@@ -53,9 +53,9 @@ void processLine(std::string_view line) {
   // meets every root.
   DutchTexts texts(woord);
   for (int klasse = 1; klasse <= 7; ++klasse) {
-    std::string out;
+    TextBuffer out;
     writeParadigm(klasse, entry.root, texts, entry.sourceTag, out);
-    checkText(out);
+    checkText(out.view());
   }
 }
 

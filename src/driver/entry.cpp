@@ -34,16 +34,24 @@ DutchTexts& entryTexts() {
 void logForms(DutchTexts& texts) {
   // One buffer for the lines of every entry: no allocation once it is long
   // enough.
-  static std::string buffer;
+  static TextBuffer buffer;
   buffer.clear();
   std::array<std::size_t, 6> ends{};
-  buffer.append(texts.tegenw("s")).append(" / ").append(texts.tegenw("p")).append("\n");
+  {
+    // Both presents are kept by `texts`, each in a slot of its own.
+    const std::string_view singular = texts.tegenw("s");
+    const std::string_view plural = texts.tegenw("p");
+    char* at = buffer.grow(singular.size() + 3 + plural.size() + 1);
+    at = copyBytes(at, singular.data(), singular.size());
+    at = copyBytes(at, " / ", 3);
+    at = copyBytes(at, plural.data(), plural.size());
+    *at = '\n';
+  }
   ends[1] = buffer.size();
-  // Each further line made with one change of the buffer's size.
+  // Each further line written in place into room taken for it whole.
   auto addLine = [&ends](std::size_t line, std::string_view indent, const ShapedText& text) {
-    const std::size_t start = buffer.size();
-    buffer.resize(start + indent.size() + text.size() + 1);
-    char* at = copyBytes(buffer.data() + start, indent.data(), indent.size());
+    char* at = buffer.grow(indent.size() + text.size() + 1);
+    at = copyBytes(at, indent.data(), indent.size());
     at = text.writeTo(at);
     *at = '\n';
     ends[line + 1] = buffer.size();
@@ -55,14 +63,14 @@ void logForms(DutchTexts& texts) {
   addLine(4, "\t\t\t\t", ShapedText{.whole = texts.geb("p")});
   std::array<std::string_view, 5> lines;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    lines[i] = std::string_view(buffer).substr(ends[i], ends[i + 1] - ends[i]);
+    lines[i] = buffer.view().substr(ends[i], ends[i + 1] - ends[i]);
   }
   log(lines);
 }
 
 }  // namespace
 
-EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diagnostics) {
+EntryStatus processEntry(const Entry& entry, TextBuffer& out, std::string& diagnostics) {
   // Nothing of an earlier entry may reach this one's records or log.
   Woord& woord = entryWoord();
   woord.reset(entry.gloss);

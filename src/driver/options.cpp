@@ -121,7 +121,7 @@ int answer(const CommandLine& commandLine) {
     std::fwrite(commandLine.error.data(), 1, commandLine.error.size(), stderr);
     return kExitUsage;
   }
-  outputBuffer() = commandLine.action == Action::Help ? std::string(kUsage) : versionText();
+  outputBuffer().append(commandLine.action == Action::Help ? std::string(kUsage) : versionText());
   if (closeOutput()) return kExitOk;
   std::fwrite(kStdoutFailed.data(), 1, kStdoutFailed.size(), stderr);
   return kExitIoError;

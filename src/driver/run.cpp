@@ -68,7 +68,7 @@ enum class ListEnd {
 };
 
 ListEnd readEntries(LineSource& lines, bool interactive) {
-  std::string& out = outputBuffer();
+  TextBuffer& out = outputBuffer();
   std::string diagnostics;
   std::string_view line;
   Entry entry;

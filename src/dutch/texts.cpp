@@ -56,8 +56,7 @@ template const std::string& DutchTexts::make<DutchTexts::Form::Perf>(int, std::s
 template const std::string& DutchTexts::make<DutchTexts::Form::Toek>(int, std::size_t);
 template const std::string& DutchTexts::make<DutchTexts::Form::Ovt>(int, std::size_t);
 
-const std::string& DutchTexts::onbep() {
-  if ((known_ >> kOnbep & 1) != 0) return texts_[kOnbep];
+const std::string& DutchTexts::makeOnbep() {
   woord_->onbep(texts_[kOnbep]);
   known_ |= std::uint64_t{1} << kOnbep;
   return texts_[kOnbep];

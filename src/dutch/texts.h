@@ -35,7 +35,10 @@ class DutchTexts {
   // the tables is not kept: its text is built for every call.
   const std::string& tegenw(std::string_view code) { return tegenw(code, personIndex(code)); }
   const std::string& geb(std::string_view code) { return geb(code, personIndex(code)); }
-  const std::string& onbep();
+  const std::string& onbep() {
+    if ((known_ >> kOnbep & 1) != 0) return texts_[kOnbep];
+    return makeOnbep();
+  }
 
   // The same for a caller that holds the code's personIndex() already.
   const std::string& tegenw(std::string_view code, int person) {
@@ -71,6 +74,8 @@ class DutchTexts {
   }
   // The text built in the Woord's result buffer.
   const std::string& build(Form form, std::string_view code);
+  // The infinitive built into its slot, which then holds it.
+  const std::string& makeOnbep();
   // The text of row `person` built straight into `slot`, which then
   // holds it; one function for each form.
   template <Form form>

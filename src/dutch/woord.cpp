@@ -87,23 +87,20 @@ void Woord::reset(std::string_view gloss) {
   // Everything starts as in a new object; the strings keep their storage.
   sKlemtoon = {};
   sWerkw = {};
-  for (std::string* text :
-       {&sOvt, &sStam, &sOvtSingularHead, &sOvtPluralHead, &sResult, &sMessages}) {
-    text->clear();
-  }
+  // The heads of the simple past are made again by splitOvt().
+  for (std::string* text : {&sOvt, &sStam, &sResult, &sMessages}) text->clear();
   for (Template* pattern : {&sRestFmt, &sVoltDwFmt, &sOnbWijsFmt}) pattern->clear();
   bOk = false;
   bZijn = false;
   bZich = false;
   bFatal = false;
-  ovtTailAt = std::string::npos;
 
   std::string_view onbWijs;
   const bool split = splitGloss(gloss, onbWijs);
-  splitOvt();
+  const std::size_t ovtBlank = splitOvt();
   if (!split) return;
   takeStressMark(onbWijs);
-  if (!findBareVerb() || !findStem()) return;
+  if (!findBareVerb(ovtBlank) || !findStem()) return;
   if (!findAuxiliary() || !findReflexive()) return;
   bOk = true;
 }
@@ -163,15 +160,15 @@ inline void Woord::takeStressMark(std::string_view onbWijs) {
       std::string_view(sOnbWijsFmt.text).substr(mark, blank == 0 ? std::string_view::npos : blank);
 }
 
-// The rest of the simple past (particle, "z.", preposition) and the bare
-// verb: the infinitive phrase without the words of the rest.
-inline bool Woord::findBareVerb() {
-  const Pos ovtBlank = indexOf(sOvt, ' ');
-  if (ovtBlank <= 0) {
+// The rest of the simple past (particle, "z.", preposition), which follows
+// its first blank, at `ovtBlank` (npos for none), and the bare verb: the
+// infinitive phrase without the words of the rest.
+inline bool Woord::findBareVerb(std::size_t ovtBlank) {
+  if (ovtBlank == std::string::npos) {
     sWerkw = onbWijs();
     return true;
   }
-  sRestFmt.text.assign(sOvt, toSize(ovtBlank) + 1, std::string::npos);
+  sRestFmt.text.assign(sOvt, ovtBlank + 1, std::string::npos);
   const Pos restAt = indexOf(onbWijs(), ovtRest());
   if (restAt == 0) {
     sWerkw = trimmed(onbWijs().substr(ovtRest().size()));

@@ -137,7 +137,7 @@ class Woord {
   // file that calls them, so that reset() needs no calls to run them.
   inline bool splitGloss(std::string_view gloss, std::string_view& onbWijs);
   inline void takeStressMark(std::string_view onbWijs);
-  inline bool findBareVerb();
+  inline bool findBareVerb(std::size_t ovtBlank);
   inline bool findSplitBareVerb();
   inline bool findStem();
   inline bool findAuxiliary();
@@ -151,8 +151,9 @@ class Woord {
   // Splits the simple past once for ovt(): the verb (up to the first
   // blank, when that is not the first character) or its plural, a blank
   // and the rest up to its first "z." begin every text; the rest after
-  // that "z." ends it.
-  void splitOvt();
+  // that "z." ends it. Returns where the rest's blank is, npos for a simple
+  // past without rest.
+  std::size_t splitOvt();
 
   // The forms built from the cells of the person's row and what the
   // person code says: whether it is plural, whether it is the bare "p".
@@ -164,7 +165,10 @@ class Woord {
   // The pieces of the simple past that splitOvt() makes: the beginnings
   // with the verb and with its plural ("schaamde ", "schaamden "), and
   // where the rest after its "z." starts in sOvt (npos: the rest has none).
-  std::string sOvtSingularHead;
+  // The singular beginning is a part of sOvt, or, for a simple past without
+  // rest, of sOvtBareHead, which adds the blank.
+  std::string_view sOvtSingularHead;
+  std::string sOvtBareHead;
   std::string sOvtPluralHead;
   std::size_t ovtTailAt = std::string::npos;
 

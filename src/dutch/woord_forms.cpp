@@ -158,25 +158,32 @@ const std::string& Woord::ovt(std::string_view code) {
   return sResult;
 }
 
-void Woord::splitOvt() {
+std::size_t Woord::splitOvt() {
   const std::string_view ovt(sOvt);
-  std::string_view verb = ovt;
-  std::string_view rest;
-  if (const Pos blank = indexOf(ovt, ' '); blank > 0) {
-    verb = ovt.substr(0, static_cast<std::size_t>(blank));
-    rest = ovt.substr(static_cast<std::size_t>(blank) + 1);
+  const std::size_t blank = ovt.find(' ');
+  ovtTailAt = std::string::npos;
+  if (blank == std::string_view::npos || blank == 0) {
+    // No rest: the whole text is the verb.
+    sOvtBareHead.assign(ovt).push_back(' ');
+    sOvtSingularHead = sOvtBareHead;
+    sOvtPluralHead.assign(ovt);
+    makePlural(sOvtPluralHead);
+    sOvtPluralHead.push_back(' ');
+    return std::string_view::npos;
   }
   // The first "z." of the rest becomes the pronoun, reflexive flag or not.
-  std::string_view restHead = rest;
-  ovtTailAt = std::string::npos;
-  if (const Pos z = indexOf(rest, "z."); z >= 0) {
-    restHead = rest.substr(0, static_cast<std::size_t>(z));
-    ovtTailAt = ovt.size() - rest.size() + static_cast<std::size_t>(z) + 2;
+  // The singular head is the text up to there, the plural head the plural
+  // of the verb and the same blank and rest.
+  std::size_t headEnd = ovt.size();
+  if (const std::size_t z = ovt.find("z.", blank + 1); z != std::string_view::npos) {
+    headEnd = z;
+    ovtTailAt = z + 2;
   }
-  sOvtPluralHead.assign(verb);
+  sOvtSingularHead = ovt.substr(0, headEnd);
+  sOvtPluralHead.assign(ovt, 0, blank);
   makePlural(sOvtPluralHead);
-  sOvtPluralHead.append(" ").append(restHead);
-  sOvtSingularHead.assign(verb).append(" ").append(restHead);
+  sOvtPluralHead.append(ovt, blank, headEnd - blank);
+  return blank;
 }
 
 void Woord::ovt(int person, std::string& result) const { ovtPieces(person).assignTo(result); }
@@ -237,8 +244,13 @@ const std::string& Woord::onbep() {
 
 void Woord::onbep(std::string& result) {
   TextPieces text;
-  addFilled(text, sRestFmt, zich("3s"));
-  text.add(" te ");
+  // Without a rest the blank before "te" would only be trimmed off again.
+  if (sRestFmt.text.empty()) {
+    text.add("te ");
+  } else {
+    addFilled(text, sRestFmt, zich("3s"));
+    text.add(" te ");
+  }
   text.add(sWerkw);
   text.assignTo(result);
   trim(result);

@@ -265,7 +265,7 @@ std::optional<FutureChoice> chooseFutureRow(const AnalysedRoot& r) {
 // all their helpers inline, about 500 instructions per entry fewer than
 // with a call for each record's tail.
 [[gnu::flatten]] void writeFuture(const AnalysedRoot& root, DutchTexts& texts,
-                                  std::string_view source, std::string& out) {
+                                  std::string_view source, TextBuffer& out) {
   std::optional<FutureChoice> choice = chooseFutureRow(root);
   if (!choice) return;
   const auto& records = kFutureRecords[futureRowIndex(choice->row.row)];

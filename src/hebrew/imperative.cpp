@@ -124,7 +124,7 @@ std::optional<RowChoice> chooseImperativeRow(const AnalysedRoot& r) {
 }  // namespace
 
 void writeImperative(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
-                     std::string& out) {
+                     TextBuffer& out) {
   writeChosenRow(
       out, kImperativeRows, chooseImperativeRow(root),
       [&](std::string_view code, int person) -> const std::string& {

@@ -86,7 +86,7 @@ std::optional<RowChoice> chooseInfinitiveRow(const AnalysedRoot& r) {
 }  // namespace
 
 void writeInfinitive(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
-                     std::string& out) {
+                     TextBuffer& out) {
   writeChosenRow(
       out, kInfinitiveRows, chooseInfinitiveRow(root),
       [&](std::string_view, int) -> const std::string& { return texts.onbep(); }, source);

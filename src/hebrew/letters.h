@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/text_buffer.h"
+
 namespace morfenaar {
 
 struct HebrewRoot {
@@ -41,6 +43,6 @@ void appendHebrewForm(std::string& out, std::string_view form, const HebrewRoot&
 // Rewrites the Hebrew form (between the leading "#" and the first TAB) of
 // every record in `records` from byte `from` on into Hebrew letters; the
 // rest of each record stays as it is.
-void writeFormsInHebrew(std::string& records, std::size_t from, const HebrewRoot& root);
+void writeFormsInHebrew(TextBuffer& records, std::size_t from, const HebrewRoot& root);
 
 }  // namespace morfenaar

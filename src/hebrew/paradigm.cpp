@@ -13,7 +13,7 @@
 namespace morfenaar {
 
 ParadigmStatus writeParadigm(int klasse, std::string_view root, DutchTexts& texts,
-                             std::string_view source, std::string& out) {
+                             std::string_view source, TextBuffer& out) {
   if (!isKnownClass(klasse)) return ParadigmStatus::UnknownClass;
   std::optional<HebrewRoot> hebrew = readHebrewRoot(klasse, root);
   std::string_view letters = hebrew ? std::string_view(hebrew->latin) : root;

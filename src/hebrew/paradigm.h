@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "dutch/texts.h"
+#include "support/text_buffer.h"
 
 namespace morfenaar {
 
@@ -31,6 +32,6 @@ enum class ParadigmStatus {
 // of its records are written back in Hebrew letters (hebrew/letters.h).
 // The class is tested first, then the length, then the alphabet.
 ParadigmStatus writeParadigm(int klasse, std::string_view root, DutchTexts& texts,
-                             std::string_view source, std::string& out);
+                             std::string_view source, TextBuffer& out);
 
 }  // namespace morfenaar

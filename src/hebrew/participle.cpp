@@ -114,7 +114,7 @@ std::optional<RowChoice> chooseParticipleRow(const AnalysedRoot& r) {
 }  // namespace
 
 void writeParticiples(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
-                      std::string& out) {
+                      TextBuffer& out) {
   writeChosenRow(
       out, kParticipleRows, chooseParticipleRow(root),
       [&](std::string_view code, int person) -> const std::string& {

@@ -116,7 +116,7 @@ std::optional<RowChoice> choosePastRow(const AnalysedRoot& r) {
 }  // namespace
 
 void writePast(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
-               std::string& out) {
+               TextBuffer& out) {
   std::optional<RowChoice> choice = choosePastRow(root);
   if (!choice) return;
   const std::array<PreparedRecord, kSlots>& records =

@@ -11,12 +11,13 @@
 
 #include "dutch/texts.h"
 #include "hebrew/root.h"
+#include "support/text_buffer.h"
 
 namespace morfenaar {
 
 // Appends the records of `root` to `out`, as every block writer does (the
 // contract is in hebrew/paradigm.h).
 void writePast(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
-               std::string& out);
+               TextBuffer& out);
 
 }  // namespace morfenaar

@@ -15,6 +15,7 @@
 #include "hebrew/pattern.h"
 #include "hebrew/root.h"
 #include "support/strings.h"
+#include "support/text_buffer.h"
 
 namespace morfenaar {
 
@@ -58,7 +59,8 @@ const Row& findRow(const Row (&table)[N], std::string_view name) {
   return table[rowIndex(table, name)];
 }
 
-// Writes a block of records into `out` with one reservation of room.
+// Writes a block of records into `out` with one reservation of room, which
+// is written in place without being filled first.
 // `each(visit)` calls visit(record, values, dutch) for every record of the
 // block, in order (the Dutch text a std::string_view or a ShapedText), or visit(record, values,
 // dutch, true) for a record whose Hebrew part is that of the record visited just before (same
@@ -66,14 +68,13 @@ const Row& findRow(const Row (&table)[N], std::string_view name) {
 // measure the block and then to write it, and must visit the same records with the same texts both
 // times.
 template <class Each>
-void writeBlock(std::string& out, std::string_view source, Each&& each) {
+void writeBlock(TextBuffer& out, std::string_view source, Each&& each) {
   std::size_t room = 0;
   each([&](const PreparedRecord& record, const PatternValues& values, const auto& dutch,
            bool = false) { room += record.room(values.bytes(), dutch.size(), source.size()); });
   const std::size_t start = out.size();
-  out.resize(start + room);
-  char* const begin = out.data() + start;
-  char* at = begin;
+  char* at = out.grow(room);
+  char* const begin = at;
   const char* lastHebrew = at;
   std::size_t lastLength = 0;
   each([&](const PreparedRecord& record, const PatternValues& values, const auto& dutch,
@@ -88,7 +89,7 @@ void writeBlock(std::string& out, std::string_view source, Each&& each) {
     }
     at = record.writeTail(at, dutch, source);
   });
-  out.resize(start + static_cast<std::size_t>(at - begin));
+  out.setSize(start + static_cast<std::size_t>(at - begin));
 }
 
 // Writes the records of the row of `table` that `choice` names, each
@@ -97,7 +98,7 @@ void writeBlock(std::string& out, std::string_view source, Each&& each) {
 // is the code's row in the person tables, see RecordFormat); it is asked
 // twice per record (see writeBlock), so it must give the same text again.
 template <std::size_t N, class DutchText>
-void writeChosenRow(std::string& out, const RecordRow (&table)[N],
+void writeChosenRow(TextBuffer& out, const RecordRow (&table)[N],
                     const std::optional<RowChoice>& choice, DutchText&& dutchText,
                     std::string_view source) {
   if (!choice) return;

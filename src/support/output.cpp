@@ -12,12 +12,8 @@ namespace {
 
 constexpr std::size_t kBlockSize = std::size_t{64} * 1024;
 
-std::string& buffer() {
-  static std::string text = [] {
-    std::string s;
-    s.reserve(2 * kBlockSize);
-    return s;
-  }();
+TextBuffer& buffer() {
+  static TextBuffer text(2 * kBlockSize);
   return text;
 }
 
@@ -51,12 +47,12 @@ bool isOpen(int fd) { return ::fcntl(fd, F_GETFD) != -1 || errno != EBADF; }
 
 }  // namespace
 
-std::string& outputBuffer() { return buffer(); }
+TextBuffer& outputBuffer() { return buffer(); }
 
 bool flushOutputIfFull() { return buffer().size() < kBlockSize || flushOutput(); }
 
 bool flushOutput() {
-  std::string& text = buffer();
+  TextBuffer& text = buffer();
   bool ok = writeAll(text.data(), text.size());
   text.clear();
   return ok;

@@ -5,12 +5,12 @@
 // Unix filter: SIGPIPE ends the process quietly.
 #pragma once
 
-#include <string>
+#include "support/text_buffer.h"
 
 namespace morfenaar {
 
 // The buffer that the record writers append to.
-std::string& outputBuffer();
+TextBuffer& outputBuffer();
 
 // Writes the buffer out once it holds a block's worth. Returns false when
 // the write failed.

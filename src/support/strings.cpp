@@ -4,12 +4,6 @@
 
 namespace morfenaar {
 
-Pos lastIndexOf(std::string_view text, char c) {
-  if (c == '\0') return -1;
-  auto at = text.rfind(c);
-  return at == std::string_view::npos ? -1 : static_cast<Pos>(at);
-}
-
 Pos lastIndexOf(std::string_view text, std::string_view needle) {
   auto at = text.rfind(needle);
   return at == std::string_view::npos ? -1 : static_cast<Pos>(at);

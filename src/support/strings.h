@@ -39,7 +39,11 @@ inline Pos indexOf(std::string_view text, std::string_view needle) {
   return at == std::string_view::npos ? -1 : static_cast<Pos>(at);
 }
 // Last position of `c`, or -1 (also for an empty text and for NUL).
-Pos lastIndexOf(std::string_view text, char c);
+inline Pos lastIndexOf(std::string_view text, char c) {
+  if (c == '\0') return -1;
+  const auto at = text.rfind(c);
+  return at == std::string_view::npos ? -1 : static_cast<Pos>(at);
+}
 // Last position of `needle`, or -1; an empty needle is found at the length
 // of the text.
 Pos lastIndexOf(std::string_view text, std::string_view needle);

@@ -178,6 +178,12 @@ TEST_F(WoordFormsTest, SimplePast) {
       {"z.'wassen (waste z., h. gewassen)", Form::Ovt, "1s", "(ik) waste me"},
       // A simple past that begins with a blank keeps it in the verb part.
       {"lo'pen ( liep, h. gelopen)", Form::Ovt, "1p", "(wij)  liepen "},
+      // A blank that ends the simple past leaves an empty rest.
+      {"lo'pen (liep , h. gelopen)", Form::Ovt, "1p", "(wij) liepen "},
+      {"lo'pen (liep , h. gelopen)", Form::Ovt, "3s", "(hij) liep "},
+      // The "z." after a word of the rest: the words before it stay in both heads.
+      {"weg z. lo'pen (liep weg z., is z. weggelopen)", Form::Ovt, "1s", "(ik) liep weg me"},
+      {"weg z. lo'pen (liep weg z., is z. weggelopen)", Form::Ovt, "1p", "(wij) liepen weg ons"},
   };
   expectForms(std::begin(cases), std::end(cases));
 }
@@ -237,6 +243,10 @@ TEST_F(WoordFormsTest, Infinitive) {
       {kWassen, Form::Onbep, "", "zich te wassen"},
       {kSchamen, Form::Onbep, "", "zich voor te schamen"},
       {kSchrijven, Form::Onbep, "", "te schrijven"},
+      // Without a rest: nothing before "te", a blank after the verb trimmed.
+      {"lo'pen (liep , h. gelopen)", Form::Onbep, "", "te lopen"},
+      {"lo'pen  (liep, h. gelopen)", Form::Onbep, "", "te lopen"},
+      {"weg z. lo'pen (liep weg z., is z. weggelopen)", Form::Onbep, "", "weg zich te lopen"},
   };
   expectForms(std::begin(cases), std::end(cases));
 }

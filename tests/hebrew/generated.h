@@ -16,10 +16,11 @@
 #include "dutch/texts.h"
 #include "dutch/woord.h"
 #include "hebrew/root.h"
+#include "support/text_buffer.h"
 
 namespace morfenaar::testing {
 
-using Generator = void (*)(const AnalysedRoot&, DutchTexts&, std::string_view, std::string&);
+using Generator = void (*)(const AnalysedRoot&, DutchTexts&, std::string_view, TextBuffer&);
 
 inline void initTablesOnce() {
   static const bool done = (init(), true);
@@ -42,9 +43,9 @@ inline std::string generateText(Generator generate, int klasse, std::string_view
   std::string buffer = std::string(root) + "ME";
   AnalysedRoot analysed = analyseRoot(klasse, std::string_view(buffer).substr(0, root.size()));
   DutchTexts texts(woord);
-  std::string out;
+  TextBuffer out;
   generate(analysed, texts, sourceTag(klasse, root), out);
-  return out;
+  return std::string(out.view());
 }
 
 // The records of one entry; every record must carry the entry's source tag.

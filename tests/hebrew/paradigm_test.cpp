@@ -16,9 +16,9 @@ ParadigmRun paradigmOf(int klasse, std::string_view root) {
   initTablesOnce();
   Woord woord(kSchrijven);
   DutchTexts texts(woord);
-  ParadigmRun run{ParadigmStatus::Written, ""};
-  run.status = writeParadigm(klasse, root, texts, sourceTag(klasse, root), run.out);
-  return run;
+  TextBuffer out;
+  ParadigmStatus status = writeParadigm(klasse, root, texts, sourceTag(klasse, root), out);
+  return {status, std::string(out.view())};
 }
 
 // The worked example: the five blocks of 1-KTB in their order.
