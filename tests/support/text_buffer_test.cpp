@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
+#include <string_view>
 
 namespace morfenaar {
 namespace {
@@ -14,7 +14,8 @@ TEST(TextBufferTest, GrowingKeepsWhatWasWritten) {
   TextBuffer buffer(4);
   buffer.append("abc");
   char* at = buffer.grow(10);  // past the capacity of 4
-  std::memcpy(at, "defg", 4);
+  const std::string_view written = "defg";
+  written.copy(at, written.size());
   buffer.setSize(7);
   EXPECT_EQ(buffer.view(), "abcdefg");
   buffer.append("");
