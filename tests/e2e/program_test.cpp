@@ -622,6 +622,28 @@ TEST(ProgramTest, LogFailureKeepsItsPlaceAmongTheWarnings) {
   EXPECT_EQ(run.out, readFile(kGolden / "ktb.out") + readFile(kGolden / "ktb.out"));
 }
 
+// While the run waits for its next line, the log already holds the lines
+// of the verbs before: the second verb is only sent once the first one's
+// five lines are in the file (for at most five seconds).
+TEST(ProgramTest, LogIsWrittenWhileTheRunWaitsForInput) {
+  RunOptions options;
+  options.files = {{"one", kKtb},
+                   {"feed.sh",
+                    "cat one\n"
+                    "for i in $(seq 100); do\n"
+                    "  if [ -f morfenaar.log ] && [ $(wc -l < morfenaar.log) -ge 5 ]; then\n"
+                    "    cat one; break\n"
+                    "  fi\n"
+                    "  sleep 0.05\n"
+                    "done\n"}};
+  options.redirect = "< <(bash feed.sh) > out 2> err";
+  Outcome run = runProgram("", options);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, ktbOut("--"));
+  EXPECT_EQ(run.log, ktbLog(2));
+}
+
 TEST(ProgramTest, StandardOutputOnAFullDisk) {
   RunOptions options;
   options.redirect = "< in > /dev/full 2> err";
