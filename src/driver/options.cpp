@@ -121,7 +121,11 @@ int answer(const CommandLine& commandLine) {
     std::fwrite(commandLine.error.data(), 1, commandLine.error.size(), stderr);
     return kExitUsage;
   }
-  outputBuffer().append(commandLine.action == Action::Help ? std::string(kUsage) : versionText());
+  if (commandLine.action == Action::Help) {
+    outputBuffer().append(kUsage);
+  } else {
+    outputBuffer().append(versionText());
+  }
   if (closeOutput()) return kExitOk;
   std::fwrite(kStdoutFailed.data(), 1, kStdoutFailed.size(), stderr);
   return kExitIoError;

@@ -1,9 +1,5 @@
 #include "driver/reader.h"
 
-#include <bit>
-#include <cstdint>
-#include <cstring>
-
 #include "support/strings.h"
 
 namespace morfenaar {
@@ -17,56 +13,11 @@ std::string_view untilNul(std::string_view line) { return line.substr(0, line.fi
 // The bytes that end a field: NUL, TAB, LF and CR.
 constexpr bool endsField(char c) { return c == '\0' || c == '\t' || c == '\n' || c == '\r'; }
 
-// Eight bytes of `at` as one word; on a little-endian machine, the only
-// kind that reads words, the first byte is the lowest.
-std::uint64_t wordAt(const char* at) {
-  std::uint64_t word = 0;
-  std::memcpy(&word, at, sizeof word);
-  return word;
-}
-
-// Flags bytes of `word` below 14, the value after CR, with the high bit of
-// their byte. The lowest flag is always right; a flag above a true one may
-// be false (a borrow), but no byte below 14 goes unflagged.
-constexpr std::uint64_t belowFourteen(std::uint64_t word) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101;
-  constexpr std::uint64_t kHighBits = 0x8080808080808080;
-  return (word - 14 * kOnes) & ~word & kHighBits;
-}
-
 // The position of the first field-ending byte of `line` at or after `from`,
-// or the length of the line. Eight bytes are tested at a time: a line is
-// one pass over a few words instead of a search for each such byte.
-// Inline, as splitLine() runs it twice for every line.
-inline std::size_t fieldEnd(std::string_view line, std::size_t from) {
-  const char* const text = line.data();
-  const std::size_t size = line.size();
-  if constexpr (std::endian::native == std::endian::little) {
-    while (size - from >= 8) {
-      if (const std::uint64_t flags = belowFourteen(wordAt(text + from)); flags != 0) {
-        const std::size_t at = from + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
-        if (endsField(text[at])) return at;
-        from = at + 1;  // another control character
-      } else {
-        from += 8;
-      }
-    }
-    // The last bytes as part of the last eight, without the flags of those
-    // tested already.
-    if (from < size && size >= 8) {
-      const std::size_t base = size - 8;
-      const std::uint64_t untested = ~std::uint64_t{0} << 8 * (from - base);
-      const std::uint64_t flags = belowFourteen(wordAt(text + base)) & untested;
-      if (flags == 0) return size;
-      const std::size_t at = base + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
-      if (endsField(text[at])) return at;
-      from = at + 1;
-    }
-  }
-  for (; from < size; ++from) {
-    if (endsField(text[from])) return from;
-  }
-  return size;
+// or the length of the line: one pass over the line for all four bytes.
+std::size_t fieldEnd(std::string_view line, std::size_t from) {
+  while (from < line.size() && !endsField(line[from])) ++from;
+  return from;
 }
 
 }  // namespace

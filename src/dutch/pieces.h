@@ -72,15 +72,21 @@ struct FormShape {
   bool pronoun = false;
 
   bool fits() const { return head != nullptr; }
-  // The text for the row `cells`; `plural` says whether it is a plural row.
+  // Calls `part` with each part of the text for the row `cells`, in
+  // order; `plural` says whether it is a plural row.
+  template <class Part>
+  void forEachPart(const PersonCells& cells, bool plural, Part&& part) const {
+    part(cells.*head);
+    part(plural ? pluralBody : singularBody);
+    if (pronoun) {
+      part(cells.zich);
+      part(tail);
+    }
+  }
+  // The text for the row `cells` as pieces.
   TextPieces pieces(const PersonCells& cells, bool plural) const {
     TextPieces text;
-    text.add(cells.*head);
-    text.add(plural ? pluralBody : singularBody);
-    if (pronoun) {
-      text.add(cells.zich);
-      text.add(tail);
-    }
+    forEachPart(cells, plural, [&text](std::string_view piece) { text.add(piece); });
     return text;
   }
 };
@@ -96,29 +102,22 @@ struct ShapedText {
 
   std::size_t size() const {
     if (shape == nullptr) return whole.size();
-    std::size_t bytes =
-        (cells->*shape->head).size() + (plural ? shape->pluralBody : shape->singularBody).size();
-    if (shape->pronoun) bytes += cells->zich.size() + shape->tail.size();
+    std::size_t bytes = 0;
+    shape->forEachPart(*cells, plural, [&bytes](std::string_view part) { bytes += part.size(); });
     return bytes;
   }
   // Copies the text to `at`, which has room for size() bytes; returns its end.
   char* writeTo(char* at) const {
     if (shape == nullptr) return copyBytes(at, whole.data(), whole.size());
-    at = copyText(at, cells->*shape->head);
-    at = copyText(at, plural ? shape->pluralBody : shape->singularBody);
-    if (!shape->pronoun) return at;
-    at = copyText(at, cells->zich);
-    return copyText(at, shape->tail);
+    shape->forEachPart(*cells, plural, [&at](std::string_view part) {
+      at = copyBytes(at, part.data(), part.size());
+    });
+    return at;
   }
   std::string str() const {
     std::string text(size(), '\0');
     writeTo(text.data());
     return text;
-  }
-
- private:
-  static char* copyText(char* at, std::string_view text) {
-    return copyBytes(at, text.data(), text.size());
   }
 };
 

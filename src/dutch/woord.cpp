@@ -1,7 +1,6 @@
 #include "dutch/woord.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <initializer_list>
 #include <utility>
 
@@ -70,13 +69,10 @@ void Woord::message(std::initializer_list<std::string_view> pieces, bool fatal) 
 }
 
 bool Woord::isSingleSyl(std::string_view word) {
-  // One bit for each of a, e, i, o and u, by its distance from "a".
-  constexpr std::uint32_t kVowels = 1U << 0 | 1U << 4 | 1U << 8 | 1U << 14 | 1U << 20;
   int vowels = 0;
   for (char c : word) {
-    const unsigned distance = static_cast<unsigned char>(c) - static_cast<unsigned>('a');
     // A second vowel settles it.
-    if (distance < 26 && (kVowels >> distance & 1U) != 0 && ++vowels > 1) return false;
+    if ((c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u') && ++vowels > 1) return false;
   }
   return vowels == 1;
 }

@@ -101,14 +101,9 @@ class Woord {
   // geb(person, result) without building the present again.
   void gebFromPresent(bool plural, std::string& result) const;
 
-  // The perfect, future and simple past of a person row as pieces, for a
-  // writer that copies them straight into its output.
-  TextPieces perfPieces(int person) const;
-  TextPieces toekPieces(int person) const;
-  TextPieces ovtPieces(int person) const;
-  // The same forms split once into what every person shares (see
-  // FormShape); a shape that does not fit leaves the form to the methods
-  // above.
+  // The perfect, future and simple past split once into what every person
+  // shares (see FormShape); a shape that does not fit leaves the form to
+  // the methods above.
   FormShape perfShape() const;
   FormShape toekShape() const;
   FormShape ovtShape() const;

@@ -85,9 +85,9 @@ const std::string& Woord::perf(std::string_view code) {
   return sResult;
 }
 
-void Woord::perf(int person, std::string& result) const { perfPieces(person).assignTo(result); }
-
-TextPieces Woord::perfPieces(int person) const { return perfWith(personCells(person)); }
+void Woord::perf(int person, std::string& result) const {
+  perfWith(personCells(person)).assignTo(result);
+}
 
 // The phrase begins with its auxiliary's placeholder, as "h. gelopen"
 // does: the prefix and the auxiliary come as one head cell, and the
@@ -124,9 +124,9 @@ const std::string& Woord::toek(std::string_view code) {
   return sResult;
 }
 
-void Woord::toek(int person, std::string& result) const { toekPieces(person).assignTo(result); }
-
-TextPieces Woord::toekPieces(int person) const { return toekWith(personCells(person)); }
+void Woord::toek(int person, std::string& result) const {
+  toekWith(personCells(person)).assignTo(result);
+}
 
 // The infinitive phrase has a placeholder only for the pronoun of a
 // reflexive verb.
@@ -186,10 +186,8 @@ std::size_t Woord::splitOvt() {
   return blank;
 }
 
-void Woord::ovt(int person, std::string& result) const { ovtPieces(person).assignTo(result); }
-
-TextPieces Woord::ovtPieces(int person) const {
-  return ovtWith(personCells(person), isPluralPerson(person));
+void Woord::ovt(int person, std::string& result) const {
+  ovtWith(personCells(person), isPluralPerson(person)).assignTo(result);
 }
 
 // The pieces that splitOvt() made; the rest after the "z." takes the

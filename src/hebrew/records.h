@@ -60,13 +60,13 @@ const Row& findRow(const Row (&table)[N], std::string_view name) {
 }
 
 // Writes a block of records into `out` with one reservation of room, which
-// is written in place without being filled first.
-// `each(visit)` calls visit(record, values, dutch) for every record of the
-// block, in order (the Dutch text a std::string_view or a ShapedText), or visit(record, values,
-// dutch, true) for a record whose Hebrew part is that of the record visited just before (same
-// format, same values), which is then copied rather than filled again. `each` runs twice, first to
-// measure the block and then to write it, and must visit the same records with the same texts both
-// times.
+// is written in place without being filled first. `each(visit)` calls
+// visit(record, values, dutch) for every record of the block, in order (the
+// Dutch text a std::string_view or a ShapedText), or visit(record, values,
+// dutch, true) for a record whose Hebrew part is that of the record visited
+// just before (same format, same values), which is then copied rather than
+// filled again. `each` runs twice, first to measure the block and then to
+// write it, and must visit the same records with the same texts both times.
 template <class Each>
 void writeBlock(TextBuffer& out, std::string_view source, Each&& each) {
   std::size_t room = 0;

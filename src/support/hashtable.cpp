@@ -34,8 +34,6 @@ void Hashtable::init(std::FILE* file, char marker) {
   count_ = 0;
   keys_.assign(1, std::string());
   values_.assign(1, std::string());
-  lengths_ = 0;
-  firstBytes_.fill(0);
   if (file == nullptr) return;
 
   char* line = nullptr;
@@ -88,14 +86,7 @@ int Hashtable::indexOf(std::string_view key) const {
 
 bool Hashtable::contains(std::string_view key) const { return get(key) != nullptr; }
 
-void Hashtable::noteKey(std::string_view key) {
-  lengths_ |= std::uint64_t{1} << (key.size() < 63 ? key.size() : 63);
-  if (key.empty()) return;
-  const auto first = static_cast<unsigned char>(key.front());
-  firstBytes_[first / 64] |= std::uint64_t{1} << (first % 64);
-}
-
-const std::string* Hashtable::find(std::string_view key) const {
+const std::string* Hashtable::get(std::string_view key) const {
   int at = indexOf(key);
   if (at < count_ && compareBytes(keys_[at], key) == 0) return &values_[at];
   return nullptr;
@@ -119,7 +110,6 @@ void Hashtable::put(std::string_view key, std::string_view value) {
   keys_[at] = std::string(key);
   values_[at] = std::string(value);
   ++count_;
-  noteKey(key);
 }
 
 void Hashtable::add(Hashtable other) {

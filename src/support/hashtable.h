@@ -1,16 +1,11 @@
 // Hashtable: the program's string-to-string map. Despite its name it does no
 // hashing: it keeps its keys sorted (byte-wise, bytes compared as unsigned
-// values) in two parallel arrays and finds them by binary search; a lookup
-// first asks two small bit sets (the lengths and the first bytes of the
-// keys), which answer most lookups of an absent key without a search.
-// Capacity
+// values) in two parallel arrays and finds them by binary search. Capacity
 // starts at one slot and doubles whenever an insertion needs more. A map can
 // also be loaded from a tab-separated text file, where the first occurrence
 // of a key wins.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -37,7 +32,7 @@ class Hashtable {
   int indexOf(std::string_view key) const;
   bool contains(std::string_view key) const;
   // The stored value, or null when `key` is absent.
-  const std::string* get(std::string_view key) const { return mayHold(key) ? find(key) : nullptr; }
+  const std::string* get(std::string_view key) const;
   // Inserts the pair, or replaces the value of an existing key.
   void put(std::string_view key, std::string_view value);
   // Puts every entry of `other` into this map, in `other`'s key order.
@@ -52,26 +47,11 @@ class Hashtable {
 
  private:
   void loadLine(std::string_view line, char marker);
-  // The search behind get().
-  const std::string* find(std::string_view key) const;
-
-  // False when no key has the length or the first byte of `key`; lengths
-  // of 63 and more share one bit.
-  bool mayHold(std::string_view key) const {
-    const std::size_t length = key.size() < 63 ? key.size() : 63;
-    if ((lengths_ >> length & 1U) == 0) return false;
-    if (key.empty()) return true;
-    const auto first = static_cast<unsigned char>(key.front());
-    return (firstBytes_[first / 64] >> (first % 64) & 1U) != 0;
-  }
-  void noteKey(std::string_view key);
 
   int capacity_ = 1;
   int count_ = 0;
   std::vector<std::string> keys_;
   std::vector<std::string> values_;
-  std::uint64_t lengths_ = 0;
-  std::array<std::uint64_t, 4> firstBytes_{};
 };
 
 }  // namespace morfenaar

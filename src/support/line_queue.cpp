@@ -135,28 +135,22 @@ void LineQueue::publish() {
   if (writerSleeps_.load()) wakeWriter();
 }
 
-void LineQueue::push(std::string_view first, std::string_view second) {
+void LineQueue::add(std::string_view first, std::string_view second) {
   if (direct_) {
     write_(first, second);
-    return;
-  }
-  if (!stage(first, second)) {
+  } else if (!stage(first, second)) {
     sync();
     write_(first, second);
-    return;
   }
+}
+
+void LineQueue::push(std::string_view first, std::string_view second) {
+  add(first, second);
   publish();
 }
 
 void LineQueue::push(std::span<const std::string_view> lines) {
-  for (std::string_view line : lines) {
-    if (direct_) {
-      write_(line, {});
-    } else if (!stage(line, {})) {
-      sync();
-      write_(line, {});
-    }
-  }
+  for (std::string_view line : lines) add(line, {});
   publish();
 }
 

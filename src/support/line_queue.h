@@ -62,6 +62,9 @@ class LineQueue {
   // thread's stores do not take the other's line away from it.
   static constexpr std::size_t kCacheLine = 64;
 
+  // Queues the line without telling the writer, or writes it at once:
+  // once writing directly, or when it is too long for the ring.
+  void add(std::string_view first, std::string_view second);
   // Copies the line into the ring without telling the writer; false when
   // it is too long for the ring (it is then written at once, in its turn).
   bool stage(std::string_view first, std::string_view second);

@@ -68,8 +68,8 @@ std::string make(DutchTexts& texts, Form form, const char* code) {
   return {};
 }
 
-// The same form asked by the code's row of the person tables, as the
-// records ask for it: into a caller's string, or as pieces.
+// The same form asked by the code's row of the person tables, into a
+// caller's string.
 std::string makeByRow(Woord& w, Form form, int person) {
   std::string text = "stale";
   switch (form) {
@@ -78,15 +78,12 @@ std::string makeByRow(Woord& w, Form form, int person) {
       break;
     case Form::Perf:
       w.perf(person, text);
-      EXPECT_EQ(w.perfPieces(person).str(), text);
       break;
     case Form::Toek:
       w.toek(person, text);
-      EXPECT_EQ(w.toekPieces(person).str(), text);
       break;
     case Form::Ovt:
       w.ovt(person, text);
-      EXPECT_EQ(w.ovtPieces(person).str(), text);
       break;
     case Form::Onbep:
       w.onbep(text);
