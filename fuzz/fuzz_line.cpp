@@ -1,8 +1,8 @@
 // Fuzzes the whole path of one input line: the reader, the gloss parser,
 // every Dutch form method, the reading of a root in Hebrew letters, the root
-// analysis, every generator and the rewriting of forms in Hebrew letters. The log
-// is left out (it would write a file on every run), but every Dutch form
-// that the log would hold is built. A gloss that would end the run is only
+// analysis, every generator, the forms in Hebrew letters and the record
+// writer. The log is left out (it would write a file on every run), but
+// every Dutch form that the log would hold is built. A gloss that would end the run is only
 // parsed: ending the process is the driver's business. Roots go through
 // writeParadigm as in the program, so a root that is neither Latin nor
 // Hebrew letters gets no records here either.
@@ -13,8 +13,8 @@
 #include <string_view>
 
 #include "driver/reader.h"
+#include "driver/record_writer.h"
 #include "dutch/tables.h"
-#include "dutch/texts.h"
 #include "dutch/woord.h"
 #include "hebrew/paradigm.h"
 
@@ -51,11 +51,11 @@ void processLine(std::string_view line) {
   exerciseForms(woord);
   // Every class number, whatever the digit says, so that each generator
   // meets every root.
-  DutchTexts texts(woord);
   for (int klasse = 1; klasse <= 7; ++klasse) {
-    TextBuffer out;
-    writeParadigm(klasse, entry.root, texts, entry.sourceTag, out);
-    checkText(out.view());
+    std::string out;
+    writeParadigm(klasse, entry.root, woord,
+                  [&](const Record& record) { writeRecord(out, record, entry.sourceTag); });
+    checkText(out);
   }
 }
 

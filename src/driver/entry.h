@@ -8,7 +8,6 @@
 #include <string>
 
 #include "driver/reader.h"
-#include "support/text_buffer.h"
 
 namespace morfenaar {
 
@@ -19,6 +18,6 @@ enum class EntryStatus {
 
 // Handles `entry`: records go to `out`, messages for standard error to
 // `diagnostics`, Dutch forms to the log.
-EntryStatus processEntry(const Entry& entry, TextBuffer& out, std::string& diagnostics);
+EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diagnostics);
 
 }  // namespace morfenaar

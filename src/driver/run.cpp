@@ -20,11 +20,8 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// Every message comes after the log lines logged before it (and after the
-// log's own message, should one of those lines fail).
 void toStderr(std::string_view text) {
   if (text.empty()) return;
-  syncLog();
   std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
@@ -68,7 +65,7 @@ enum class ListEnd {
 };
 
 ListEnd readEntries(LineSource& lines, bool interactive) {
-  TextBuffer& out = outputBuffer();
+  std::string& out = outputBuffer();
   std::string diagnostics;
   std::string_view line;
   Entry entry;
@@ -146,7 +143,6 @@ bool readFile(const std::string& name, bool interactive, ListEnd& end) {
 }  // namespace
 
 int run(const std::vector<std::string>& files) {
-  writeLogInBackground();
   bool interactive = ::isatty(STDOUT_FILENO) == 1;
   bool inputFailed = false;
   for (const std::string& name : files) {

@@ -3,7 +3,7 @@
 // and values for it (the future chooses its own).
 #pragma once
 
-#include "hebrew/records.h"
+#include "hebrew/record.h"
 #include "hebrew/root.h"
 
 namespace morfenaar {

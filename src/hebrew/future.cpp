@@ -1,13 +1,9 @@
 #include "hebrew/future.h"
 
-#include <algorithm>
 #include <array>
-#include <cstdlib>
-#include <iterator>
 #include <optional>
 
-#include "hebrew/pattern.h"
-#include "hebrew/records.h"
+#include "hebrew/record.h"
 #include "support/strings.h"
 
 namespace morfenaar {
@@ -57,48 +53,6 @@ constexpr FutureRow kFutureRows[] = {
 };
 // clang-format on
 
-// The rows of kFutureRows found by their labels, a class digit and an
-// optional letter ("6", "1n"), without comparing labels: a grid of class
-// digit by letter holds each row's position.
-constexpr std::size_t kLabelLetters = 16;  // none, then a to o
-constexpr std::size_t kNoCell = 7 * kLabelLetters;
-constexpr std::size_t kNoRow = std::size(kFutureRows);
-
-// The cell of `name` in the grid, or kNoCell for a label of another shape.
-constexpr std::size_t labelCell(std::string_view name) {
-  if (name.empty() || name.size() > 2 || name[0] < '1' || name[0] > '7') return kNoCell;
-  const std::size_t digit = static_cast<std::size_t>(name[0] - '1');
-  if (name.size() == 1) return digit * kLabelLetters;
-  if (name[1] < 'a' || name[1] >= 'a' + static_cast<int>(kLabelLetters) - 1) return kNoCell;
-  return digit * kLabelLetters + static_cast<std::size_t>(name[1] - 'a') + 1;
-}
-
-constexpr auto kRowByLabel = [] {
-  std::array<std::size_t, kNoCell + 1> rows{};
-  rows.fill(kNoRow);
-  for (std::size_t i = 0; i < std::size(kFutureRows); ++i) {
-    const std::size_t cell = labelCell(kFutureRows[i].name);
-    if (cell == kNoCell) throw "future row label of another shape";
-    rows[cell] = i;
-  }
-  return rows;
-}();
-
-// Every label finds its own row (no two rows share a label).
-constexpr bool everyLabelFindsItsRow() {
-  for (std::size_t i = 0; i < std::size(kFutureRows); ++i) {
-    if (kRowByLabel[labelCell(kFutureRows[i].name)] != i) return false;
-  }
-  return true;
-}
-static_assert(everyLabelFindsItsRow());
-
-std::size_t futureRowIndex(std::string_view name) {
-  const std::size_t row = kRowByLabel[labelCell(name)];
-  if (row == kNoRow) std::abort();  // a label missing from the table is a programming error
-  return row;
-}
-
 struct AlternativeRow {
   std::string_view name;
   std::string_view alt3sm;
@@ -115,84 +69,43 @@ constexpr AlternativeRow kAlternativeRows[] = {
 };
 // clang-format on
 
-// Output order: each slot with its record format and the person code for
-// `ovt` and `toek`. 3sf comes before 2sf and 3sm; the tag of 2p is {2p}.
-// An optional slot is written only when its form is not empty.
+// Output order: each slot with its tag and the person code for `ovt` and
+// `toek`. 3sf comes before 2sf and 3sm; the tag of 2p is {2p}. The
+// alternatives and 2pf are written only where the row fills them.
+enum class Presence { Always, WhereFilled };
+
 struct OutputSlot {
   Slot slot;
-  RecordFormat record;
-  bool optional = false;
+  std::string_view tag;
+  std::string_view code;
+  Presence presence = Presence::Always;
 };
 
 // clang-format off
 constexpr OutputSlot kOutputOrder[] = {
-    {k1s, {"#%s\t%s\t{1s}%s\n", "1s"}},
-    {k2sm, {"#%s\t%s\t{2sm}%s\n", "2s"}},
-    {k3sf, {"#%s\t%s\t{3sf}%s\n", "3sf"}},
-    {k2sf, {"#%s\t%s\t{2sf}%s\n", "2s"}},
-    {k3sm, {"#%s\t%s\t{3sm}%s\n", "3s"}},
-    {kAlt3sm, {"#%s\t%s\t{3sm}%s\n", "3s"}, true},
-    {kAlt3sf, {"#%s\t%s\t{3sf}%s\n", "3sf"}, true},
-    {k1p, {"#%s\t%s\t{1p}%s\n", "1p"}},
-    {k2p, {"#%s\t%s\t{2p}%s\n", "2p"}},
-    {k2pf, {"#%s\t%s\t{2pf}%s\n", "2p"}, true},
-    {k3p, {"#%s\t%s\t{3p}%s\n", "3p"}},
+    {k1s,     "1s",  "1s"},
+    {k2sm,    "2sm", "2s"},
+    {k3sf,    "3sf", "3sf"},
+    {k2sf,    "2sf", "2s"},
+    {k3sm,    "3sm", "3s"},
+    {kAlt3sm, "3sm", "3s",  Presence::WhereFilled},
+    {kAlt3sf, "3sf", "3sf", Presence::WhereFilled},
+    {k1p,     "1p",  "1p"},
+    {k2p,     "2p",  "2p"},
+    {k2pf,    "2pf", "2p",  Presence::WhereFilled},
+    {k3p,     "3p",  "3p"},
 };
 // clang-format on
 
-// The pattern of `slot` in the row at `row`: a cell of kFutureRows, or of
+// The pattern of `slot` in `row`: a cell of kFutureRows, or of
 // kAlternativeRows for the alternative forms ("" where the row has none).
-constexpr std::string_view formPattern(std::size_t row, Slot slot) {
-  const FutureRow& future = kFutureRows[row];
-  if (slot < kAlt3sm) return future.forms[slot];
+std::string_view formPattern(const FutureRow& row, Slot slot) {
+  if (slot < kAlt3sm) return row.forms[slot];
   for (const AlternativeRow& alt : kAlternativeRows) {
-    if (alt.name == future.name) return slot == kAlt3sm ? alt.alt3sm : alt.alt3sf;
+    if (alt.name == row.name) return slot == kAlt3sm ? alt.alt3sm : alt.alt3sf;
   }
   return "";
 }
-
-// An optional slot is left out when its form is empty. Each of their
-// patterns either is empty or begins with a letter, so the form is empty
-// exactly when the pattern is, whatever the values.
-constexpr bool optionalFormsStartWithALetter() {
-  for (std::size_t row = 0; row < std::size(kFutureRows); ++row) {
-    for (const OutputSlot& slot : kOutputOrder) {
-      std::string_view pattern = formPattern(row, slot.slot);
-      if (slot.optional && !pattern.empty() && pattern[0] == '%') return false;
-    }
-  }
-  return true;
-}
-static_assert(optionalFormsStartWithALetter());
-
-constexpr std::size_t kOutputSlots = std::size(kOutputOrder);
-
-// Every code has its row in the person tables.
-constexpr bool everyCodeHasItsRow() {
-  return std::ranges::all_of(
-      kOutputOrder, [](const OutputSlot& slot) { return personIndex(slot.record.code) >= 0; });
-}
-static_assert(everyCodeHasItsRow());
-
-// Every form of every row written into the record of its output slot,
-// prepared when the program is compiled: the same records as filling the
-// form and then writing it into the slot's format.
-struct FutureRecord {
-  PreparedRecord record;
-  bool hasForm = false;  // the pattern is not empty
-};
-
-constexpr auto kFutureRecords = [] {
-  std::array<std::array<FutureRecord, kOutputSlots>, std::size(kFutureRows)> records{};
-  for (std::size_t row = 0; row < records.size(); ++row) {
-    for (std::size_t i = 0; i < kOutputSlots; ++i) {
-      const OutputSlot& slot = kOutputOrder[i];
-      std::string_view pattern = formPattern(row, slot.slot);
-      records[row][i] = {PreparedRecord::withForm(slot.record.format, pattern), !pattern.empty()};
-    }
-  }
-  return records;
-}();
 
 struct FutureChoice {
   RowChoice row;
@@ -261,40 +174,20 @@ std::optional<FutureChoice> chooseFutureRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-// Flattened: the compiler then writes the two records of every slot with
-// all their helpers inline, about 500 instructions per entry fewer than
-// with a call for each record's tail.
-[[gnu::flatten]] void writeFuture(const AnalysedRoot& root, DutchTexts& texts,
-                                  std::string_view source, TextBuffer& out) {
+void writeFuture(const AnalysedRoot& root, Woord& woord, const RecordSink& sink) {
   std::optional<FutureChoice> choice = chooseFutureRow(root);
   if (!choice) return;
-  const auto& records = kFutureRecords[futureRowIndex(choice->row.row)];
-  // The records of the block with their values and texts, found once for
-  // both passes of writeBlock.
-  struct Pending {
-    const PreparedRecord* record;
-    const PatternValues* args;
-    ShapedText ovt;
-    ShapedText toek;
-  };
-  std::array<Pending, kOutputSlots> pending;
-  std::size_t count = 0;
-  for (std::size_t i = 0; i < kOutputSlots; ++i) {
-    const OutputSlot& slot = kOutputOrder[i];
+  const FutureRow& row = findRow(kFutureRows, choice->row.row);
+  for (const OutputSlot& slot : kOutputOrder) {
     const bool alternative = slot.slot >= kAlt3sm;
     if (alternative && choice->alternativeArgs.empty()) continue;
-    if (slot.optional && !records[i].hasForm) continue;
-    const PatternValues& args = alternative ? choice->alternativeArgs : choice->row.args;
-    pending[count++] = {&records[i].record, &args, texts.ovt(slot.record.person),
-                        texts.toek(slot.record.person)};
+    const std::string_view pattern = formPattern(row, slot.slot);
+    if (slot.presence == Presence::WhereFilled && pattern.empty()) continue;
+    const std::string form =
+        formatForm(pattern, alternative ? choice->alternativeArgs : choice->row.args);
+    sink(Record{Block::Future, slot.tag, form, woord.ovt(slot.code)});
+    sink(Record{Block::Future, slot.tag, form, woord.toek(slot.code)});
   }
-  writeBlock(out, source, [&](auto&& visit) {
-    for (std::size_t i = 0; i < count; ++i) {
-      const Pending& record = pending[i];
-      visit(*record.record, *record.args, record.ovt);
-      visit(*record.record, *record.args, record.toek, true);
-    }
-  });
 }
 
 }  // namespace morfenaar

@@ -10,15 +10,14 @@
 #include <string>
 #include <string_view>
 
-#include "dutch/texts.h"
+#include "dutch/woord.h"
+#include "hebrew/record.h"
 #include "hebrew/root.h"
-#include "support/text_buffer.h"
 
 namespace morfenaar {
 
-// Appends the records of `root` to `out`, as every block writer does (the
+// Hands the records of `root` to `sink`, as every block writer does (the
 // contract is in hebrew/paradigm.h).
-void writeFuture(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
-                 TextBuffer& out);
+void writeFuture(const AnalysedRoot& root, Woord& woord, const RecordSink& sink);
 
 }  // namespace morfenaar

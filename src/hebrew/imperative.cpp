@@ -3,85 +3,38 @@
 #include <optional>
 
 #include "hebrew/class5.h"
-#include "hebrew/pattern.h"
-#include "hebrew/records.h"
+#include "hebrew/record.h"
 
 namespace morfenaar {
 
 namespace {
 
-// Each record with the person code for `geb`. Rows 1a and 1c have no 2fp
-// record.
+// The forms of each row with their tags. Rows 1a and 1c have no 2fp form.
 // clang-format off
-constexpr RecordRow kImperativeRows[] = {
-    {"1a", {{"#%c%c\t%s\t{2ms}%s\n", "s"},
-            {"#%c%cI\t%s\t{2fs}%s\n", "s"},
-            {"#%c%cW\t%s\t{2mp}%s\n", "p"}}},
-    {"1b", {{"#%c%c\t%s\t{2ms}%s\n", "s"},
-            {"#%c%cI\t%s\t{2fs}%s\n", "s"},
-            {"#%c%cW\t%s\t{2mp}%s\n", "p"},
-            {"#%c%cNE\t%s\t{2fp}%s\n", "p"}}},
-    {"1c", {{"#%c%cE\t%s\t{2ms}%s\n", "s"},
-            {"#%c%cI\t%s\t{2fs}%s\n", "s"},
-            {"#%c%cW\t%s\t{2mp}%s\n", "p"}}},
-    {"1d", {{"#E%cE\t%s\t{2ms}%s\n", "s"},
-            {"#E%cI\t%s\t{2fs}%s\n", "s"},
-            {"#E%cW\t%s\t{2mp}%s\n", "p"},
-            {"#E%cINE\t%s\t{2fp}%s\n", "p"}}},
-    {"1e", {{"#%c%cE\t%s\t{2ms}%s\n", "s"},
-            {"#%c%cI\t%s\t{2fs}%s\n", "s"},
-            {"#%c%cW\t%s\t{2mp}%s\n", "p"},
-            {"#%c%cINE\t%s\t{2fp}%s\n", "p"}}},
-    {"1f", {{"#%c%c%c\t%s\t{2ms}%s\n", "s"},
-            {"#%c%c%cI\t%s\t{2fs}%s\n", "s"},
-            {"#%c%c%cW\t%s\t{2mp}%s\n", "p"},
-            {"#%c%c%cNE\t%s\t{2fp}%s\n", "p"}}},
-    {"1g", {{"#%c%c\t%s\t{2ms}%s\n", "s"},
-            {"#%c%cI\t%s\t{2fs}%s\n", "s"},
-            {"#%c%cW\t%s\t{2mp}%s\n", "p"},
-            {"#%c%cNE\t%s\t{2fp}%s\n", "p"}}},
-    {"1h", {{"#%c%cW%c\t%s\t{2ms}%s\n", "s"},
-            {"#%c%c%cI\t%s\t{2fs}%s\n", "s"},
-            {"#%c%c%cW\t%s\t{2mp}%s\n", "p"},
-            {"#%c%cW%cNE\t%s\t{2fp}%s\n", "p"}}},
-    {"2a", {{"#EIW%s\t%s\t{2ms}%s\n", "s"},
-            {"#EIW%sI\t%s\t{2fs}%s\n", "s"},
-            {"#EIW%sW\t%s\t{2mp}%s\n", "p"},
-            {"#EIW%sNE\t%s\t{2fp}%s\n", "p"}}},
-    {"2b", {{"#EIN%s\t%s\t{2ms}%s\n", "s"},
-            {"#EIN%sI\t%s\t{2fs}%s\n", "s"},
-            {"#EIN%sW\t%s\t{2mp}%s\n", "p"},
-            {"#EIN%sNE\t%s\t{2fp}%s\n", "p"}}},
-    {"2c", {{"#EI%s\t%s\t{2ms}%s\n", "s"},
-            {"#EI%sI\t%s\t{2fs}%s\n", "s"},
-            {"#EI%sW\t%s\t{2mp}%s\n", "p"},
-            {"#EI%sNE\t%s\t{2fp}%s\n", "p"}}},
-    {"3", {{"#%c%c%c\t%s\t{2ms}%s\n", "s"},
-           {"#%c%c%cI\t%s\t{2fs}%s\n", "s"},
-           {"#%c%c%cW\t%s\t{2mp}%s\n", "p"},
-           {"#%c%c%cNE\t%s\t{2fp}%s\n", "p"}}},
-    {"5a", {{"#E%s%c\t%s\t{2ms}%s\n", "s"},
-            {"#E%s%cI\t%s\t{2fs}%s\n", "s"},
-            {"#E%s%cW\t%s\t{2mp}%s\n", "p"},
-            {"#E%s%cNE\t%s\t{2fp}%s\n", "p"}}},
-    {"5b", {{"#E%sE\t%s\t{2ms}%s\n", "s"},
-            {"#E%sI\t%s\t{2fs}%s\n", "s"},
-            {"#E%sW\t%s\t{2mp}%s\n", "p"},
-            {"#E%sINE\t%s\t{2fp}%s\n", "p"}}},
-    {"5c", {{"#E%s%c\t%s\t{2ms}%s\n", "s"},
-            {"#E%sI%cI\t%s\t{2fs}%s\n", "s"},
-            {"#E%sI%cW\t%s\t{2mp}%s\n", "p"},
-            {"#E%s%cNE\t%s\t{2fp}%s\n", "p"}}},
-    {"7a", {{"#E%s%s\t%s\t{2ms}%s\n", "s"},
-            {"#E%sI\t%s\t{2fs}%s\n", "s"},
-            {"#E%sW\t%s\t{2mp}%s\n", "p"},
-            {"#E%sINE\t%s\t{2fp}%s\n", "p"}}},
-    {"7b", {{"#E%s\t%s\t{2ms}%s\n", "s"},
-            {"#E%sI\t%s\t{2fs}%s\n", "s"},
-            {"#E%sW\t%s\t{2mp}%s\n", "p"},
-            {"#E%sNE\t%s\t{2fp}%s\n", "p"}}},
+constexpr FormRow kImperativeRows[] = {
+    {"1a", {{"%c%c",         "2ms"}, {"%c%cI",        "2fs"}, {"%c%cW",        "2mp"}}},
+    {"1b", {{"%c%c",         "2ms"}, {"%c%cI",        "2fs"}, {"%c%cW",        "2mp"}, {"%c%cNE",       "2fp"}}},
+    {"1c", {{"%c%cE",        "2ms"}, {"%c%cI",        "2fs"}, {"%c%cW",        "2mp"}}},
+    {"1d", {{"E%cE",         "2ms"}, {"E%cI",         "2fs"}, {"E%cW",         "2mp"}, {"E%cINE",       "2fp"}}},
+    {"1e", {{"%c%cE",        "2ms"}, {"%c%cI",        "2fs"}, {"%c%cW",        "2mp"}, {"%c%cINE",      "2fp"}}},
+    {"1f", {{"%c%c%c",       "2ms"}, {"%c%c%cI",      "2fs"}, {"%c%c%cW",      "2mp"}, {"%c%c%cNE",     "2fp"}}},
+    {"1g", {{"%c%c",         "2ms"}, {"%c%cI",        "2fs"}, {"%c%cW",        "2mp"}, {"%c%cNE",       "2fp"}}},
+    {"1h", {{"%c%cW%c",      "2ms"}, {"%c%c%cI",      "2fs"}, {"%c%c%cW",      "2mp"}, {"%c%cW%cNE",    "2fp"}}},
+    {"2a", {{"EIW%s",        "2ms"}, {"EIW%sI",       "2fs"}, {"EIW%sW",       "2mp"}, {"EIW%sNE",      "2fp"}}},
+    {"2b", {{"EIN%s",        "2ms"}, {"EIN%sI",       "2fs"}, {"EIN%sW",       "2mp"}, {"EIN%sNE",      "2fp"}}},
+    {"2c", {{"EI%s",         "2ms"}, {"EI%sI",        "2fs"}, {"EI%sW",        "2mp"}, {"EI%sNE",       "2fp"}}},
+    {"3",  {{"%c%c%c",       "2ms"}, {"%c%c%cI",      "2fs"}, {"%c%c%cW",      "2mp"}, {"%c%c%cNE",     "2fp"}}},
+    {"5a", {{"E%s%c",        "2ms"}, {"E%s%cI",       "2fs"}, {"E%s%cW",       "2mp"}, {"E%s%cNE",      "2fp"}}},
+    {"5b", {{"E%sE",         "2ms"}, {"E%sI",         "2fs"}, {"E%sW",         "2mp"}, {"E%sINE",       "2fp"}}},
+    {"5c", {{"E%s%c",        "2ms"}, {"E%sI%cI",      "2fs"}, {"E%sI%cW",      "2mp"}, {"E%s%cNE",      "2fp"}}},
+    {"7a", {{"E%s%s",        "2ms"}, {"E%sI",         "2fs"}, {"E%sW",         "2mp"}, {"E%sINE",       "2fp"}}},
+    {"7b", {{"E%s",          "2ms"}, {"E%sI",         "2fs"}, {"E%sW",         "2mp"}, {"E%sNE",        "2fp"}}},
 };
 // clang-format on
+
+// The person code for `geb`: "s" for {2ms} and {2fs}, "p" for {2mp} and
+// {2fp}.
+std::string_view personCode(std::string_view tag) { return tag.ends_with('p') ? "p" : "s"; }
 
 RowChoice chooseClass1(const AnalysedRoot& r) {
   if (r.root == "LQH" || r.root == "NSA" || isRootIThenByteDFThenA(r.root))
@@ -123,14 +76,14 @@ std::optional<RowChoice> chooseImperativeRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writeImperative(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
-                     TextBuffer& out) {
-  writeChosenRow(
-      out, kImperativeRows, chooseImperativeRow(root),
-      [&](std::string_view code, int person) -> const std::string& {
-        return texts.geb(code, person);
-      },
-      source);
+void writeImperative(const AnalysedRoot& root, Woord& woord, const RecordSink& sink) {
+  std::optional<RowChoice> choice = chooseImperativeRow(root);
+  if (!choice) return;
+  for (const FormSlot& form : findRow(kImperativeRows, choice->row).forms) {
+    if (form.pattern.empty()) break;
+    emitForm(sink, Block::Imperative, form.tag, form.pattern, choice->args,
+             woord.geb(personCode(form.tag)));
+  }
 }
 
 }  // namespace morfenaar

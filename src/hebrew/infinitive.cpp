@@ -3,40 +3,43 @@
 #include <optional>
 
 #include "hebrew/class5.h"
-#include "hebrew/pattern.h"
-#include "hebrew/records.h"
+#include "hebrew/record.h"
 #include "support/strings.h"
 
 namespace morfenaar {
 
 namespace {
 
-// L-records carry the Dutch infinitive, M-records "om " and the infinitive.
-// `onbep` takes no person code, so the code column is empty.
+// Each record with what its Dutch text puts before the infinitive: nothing
+// for the L-shape, "om " for the M-shape.
+struct InfinitiveForm {
+  std::string_view pattern;
+  std::string_view dutchBefore;
+};
+
+struct InfinitiveRow {
+  std::string_view name;
+  InfinitiveForm forms[4];
+};
+
 // clang-format off
-constexpr RecordRow kInfinitiveRows[] = {
-    {"1a", {{"#L%c%c%c\t%s\t{}%s\n", ""}, {"#M%c%c%c\tom %s\t{}%s\n", ""}}},
-    {"1b", {{"#L%cT\t%s\t{}%s\n", ""}, {"#M%cT\tom %s\t{}%s\n", ""}}},
-    {"1c", {{"#L%c%cWT\t%s\t{}%s\n", ""}, {"#M%c%cWT\tom %s\t{}%s\n", ""}}},
-    {"1d", {{"#L%c%c%c\t%s\t{}%s\n", ""}, {"#M%c%c%c\tom %s\t{}%s\n", ""}}},
-    {"1e", {{"#L%c%cT\t%s\t{}%s\n", ""}, {"#M%c%cT\tom %s\t{}%s\n", ""}}},
-    {"1f", {{"#L%c%cW%c\t%s\t{}%s\n", ""},
-            {"#L%c%c%c\t%s\t{}%s\n", ""},
-            {"#M%c%cW%c\tom %s\t{}%s\n", ""},
-            {"#M%c%c%c\tom %s\t{}%s\n", ""}}},
-    {"1g", {{"#L%c%cW%c\t%s\t{}%s\n", ""}, {"#M%c%cW%c\tom %s\t{}%s\n", ""}}},
-    {"2a", {{"#LEIN%s\t%s\t{}%s\n", ""}, {"#MEIN%s\tom %s\t{}%s\n", ""}}},
-    {"2b", {{"#LEIW%s\t%s\t{}%s\n", ""}, {"#MEIW%s\tom %s\t{}%s\n", ""}}},
-    {"2c", {{"#LEI%s\t%s\t{}%s\n", ""}, {"#MEI%s\tom %s\t{}%s\n", ""}}},
-    {"3", {{"#L%c%c%c\t%s\t{}%s\n", ""}, {"#M%c%c%c\tom %s\t{}%s\n", ""}}},
-    {"5a", {{"#LE%s%c\t%s\t{}%s\n", ""},
-            {"#ME%s%c\tom %s\t{}%s\n", ""},
-            {"#LE%sI%c\t%s\t{}%s\n", ""},
-            {"#ME%sI%c\tom %s\t{}%s\n", ""}}},
-    {"5b", {{"#LE%sWT\t%s\t{}%s\n", ""}, {"#ME%sWT\tom %s\t{}%s\n", ""}}},
-    {"5c", {{"#LE%sI%c\t%s\t{}%s\n", ""}, {"#ME%sI%c\tom %s\t{}%s\n", ""}}},
-    {"7a", {{"#LE%s%s\t%s\t{}%s\n", ""}, {"#ME%s%s\tom %s\t{}%s\n", ""}}},
-    {"7b", {{"#LET%s%s\t%s\t{}%s\n", ""}, {"#MET%s%s\tom %s\t{}%s\n", ""}}},
+constexpr InfinitiveRow kInfinitiveRows[] = {
+    {"1a", {{"L%c%c%c",  ""}, {"M%c%c%c",  "om "}}},
+    {"1b", {{"L%cT",     ""}, {"M%cT",     "om "}}},
+    {"1c", {{"L%c%cWT",  ""}, {"M%c%cWT",  "om "}}},
+    {"1d", {{"L%c%c%c",  ""}, {"M%c%c%c",  "om "}}},
+    {"1e", {{"L%c%cT",   ""}, {"M%c%cT",   "om "}}},
+    {"1f", {{"L%c%cW%c", ""}, {"L%c%c%c",  ""}, {"M%c%cW%c", "om "}, {"M%c%c%c",  "om "}}},
+    {"1g", {{"L%c%cW%c", ""}, {"M%c%cW%c", "om "}}},
+    {"2a", {{"LEIN%s",   ""}, {"MEIN%s",   "om "}}},
+    {"2b", {{"LEIW%s",   ""}, {"MEIW%s",   "om "}}},
+    {"2c", {{"LEI%s",    ""}, {"MEI%s",    "om "}}},
+    {"3",  {{"L%c%c%c",  ""}, {"M%c%c%c",  "om "}}},
+    {"5a", {{"LE%s%c",   ""}, {"ME%s%c",   "om "}, {"LE%sI%c",  ""}, {"ME%sI%c",  "om "}}},
+    {"5b", {{"LE%sWT",   ""}, {"ME%sWT",   "om "}}},
+    {"5c", {{"LE%sI%c",  ""}, {"ME%sI%c",  "om "}}},
+    {"7a", {{"LE%s%s",   ""}, {"ME%s%s",   "om "}}},
+    {"7b", {{"LET%s%s",  ""}, {"MET%s%s",  "om "}}},
 };
 // clang-format on
 
@@ -85,11 +88,15 @@ std::optional<RowChoice> chooseInfinitiveRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writeInfinitive(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
-                     TextBuffer& out) {
-  writeChosenRow(
-      out, kInfinitiveRows, chooseInfinitiveRow(root),
-      [&](std::string_view, int) -> const std::string& { return texts.onbep(); }, source);
+void writeInfinitive(const AnalysedRoot& root, Woord& woord, const RecordSink& sink) {
+  std::optional<RowChoice> choice = chooseInfinitiveRow(root);
+  if (!choice) return;
+  const std::string onbep = woord.onbep();
+  for (const InfinitiveForm& form : findRow(kInfinitiveRows, choice->row).forms) {
+    if (form.pattern.empty()) break;
+    std::string dutch = std::string(form.dutchBefore) + onbep;
+    emitForm(sink, Block::Infinitive, "", form.pattern, choice->args, dutch);
+  }
 }
 
 }  // namespace morfenaar

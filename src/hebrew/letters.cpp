@@ -103,27 +103,4 @@ void appendHebrewForm(std::string& out, std::string_view form, const HebrewRoot&
   }
 }
 
-void writeFormsInHebrew(TextBuffer& records, std::size_t from, const HebrewRoot& root) {
-  const std::string_view latin = records.view().substr(from);
-  std::string hebrew;
-  hebrew.reserve(latin.size() + latin.size() / 2);
-  std::size_t at = 0;
-  while (at < latin.size()) {
-    std::size_t tab = latin.find('\t', at);
-    if (latin[at] != '#' || tab == std::string_view::npos) {
-      hebrew.append(latin, at);  // not a record: left as it is
-      break;
-    }
-    std::size_t next = latin.find('\n', tab);
-    next = next == std::string_view::npos ? latin.size() : next + 1;
-    hebrew += '#';
-    appendHebrewForm(hebrew, latin.substr(at + 1, tab - at - 1), root);
-    hebrew.append(latin, tab, next - tab);
-    at = next;
-  }
-  // `latin` is a view into the records: read whole before they change.
-  records.setSize(from);
-  records.append(hebrew);
-}
-
 }  // namespace morfenaar

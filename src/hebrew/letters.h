@@ -12,13 +12,10 @@
 // I, 0xDF, A of the generators, the byte 0xDF standing for its צ.
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "support/text_buffer.h"
 
 namespace morfenaar {
 
@@ -39,10 +36,5 @@ std::optional<HebrewRoot> readHebrewRoot(int klasse, std::string_view root);
 // takes the root's i-th S letter (the last one when the form has more S
 // than the root), so a root with one kind of S letter gives it to every S.
 void appendHebrewForm(std::string& out, std::string_view form, const HebrewRoot& root);
-
-// Rewrites the Hebrew form (between the leading "#" and the first TAB) of
-// every record in `records` from byte `from` on into Hebrew letters; the
-// rest of each record stays as it is.
-void writeFormsInHebrew(TextBuffer& records, std::size_t from, const HebrewRoot& root);
 
 }  // namespace morfenaar

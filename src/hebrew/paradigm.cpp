@@ -1,6 +1,7 @@
 #include "hebrew/paradigm.h"
 
 #include <optional>
+#include <string>
 
 #include "hebrew/future.h"
 #include "hebrew/imperative.h"
@@ -12,21 +13,31 @@
 
 namespace morfenaar {
 
-ParadigmStatus writeParadigm(int klasse, std::string_view root, DutchTexts& texts,
-                             std::string_view source, TextBuffer& out) {
+ParadigmStatus writeParadigm(int klasse, std::string_view root, Woord& woord,
+                             const RecordSink& sink) {
   if (!isKnownClass(klasse)) return ParadigmStatus::UnknownClass;
   std::optional<HebrewRoot> hebrew = readHebrewRoot(klasse, root);
   std::string_view letters = hebrew ? std::string_view(hebrew->latin) : root;
   if (letters.size() < minimumRootLength(klasse)) return ParadigmStatus::RootTooShort;
   if (!hebrew && !isLatinRoot(root)) return ParadigmStatus::ForeignRoot;
   AnalysedRoot analysed = analyseRoot(klasse, letters);
-  std::size_t firstRecord = out.size();
-  writePast(analysed, texts, source, out);
-  writeParticiples(analysed, texts, source, out);
-  writeFuture(analysed, texts, source, out);
-  writeImperative(analysed, texts, source, out);
-  writeInfinitive(analysed, texts, source, out);
-  if (hebrew) writeFormsInHebrew(out, firstRecord, *hebrew);
+
+  // The generators make their forms from the Latin twin; a record of a
+  // Hebrew root gets its form in Hebrew letters before it is handed on.
+  std::string form;
+  const RecordSink inHebrew = [&](const Record& latin) {
+    form.clear();
+    appendHebrewForm(form, latin.hebrew, *hebrew);
+    Record record = latin;
+    record.hebrew = form;
+    sink(record);
+  };
+  const RecordSink& out = hebrew ? inHebrew : sink;
+  writePast(analysed, woord, out);
+  writeParticiples(analysed, woord, out);
+  writeFuture(analysed, woord, out);
+  writeImperative(analysed, woord, out);
+  writeInfinitive(analysed, woord, out);
   return ParadigmStatus::Written;
 }
 

@@ -1,37 +1,36 @@
 // The whole paradigm of one verb entry: the root analysis and then the five
 // blocks of records in their fixed order, past tense, participles, future,
-// imperative and infinitive, each block written whole before the next.
+// imperative and infinitive, each block whole before the next.
 //
-// Every block has its writer, writeX(root, texts, source, out), and all five
-// keep the same contract: the records of `root` are appended to `out`, none
-// for a class that has no such block nor for a class number outside 1 to 7;
-// `source` is the entry's source tag, "[" first field "]"; the Dutch text of
-// every record comes from `texts`, the entry's texts that all blocks share;
-// the root is at least minimumRootLength() letters long, no read goes
-// outside it or its stems, and forms have no length limit.
+// Every block has its writer, writeX(root, woord, sink), and all five keep
+// the same contract: the records of `root` are handed to `sink` in output
+// order, none for a class that has no such block nor for a class number
+// outside 1 to 7; the Dutch text of every record comes from `woord`, the
+// entry's parsed gloss; the root is at least minimumRootLength() letters
+// long, no read goes outside it or its stems, and forms have no length
+// limit.
 #pragma once
 
-#include <string>
 #include <string_view>
 
-#include "dutch/texts.h"
-#include "support/text_buffer.h"
+#include "dutch/woord.h"
+#include "hebrew/record.h"
 
 namespace morfenaar {
 
 enum class ParadigmStatus {
-  Written,       // the records of all five blocks were appended
+  Written,       // the records of all five blocks were handed on
   UnknownClass,  // a class number outside 1 to 7: no records
   RootTooShort,  // fewer letters than minimumRootLength(klasse): no records
   ForeignRoot,   // neither Latin (isLatinRoot) nor Hebrew letters: no records
 };
 
-// Analyses `root` for `klasse` and appends the records of the five blocks
-// to `out`; `source` is the entry's source tag. A root in Hebrew letters is
-// analysed as its Latin twin, its length counted in letters, and the forms
-// of its records are written back in Hebrew letters (hebrew/letters.h).
-// The class is tested first, then the length, then the alphabet.
-ParadigmStatus writeParadigm(int klasse, std::string_view root, DutchTexts& texts,
-                             std::string_view source, TextBuffer& out);
+// Analyses `root` for `klasse` and hands the records of the five blocks to
+// `sink`. A root in Hebrew letters is analysed as its Latin twin, its
+// length counted in letters, and the forms of its records are made in
+// Hebrew letters (hebrew/letters.h). The class is tested first, then the
+// length, then the alphabet.
+ParadigmStatus writeParadigm(int klasse, std::string_view root, Woord& woord,
+                             const RecordSink& sink);
 
 }  // namespace morfenaar

@@ -3,82 +3,36 @@
 #include <optional>
 
 #include "hebrew/class5.h"
-#include "hebrew/pattern.h"
-#include "hebrew/records.h"
+#include "hebrew/record.h"
 
 namespace morfenaar {
 
 namespace {
 
-// Each record with the person code for `tegenw`: "s" for {s}, {ms} and {fs},
-// "p" for {mp} and {fp}.
+// The forms of each row with their tags: ms, fs, mp, fp as a rule.
 // clang-format off
-constexpr RecordRow kParticipleRows[] = {
-    {"1a", {{"#%cW%cE\t%s\t{s}%s\n", "s"},
-            {"#%cW%cIM\t%s\t{mp}%s\n", "p"},
-            {"#%cW%cWT\t%s\t{fp}%s\n", "p"}}},
-    {"1b", {{"#%c%c\t%s\t{ms}%s\n", "s"},
-            {"#%c%cE\t%s\t{fs}%s\n", "s"},
-            {"#%c%cIM\t%s\t{mp}%s\n", "p"},
-            {"#%c%cWT\t%s\t{fp}%s\n", "p"}}},
-    {"1c", {{"#%cW%s\t%s\t{ms}%s\n", "s"},
-            {"#%cW%sT\t%s\t{fs}%s\n", "s"},
-            {"#%cW%sIM\t%s\t{mp}%s\n", "p"},
-            {"#%cW%sWT\t%s\t{fp}%s\n", "p"}}},
-    {"2a", {{"#%s\t%s\t{ms}%s\n", "s"},
-            {"#%sE\t%s\t{fs}%s\n", "s"},
-            {"#%sIM\t%s\t{mp}%s\n", "p"},
-            {"#%sWT\t%s\t{fp}%s\n", "p"}}},
-    {"2b", {{"#%s\t%s\t{ms}%s\n", "s"},
-            {"#%sT\t%s\t{fs}%s\n", "s"},
-            {"#%sIM\t%s\t{mp}%s\n", "p"},
-            {"#%sWT\t%s\t{fp}%s\n", "p"}}},
-    {"2c", {{"#N%c%c%c\t%s\t{ms}%s\n", "s"},
-            {"#N%c%cW%c\t%s\t{ms}%s\n", "s"},
-            {"#N%c%c%cT\t%s\t{fs}%s\n", "s"},
-            {"#N%c%cW%cT\t%s\t{fs}%s\n", "s"},
-            {"#N%c%c%cIM\t%s\t{mp}%s\n", "p"},
-            {"#N%c%cW%cIM\t%s\t{mp}%s\n", "p"},
-            {"#N%c%c%cWT\t%s\t{fp}%s\n", "p"},
-            {"#N%c%cW%cWT\t%s\t{fp}%s\n", "p"}}},
-    {"2d", {{"#N%c%c%c\t%s\t{ms}%s\n", "s"},
-            {"#N%c%c%cT\t%s\t{fs}%s\n", "s"},
-            {"#N%c%c%cIM\t%s\t{mp}%s\n", "p"},
-            {"#N%c%c%cWT\t%s\t{fp}%s\n", "p"}}},
-    {"3", {{"#M%c%c%c\t%s\t{ms}%s\n", "s"},
-           {"#M%c%c%cT\t%s\t{fs}%s\n", "s"},
-           {"#M%c%c%cIM\t%s\t{mp}%s\n", "p"},
-           {"#M%c%c%cWT\t%s\t{fp}%s\n", "p"}}},
-    {"4", {{"#M%cW%c%c\t%s\t{ms}%s\n", "s"},
-           {"#M%cW%c%cT\t%s\t{fs}%s\n", "s"},
-           {"#M%cW%c%cIM\t%s\t{mp}%s\n", "p"},
-           {"#M%cW%c%cWT\t%s\t{fp}%s\n", "p"}}},
-    {"5a", {{"#M%s%c\t%s\t{ms}%s\n", "s"},
-            {"#M%sI%cE\t%s\t{fs}%s\n", "s"},
-            {"#M%sI%cIM\t%s\t{mp}%s\n", "p"},
-            {"#M%sI%cWT\t%s\t{fp}%s\n", "p"}}},
-    {"5b", {{"#M%sE\t%s\t{ms}%s\n", "s"},
-            {"#M%sE\t%s\t{fs}%s\n", "s"},
-            {"#M%sIM\t%s\t{mp}%s\n", "p"},
-            {"#M%sWT\t%s\t{fp}%s\n", "p"}}},
-    {"5c", {{"#M%sI%c\t%s\t{ms}%s\n", "s"},
-            {"#M%sI%cE\t%s\t{fs}%s\n", "s"},
-            {"#M%sI%cIM\t%s\t{mp}%s\n", "p"},
-            {"#M%sI%cWT\t%s\t{fp}%s\n", "p"}}},
-    {"6", {{"#MW%s\t%s\t{ms}%s\n", "s"},
-           {"#MW%sT\t%s\t{fs}%s\n", "s"},
-           {"#MW%sIM\t%s\t{mp}%s\n", "p"},
-           {"#MW%sWT\t%s\t{fp}%s\n", "p"}}},
-    {"7a", {{"#M%s%s\t%s\t{ms}%s\n", "s"},
-            {"#M%sIT\t%s\t{fs}%s\n", "s"},
-            {"#M%sIM\t%s\t{mp}%s\n", "p"},
-            {"#M%sWT\t%s\t{fp}%s\n", "p"}}},
-    {"7b", {{"#M%s\t%s\t{ms}%s\n", "s"},
-            {"#M%sT\t%s\t{fs}%s\n", "s"},
-            {"#M%sIM\t%s\t{mp}%s\n", "p"},
-            {"#M%sWT\t%s\t{fp}%s\n", "p"}}},
+constexpr FormRow kParticipleRows[] = {
+    {"1a", {{"%cW%cE",       "s"},  {"%cW%cIM",      "mp"}, {"%cW%cWT",      "fp"}}},
+    {"1b", {{"%c%c",         "ms"}, {"%c%cE",        "fs"}, {"%c%cIM",       "mp"}, {"%c%cWT",       "fp"}}},
+    {"1c", {{"%cW%s",        "ms"}, {"%cW%sT",       "fs"}, {"%cW%sIM",      "mp"}, {"%cW%sWT",      "fp"}}},
+    {"2a", {{"%s",           "ms"}, {"%sE",          "fs"}, {"%sIM",         "mp"}, {"%sWT",         "fp"}}},
+    {"2b", {{"%s",           "ms"}, {"%sT",          "fs"}, {"%sIM",         "mp"}, {"%sWT",         "fp"}}},
+    {"2c", {{"N%c%c%c",      "ms"}, {"N%c%cW%c",     "ms"}, {"N%c%c%cT",     "fs"}, {"N%c%cW%cT",    "fs"}, {"N%c%c%cIM",    "mp"}, {"N%c%cW%cIM",   "mp"}, {"N%c%c%cWT",    "fp"}, {"N%c%cW%cWT",   "fp"}}},
+    {"2d", {{"N%c%c%c",      "ms"}, {"N%c%c%cT",     "fs"}, {"N%c%c%cIM",    "mp"}, {"N%c%c%cWT",    "fp"}}},
+    {"3",  {{"M%c%c%c",      "ms"}, {"M%c%c%cT",     "fs"}, {"M%c%c%cIM",    "mp"}, {"M%c%c%cWT",    "fp"}}},
+    {"4",  {{"M%cW%c%c",     "ms"}, {"M%cW%c%cT",    "fs"}, {"M%cW%c%cIM",   "mp"}, {"M%cW%c%cWT",   "fp"}}},
+    {"5a", {{"M%s%c",        "ms"}, {"M%sI%cE",      "fs"}, {"M%sI%cIM",     "mp"}, {"M%sI%cWT",     "fp"}}},
+    {"5b", {{"M%sE",         "ms"}, {"M%sE",         "fs"}, {"M%sIM",        "mp"}, {"M%sWT",        "fp"}}},
+    {"5c", {{"M%sI%c",       "ms"}, {"M%sI%cE",      "fs"}, {"M%sI%cIM",     "mp"}, {"M%sI%cWT",     "fp"}}},
+    {"6",  {{"MW%s",         "ms"}, {"MW%sT",        "fs"}, {"MW%sIM",       "mp"}, {"MW%sWT",       "fp"}}},
+    {"7a", {{"M%s%s",        "ms"}, {"M%sIT",        "fs"}, {"M%sIM",        "mp"}, {"M%sWT",        "fp"}}},
+    {"7b", {{"M%s",          "ms"}, {"M%sT",         "fs"}, {"M%sIM",        "mp"}, {"M%sWT",        "fp"}}},
 };
 // clang-format on
+
+// The person code for `tegenw`: "s" for {s}, {ms} and {fs}, "p" for {mp}
+// and {fp}.
+std::string_view personCode(std::string_view tag) { return tag.ends_with('p') ? "p" : "s"; }
 
 std::optional<RowChoice> chooseParticipleRow(const AnalysedRoot& r) {
   switch (r.klasse) {
@@ -113,14 +67,14 @@ std::optional<RowChoice> chooseParticipleRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writeParticiples(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
-                      TextBuffer& out) {
-  writeChosenRow(
-      out, kParticipleRows, chooseParticipleRow(root),
-      [&](std::string_view code, int person) -> const std::string& {
-        return texts.tegenw(code, person);
-      },
-      source);
+void writeParticiples(const AnalysedRoot& root, Woord& woord, const RecordSink& sink) {
+  std::optional<RowChoice> choice = chooseParticipleRow(root);
+  if (!choice) return;
+  for (const FormSlot& form : findRow(kParticipleRows, choice->row).forms) {
+    if (form.pattern.empty()) break;
+    emitForm(sink, Block::Participle, form.tag, form.pattern, choice->args,
+             woord.tegenw(personCode(form.tag)));
+  }
 }
 
 }  // namespace morfenaar

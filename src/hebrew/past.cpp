@@ -1,13 +1,10 @@
 #include "hebrew/past.h"
 
-#include <algorithm>
 #include <array>
-#include <iterator>
 #include <optional>
 
 #include "hebrew/class5.h"
-#include "hebrew/pattern.h"
-#include "hebrew/records.h"
+#include "hebrew/record.h"
 
 namespace morfenaar {
 
@@ -44,33 +41,16 @@ constexpr PastRow kPastRows[] = {
 };
 // clang-format on
 
-// Record format and person code for `perf` of each slot, in output order;
+// The tag of each slot and its person code for `perf`, in output order;
 // 2pm and 2pf both ask for "2p".
-// clang-format off
-constexpr RecordFormat kPastSlots[kSlots] = {
-    {"#%s\t%s\t{1s}%s\n", "1s"},   {"#%s\t%s\t{2s}%s\n", "2s"},
-    {"#%s\t%s\t{3s}%s\n", "3s"},   {"#%s\t%s\t{3sf}%s\n", "3sf"},
-    {"#%s\t%s\t{1p}%s\n", "1p"},   {"#%s\t%s\t{2pm}%s\n", "2p"},
-    {"#%s\t%s\t{2pf}%s\n", "2p"},  {"#%s\t%s\t{3p}%s\n", "3p"},
+struct PastSlot {
+  std::string_view tag;
+  std::string_view code;
 };
-// clang-format on
-
-// Every code has its row in the person tables.
-static_assert(std::all_of(std::begin(kPastSlots), std::end(kPastSlots),
-                          [](const RecordFormat& slot) { return personIndex(slot.code) >= 0; }));
-
-// Every form of every row written into the record of its slot, prepared
-// when the program is compiled: the same records as filling the form and
-// then writing it into the slot's format.
-constexpr auto kPastRecords = [] {
-  std::array<std::array<PreparedRecord, kSlots>, std::size(kPastRows)> records{};
-  for (std::size_t row = 0; row < records.size(); ++row) {
-    for (std::size_t i = 0; i < kSlots; ++i) {
-      records[row][i] = PreparedRecord::withForm(kPastSlots[i].format, kPastRows[row].forms[i]);
-    }
-  }
-  return records;
-}();
+constexpr PastSlot kPastSlots[kSlots] = {
+    {"1s", "1s"}, {"2s", "2s"},  {"3s", "3s"},  {"3sf", "3sf"},
+    {"1p", "1p"}, {"2pm", "2p"}, {"2pf", "2p"}, {"3p", "3p"},
+};
 
 // Classes 3 and 4: the root's second letter when the root has four letters
 // or more (further inner letters are not used), else nothing.
@@ -115,17 +95,14 @@ std::optional<RowChoice> choosePastRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writePast(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
-               TextBuffer& out) {
+void writePast(const AnalysedRoot& root, Woord& woord, const RecordSink& sink) {
   std::optional<RowChoice> choice = choosePastRow(root);
   if (!choice) return;
-  const std::array<PreparedRecord, kSlots>& records =
-      kPastRecords[rowIndex(kPastRows, choice->row)];
-  std::array<ShapedText, kSlots> perf;
-  for (std::size_t i = 0; i < kSlots; ++i) perf[i] = texts.perf(kPastSlots[i].person);
-  writeBlock(out, source, [&](auto&& visit) {
-    for (std::size_t i = 0; i < kSlots; ++i) visit(records[i], choice->args, perf[i]);
-  });
+  const PastRow& row = findRow(kPastRows, choice->row);
+  for (std::size_t i = 0; i < kSlots; ++i) {
+    const PastSlot& slot = kPastSlots[i];
+    emitForm(sink, Block::Past, slot.tag, row.forms[i], choice->args, woord.perf(slot.code));
+  }
 }
 
 }  // namespace morfenaar

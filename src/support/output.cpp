@@ -4,16 +4,18 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "support/log.h"
-
 namespace morfenaar {
 
 namespace {
 
 constexpr std::size_t kBlockSize = std::size_t{64} * 1024;
 
-TextBuffer& buffer() {
-  static TextBuffer text(2 * kBlockSize);
+std::string& buffer() {
+  static std::string text = [] {
+    std::string empty;
+    empty.reserve(2 * kBlockSize);
+    return empty;
+  }();
   return text;
 }
 
@@ -23,9 +25,6 @@ bool anythingWritten = false;
 
 bool writeAll(const char* data, std::size_t size) {
   if (size == 0) return true;
-  // The log is complete up to every block of output: a run that a broken
-  // pipe ends here keeps the log of every verb it wrote.
-  syncLog();
   anythingWritten = true;
   if (stdoutClosed) {
     errno = EBADF;
@@ -47,12 +46,12 @@ bool isOpen(int fd) { return ::fcntl(fd, F_GETFD) != -1 || errno != EBADF; }
 
 }  // namespace
 
-TextBuffer& outputBuffer() { return buffer(); }
+std::string& outputBuffer() { return buffer(); }
 
 bool flushOutputIfFull() { return buffer().size() < kBlockSize || flushOutput(); }
 
 bool flushOutput() {
-  TextBuffer& text = buffer();
+  std::string& text = buffer();
   bool ok = writeAll(text.data(), text.size());
   text.clear();
   return ok;

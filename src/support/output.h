@@ -5,12 +5,12 @@
 // Unix filter: SIGPIPE ends the process quietly.
 #pragma once
 
-#include "support/text_buffer.h"
+#include <string>
 
 namespace morfenaar {
 
 // The buffer that the record writers append to.
-TextBuffer& outputBuffer();
+std::string& outputBuffer();
 
 // Writes the buffer out once it holds a block's worth. Returns false when
 // the write failed.

@@ -12,15 +12,15 @@
 #include "common/records.h"
 #include "common/text.h"
 #include "common/worked_example.h"
+#include "driver/record_writer.h"
 #include "dutch/tables.h"
-#include "dutch/texts.h"
 #include "dutch/woord.h"
+#include "hebrew/record.h"
 #include "hebrew/root.h"
-#include "support/text_buffer.h"
 
 namespace morfenaar::testing {
 
-using Generator = void (*)(const AnalysedRoot&, DutchTexts&, std::string_view, TextBuffer&);
+using Generator = void (*)(const AnalysedRoot&, Woord&, const RecordSink&);
 
 inline void initTablesOnce() {
   static const bool done = (init(), true);
@@ -42,10 +42,11 @@ inline std::string generateText(Generator generate, int klasse, std::string_view
   // letters that the generators test for (M, E) instead of a NUL.
   std::string buffer = std::string(root) + "ME";
   AnalysedRoot analysed = analyseRoot(klasse, std::string_view(buffer).substr(0, root.size()));
-  DutchTexts texts(woord);
-  TextBuffer out;
-  generate(analysed, texts, sourceTag(klasse, root), out);
-  return std::string(out.view());
+  const std::string source = sourceTag(klasse, root);
+  std::string out;
+  generate(analysed, woord,
+           [&](const morfenaar::Record& record) { writeRecord(out, record, source); });
+  return out;
 }
 
 // The records of one entry; every record must carry the entry's source tag.

@@ -66,19 +66,5 @@ TEST(Letters, FormsInHebrewLetters) {
   }
 }
 
-TEST(Letters, RecordsAreRewrittenOnlyInTheirHebrewFieldAndAfterTheMark) {
-  TextBuffer records;
-  records.append(
-      "#KTB\tschrijf!\t{2ms}[1-KTB]\n"
-      "#KTBTM\t(jullie) hebben geschreven\t{2pm}[1-כתב]\n"
-      "#MKTWB\tom te schrijven\t{}[1-כתב]\n");
-  std::size_t mark = records.view().find('\n') + 1;
-  writeFormsInHebrew(records, mark, readHebrewRoot(1, "כתב").value());
-  EXPECT_EQ(records.view(),
-            "#KTB\tschrijf!\t{2ms}[1-KTB]\n"
-            "#כתבתם\t(jullie) hebben geschreven\t{2pm}[1-כתב]\n"
-            "#מכתוב\tom te schrijven\t{}[1-כתב]\n");
-}
-
 }  // namespace
 }  // namespace morfenaar

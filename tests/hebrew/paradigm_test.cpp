@@ -15,10 +15,12 @@ struct ParadigmRun {
 ParadigmRun paradigmOf(int klasse, std::string_view root) {
   initTablesOnce();
   Woord woord(kSchrijven);
-  DutchTexts texts(woord);
-  TextBuffer out;
-  ParadigmStatus status = writeParadigm(klasse, root, texts, sourceTag(klasse, root), out);
-  return {status, std::string(out.view())};
+  const std::string source = sourceTag(klasse, root);
+  std::string out;
+  ParadigmStatus status = writeParadigm(klasse, root, woord, [&](const morfenaar::Record& record) {
+    writeRecord(out, record, source);
+  });
+  return {status, out};
 }
 
 // The worked example: the five blocks of 1-KTB in their order.
@@ -88,6 +90,11 @@ TEST(Paradigm, HebrewRootWritesHebrewForms) {
   ASSERT_EQ(records.size(), 40u);
   EXPECT_EQ(records[0].hebrew, "\u05DB\u05EA\u05D1\u05EA\u05D9");  // KTBTI
   EXPECT_EQ(records[0].dutch, "(ik) heb geschreven");
+  // Only the form changes: the Dutch text, the tag and the source stay.
+  EXPECT_EQ(records[39].hebrew, "\u05DE\u05DB\u05EA\u05D5\u05D1");  // MKTWB
+  EXPECT_EQ(records[39].dutch, "om te schrijven");
+  EXPECT_EQ(records[39].tag, "");
+  EXPECT_EQ(records[39].source, "[1-\u05DB\u05EA\u05D1]");
 }
 
 }  // namespace
