@@ -5,10 +5,7 @@
 #include "driver/messages.h"
 #include "driver/run.h"
 #include "support/output.h"
-
-#ifndef MORFENAAR_VERSION
-#error "MORFENAAR_VERSION is set by the build from the CMake project version"
-#endif
+#include "version.h"
 
 namespace morfenaar {
 
@@ -114,7 +111,7 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& args) {
   return line;
 }
 
-std::string versionText() { return "morfenaar " MORFENAAR_VERSION "\n"; }
+std::string versionText() { return "morfenaar " + std::string(kVersion) + "\n"; }
 
 int answer(const CommandLine& commandLine) {
   if (commandLine.action == Action::Error) {

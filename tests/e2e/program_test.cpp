@@ -1,4 +1,5 @@
 #include "program.h"
+#include "version.h"
 
 #include <gtest/gtest.h>
 
@@ -423,6 +424,15 @@ TEST(ProgramTest, HelpIsPrintedWithoutReadingAnything) {
   }
 }
 
+// The version is set once, in the CMake project; the manual page is a
+// tracked file and must say the same in its title line and its example.
+TEST(ProgramTest, ManualPageHasTheProjectVersion) {
+  const std::string page = readFile(std::filesystem::path(MORFENAAR_SOURCE_DIR) / "morfenaar.1");
+  const std::string title = page.substr(0, page.find('\n'));
+  EXPECT_NE(title.find("\"morfenaar " + std::string(kVersion) + "\""), std::string::npos) << title;
+  EXPECT_NE(page.find("\n.B morfenaar " + std::string(kVersion) + "\n"), std::string::npos);
+}
+
 TEST(ProgramTest, VersionAndCommandLineErrors) {
   struct Case {
     const char* args;
@@ -430,7 +440,7 @@ TEST(ProgramTest, VersionAndCommandLineErrors) {
     std::string out;
     std::string err;
   };
-  const std::string version = "morfenaar 1.1.0\n";
+  const std::string version = "morfenaar " + std::string(kVersion) + "\n";
   const Case cases[] = {
       {"--version", 0, version, ""},
       {"--version --bogus a.tsv", 0, version, ""},
