@@ -16,10 +16,10 @@
 // output going to /dev/null. It prints every run and, for both, the median
 // wall, user and system time, entries per second and peak resident memory
 // (from wait4's rusage), the ratio of the two wall-clock medians, and the
-// medians of processor time (user and system together) with their ratio,
-// since the program's log thread lets it use a second core. Last, the
-// program runs once on the first 1,000 entries, to show that its peak
-// memory does not grow with the input.
+// medians of processor time (user and system together) with their ratio.
+// The program, like the floor, runs one thread. Last, the program runs once
+// on the first 1,000 entries, to show that its peak memory does not grow
+// with the input.
 //
 // Usage: morfenaar_bench [--entries N] [--pairs P] [--verbs FILE]
 //                        [--binary FILE] [--floor FILE] [--keep-list FILE]
@@ -323,8 +323,8 @@ int main(int argc, char** argv) {
   summary(floor, o.entries);
   std::printf("ratio:   %.2f (median program / median floor, %d pairs)\n",
               median(program.wall) / median(floor.wall), o.pairs);
-  // The program writes its log from a second thread, so its processor
-  // time (both threads) can exceed its wall-clock time.
+  // Processor time, user and system together: the part of the wall-clock
+  // time that the process itself spent, without its waits.
   std::printf("cpu:     %.3f s user+sys for the program, %.3f s for the floor, ratio %.2f\n",
               median(program.cpu), median(floor.cpu), median(program.cpu) / median(floor.cpu));
 

@@ -1,4 +1,4 @@
-// The entry that the README works through: the class-1 root KTB with the
+// The entry of the README's example: the class-1 root KTB with the
 // gloss of "schrijven". Its full output and log are in tests/e2e/golden.
 #pragma once
 

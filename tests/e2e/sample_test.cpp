@@ -151,7 +151,7 @@ TEST_F(SampleTest, ListIsLargeAndCoversEveryClass) {
   EXPECT_EQ(classes, (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
 }
 
-// The sizes the README gives for the list, per class.
+// The sizes CONTRIBUTING.md gives for the list, per class.
 TEST_F(SampleTest, ListHasTheDocumentedNumberOfEntriesPerClass) {
   std::map<int, int> perClass;
   for (const SampleEntry& e : *sample_) ++perClass[e.klasse];
