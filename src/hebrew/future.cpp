@@ -125,7 +125,7 @@ FutureChoice chooseClass1(const AnalysedRoot& r) {
   const PatternValues r23{r.rad2, r.rad3};
   const PatternValues r123{r.rad1, r.rad2, r.rad3};
   if (r.root == "LQH" || r.root == "ELK") return {{"1a", r23}, {}};
-  if (r.root == "NSA" || isRootIThenByteDFThenA(r.root)) return {{"1b", {r.rad2}}, {}};
+  if (r.root == "NSA" || r.root == kRootUitgaan) return {{"1b", {r.rad2}}, {}};
   if (r.nunNun) return {{"1c", r23}, {}};
   if (r.r1IsN) return {{"1d", r23}, {}};
   if (r.r3IsE) return {{"1e", r12}, r12};

@@ -37,8 +37,7 @@ constexpr FormRow kImperativeRows[] = {
 std::string_view personCode(std::string_view tag) { return tag.ends_with('p') ? "p" : "s"; }
 
 RowChoice chooseClass1(const AnalysedRoot& r) {
-  if (r.root == "LQH" || r.root == "NSA" || isRootIThenByteDFThenA(r.root))
-    return {"1a", {r.rad2, r.rad3}};
+  if (r.root == "LQH" || r.root == "NSA" || r.root == kRootUitgaan) return {"1a", {r.rad2, r.rad3}};
   if (r.root == "ELK") return {"1b", {r.rad2, r.rad3}};
   if (r.root == "NTN") return {"1c", {r.rad2, r.rad3}};
   if (r.r1IsN && r.r3IsE) return {"1d", {r.rad2}};

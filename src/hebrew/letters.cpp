@@ -32,9 +32,9 @@ constexpr std::string_view kShin = "ש";
 constexpr std::string_view kShinDot = "\u05C1";
 constexpr std::string_view kSinDot = "\u05C2";
 
-// The special root of the generators that the class-1 root יצא stands for.
-constexpr std::string_view kRootICA = "ICA";
-constexpr char kTsadiOfIDfA = '\xDF';
+// The class-1 root יצא as its letters read: the generators know it as
+// kRootUitgaan.
+constexpr std::string_view kUitgaanLetters = "ICA";
 
 // The letter at the start of `text` and its length in bytes (a ש with its
 // dot included); null when `text` does not start with a Hebrew letter.
@@ -59,7 +59,7 @@ const HebrewLetter* letterAtStart(std::string_view text, std::size_t& length) {
 }
 
 const HebrewLetter* forLatin(char latin) {
-  if (latin == kTsadiOfIDfA) latin = 'C';
+  if (latin == kRootUitgaan[1]) latin = 'C';  // the tsadi of the root for going out
   for (const HebrewLetter& h : kAlphabet) {
     if (h.latin == latin) return &h;
   }
@@ -80,7 +80,7 @@ std::optional<HebrewRoot> readHebrewRoot(int klasse, std::string_view root) {
     if (h->latin == 'S') hebrew.sLetters.push_back(root.substr(at, length));
     at += length;
   }
-  if (klasse == 1 && hebrew.latin == kRootICA) hebrew.latin = kRootIThenByteDFThenA;
+  if (klasse == 1 && hebrew.latin == kUitgaanLetters) hebrew.latin = kRootUitgaan;
   return hebrew;
 }
 

@@ -9,7 +9,7 @@
 //   ל L  מ ם M  נ ן N  ס S  ע O  פ ף P  צ ץ C  ק Q  ר R  ש S  ת T
 //
 // The one exception is the whole class-1 root יצא: it is the special root
-// I, 0xDF, A of the generators, the byte 0xDF standing for its צ.
+// kRootUitgaan of the generators, I 0xDF A, the byte 0xDF standing for its צ.
 #pragma once
 
 #include <optional>

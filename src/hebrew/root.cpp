@@ -87,15 +87,13 @@ std::size_t minimumRootLength(int klasse) {
 }
 
 bool isLatinRoot(std::string_view root) {
-  return std::ranges::all_of(
-      root, [](char c) { return (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) == 0xDF; });
+  return std::ranges::all_of(root,
+                             [](char c) { return (c >= 'A' && c <= 'Z') || c == kRootUitgaan[1]; });
 }
 
 std::string_view rootFrom(std::string_view root, std::size_t from) {
   return from < root.size() ? root.substr(from) : std::string_view{};
 }
-
-bool isRootIThenByteDFThenA(std::string_view root) { return root == kRootIThenByteDFThenA; }
 
 std::string_view ending7(const AnalysedRoot& root) { return endsWith(root.stem7, 'W') ? "" : "E"; }
 

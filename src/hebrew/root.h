@@ -13,7 +13,7 @@
 //
 // Also here: isKnownClass, the one test of the class range; the alphabet
 // test of a Latin root; and the parts of the root that several generators
-// use (rootFrom, ending7, the special root I, 0xDF, A).
+// use (rootFrom, ending7, the special root kRootUitgaan).
 #pragma once
 
 #include <cstddef>
@@ -75,12 +75,12 @@ bool isLatinRoot(std::string_view root);
 // that is not that long.
 std::string_view rootFrom(std::string_view root, std::size_t from);
 
-// The one special root with a byte outside A to Z: I, the byte 0xDF, A.
-inline constexpr char kRootIThenByteDFThenABytes[] = {'I', '\xDF', 'A'};
-inline constexpr std::string_view kRootIThenByteDFThenA(kRootIThenByteDFThenABytes, 3);
-
-// True when the whole root is kRootIThenByteDFThenA.
-bool isRootIThenByteDFThenA(std::string_view root);
+// The root of the verb "go out" (יצא), the one special root with a byte
+// outside A to Z: I, the byte 0xDF for its tsadi, A.
+inline constexpr std::string_view kRootUitgaan(
+    "I\xDF"
+    "A",
+    3);
 
 // Class-7 ending of the past, participle, future and imperative forms:
 // empty when `stem7` ends in W, "E" otherwise.
