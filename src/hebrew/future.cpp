@@ -264,7 +264,7 @@ std::optional<FutureChoice> chooseFutureRow(const AnalysedRoot& r) {
 // Flattened: the compiler then writes the two records of every slot with
 // all their helpers inline, about 500 instructions per entry fewer than
 // with a call for each record's tail.
-[[gnu::flatten]] void writeFuture(const AnalysedRoot& root, DutchTexts& texts,
+[[gnu::flatten]] void writeFuture(const AnalysedRoot& root, const Woord& woord,
                                   std::string_view source, TextBuffer& out) {
   std::optional<FutureChoice> choice = chooseFutureRow(root);
   if (!choice) return;
@@ -274,8 +274,8 @@ std::optional<FutureChoice> chooseFutureRow(const AnalysedRoot& r) {
   struct Pending {
     const PreparedRecord* record;
     const PatternValues* args;
-    ShapedText ovt;
-    ShapedText toek;
+    std::string_view ovt;
+    std::string_view toek;
   };
   std::array<Pending, kOutputSlots> pending;
   std::size_t count = 0;
@@ -285,8 +285,8 @@ std::optional<FutureChoice> chooseFutureRow(const AnalysedRoot& r) {
     if (alternative && choice->alternativeArgs.empty()) continue;
     if (slot.optional && !records[i].hasForm) continue;
     const PatternValues& args = alternative ? choice->alternativeArgs : choice->row.args;
-    pending[count++] = {&records[i].record, &args, texts.ovt(slot.record.person),
-                        texts.toek(slot.record.person)};
+    pending[count++] = {&records[i].record, &args, woord.ovt(slot.record.code),
+                        woord.toek(slot.record.code)};
   }
   writeBlock(out, source, [&](auto&& visit) {
     for (std::size_t i = 0; i < count; ++i) {

@@ -123,14 +123,11 @@ std::optional<RowChoice> chooseImperativeRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writeImperative(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
+void writeImperative(const AnalysedRoot& root, const Woord& woord, std::string_view source,
                      TextBuffer& out) {
   writeChosenRow(
       out, kImperativeRows, chooseImperativeRow(root),
-      [&](std::string_view code, int person) -> const std::string& {
-        return texts.geb(code, person);
-      },
-      source);
+      [&](std::string_view code, int) -> const std::string& { return woord.geb(code); }, source);
 }
 
 }  // namespace morfenaar

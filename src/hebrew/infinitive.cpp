@@ -85,11 +85,11 @@ std::optional<RowChoice> chooseInfinitiveRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writeInfinitive(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
+void writeInfinitive(const AnalysedRoot& root, const Woord& woord, std::string_view source,
                      TextBuffer& out) {
   writeChosenRow(
       out, kInfinitiveRows, chooseInfinitiveRow(root),
-      [&](std::string_view, int) -> const std::string& { return texts.onbep(); }, source);
+      [&](std::string_view, int) -> const std::string& { return woord.onbep(); }, source);
 }
 
 }  // namespace morfenaar

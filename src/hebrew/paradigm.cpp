@@ -12,7 +12,7 @@
 
 namespace morfenaar {
 
-ParadigmStatus writeParadigm(int klasse, std::string_view root, DutchTexts& texts,
+ParadigmStatus writeParadigm(int klasse, std::string_view root, const Woord& woord,
                              std::string_view source, TextBuffer& out) {
   if (!isKnownClass(klasse)) return ParadigmStatus::UnknownClass;
   std::optional<HebrewRoot> hebrew = readHebrewRoot(klasse, root);
@@ -21,11 +21,11 @@ ParadigmStatus writeParadigm(int klasse, std::string_view root, DutchTexts& text
   if (!hebrew && !isLatinRoot(root)) return ParadigmStatus::ForeignRoot;
   AnalysedRoot analysed = analyseRoot(klasse, letters);
   std::size_t firstRecord = out.size();
-  writePast(analysed, texts, source, out);
-  writeParticiples(analysed, texts, source, out);
-  writeFuture(analysed, texts, source, out);
-  writeImperative(analysed, texts, source, out);
-  writeInfinitive(analysed, texts, source, out);
+  writePast(analysed, woord, source, out);
+  writeParticiples(analysed, woord, source, out);
+  writeFuture(analysed, woord, source, out);
+  writeImperative(analysed, woord, source, out);
+  writeInfinitive(analysed, woord, source, out);
   if (hebrew) writeFormsInHebrew(out, firstRecord, *hebrew);
   return ParadigmStatus::Written;
 }

@@ -2,11 +2,11 @@
 // blocks of records in their fixed order, past tense, participles, future,
 // imperative and infinitive, each block written whole before the next.
 //
-// Every block has its writer, writeX(root, texts, source, out), and all five
+// Every block has its writer, writeX(root, woord, source, out), and all five
 // keep the same contract: the records of `root` are appended to `out`, none
 // for a class that has no such block nor for a class number outside 1 to 7;
 // `source` is the entry's source tag, "[" first field "]"; the Dutch text of
-// every record comes from `texts`, the entry's texts that all blocks share;
+// every record comes from `woord`, the entry's parsed gloss;
 // the root is at least minimumRootLength() letters long, no read goes
 // outside it or its stems, and forms have no length limit.
 #pragma once
@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "dutch/texts.h"
+#include "dutch/woord.h"
 #include "support/text_buffer.h"
 
 namespace morfenaar {
@@ -31,7 +31,7 @@ enum class ParadigmStatus {
 // analysed as its Latin twin, its length counted in letters, and the forms
 // of its records are written back in Hebrew letters (hebrew/letters.h).
 // The class is tested first, then the length, then the alphabet.
-ParadigmStatus writeParadigm(int klasse, std::string_view root, DutchTexts& texts,
+ParadigmStatus writeParadigm(int klasse, std::string_view root, const Woord& woord,
                              std::string_view source, TextBuffer& out);
 
 }  // namespace morfenaar

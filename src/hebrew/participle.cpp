@@ -113,14 +113,11 @@ std::optional<RowChoice> chooseParticipleRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writeParticiples(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
+void writeParticiples(const AnalysedRoot& root, const Woord& woord, std::string_view source,
                       TextBuffer& out) {
   writeChosenRow(
       out, kParticipleRows, chooseParticipleRow(root),
-      [&](std::string_view code, int person) -> const std::string& {
-        return texts.tegenw(code, person);
-      },
-      source);
+      [&](std::string_view code, int) -> const std::string& { return woord.tegenw(code); }, source);
 }
 
 }  // namespace morfenaar

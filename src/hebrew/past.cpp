@@ -115,14 +115,14 @@ std::optional<RowChoice> choosePastRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writePast(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
+void writePast(const AnalysedRoot& root, const Woord& woord, std::string_view source,
                TextBuffer& out) {
   std::optional<RowChoice> choice = choosePastRow(root);
   if (!choice) return;
   const std::array<PreparedRecord, kSlots>& records =
       kPastRecords[rowIndex(kPastRows, choice->row)];
-  std::array<ShapedText, kSlots> perf;
-  for (std::size_t i = 0; i < kSlots; ++i) perf[i] = texts.perf(kPastSlots[i].person);
+  std::array<std::string_view, kSlots> perf;
+  for (std::size_t i = 0; i < kSlots; ++i) perf[i] = woord.perf(kPastSlots[i].code);
   writeBlock(out, source, [&](auto&& visit) {
     for (std::size_t i = 0; i < kSlots; ++i) visit(records[i], choice->args, perf[i]);
   });

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "dutch/texts.h"
+#include "dutch/woord.h"
 #include "hebrew/root.h"
 #include "support/text_buffer.h"
 
@@ -17,7 +17,7 @@ namespace morfenaar {
 
 // Appends the records of `root` to `out`, as every block writer does (the
 // contract is in hebrew/paradigm.h).
-void writePast(const AnalysedRoot& root, DutchTexts& texts, std::string_view source,
+void writePast(const AnalysedRoot& root, const Woord& woord, std::string_view source,
                TextBuffer& out);
 
 }  // namespace morfenaar

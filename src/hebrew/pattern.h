@@ -19,7 +19,6 @@
 #include <string>
 #include <string_view>
 
-#include "dutch/pieces.h"
 #include "support/strings.h"
 
 namespace morfenaar {
@@ -131,17 +130,14 @@ class PreparedRecord {
     return literalBytes_ + hebrewBytes + dutchBytes + sourceBytes + kLiteralBytes;
   }
   // Writes the record at `at`, which has room() bytes; returns its end.
-  // The Dutch text is a std::string_view or a ShapedText.
-  template <class Dutch>
-  char* write(char* at, const PatternValues& hebrew, const Dutch& dutch,
+  char* write(char* at, const PatternValues& hebrew, std::string_view dutch,
               std::string_view source) const {
     return writeTail(writeHebrew(at, hebrew), dutch, source);
   }
   // The two halves of write(): the Hebrew part (up to the first TAB), and
   // the rest.
   char* writeHebrew(char* at, const PatternValues& hebrew) const;
-  template <class Dutch>
-  char* writeTail(char* at, const Dutch& dutch, std::string_view source) const;
+  char* writeTail(char* at, std::string_view dutch, std::string_view source) const;
 
  private:
   enum class Kind : std::uint8_t { Literal, Letter, Text, Dutch, Source };
@@ -204,23 +200,16 @@ inline char* PreparedRecord::writeHebrew(char* at, const PatternValues& hebrew) 
   return at;
 }
 
-namespace detail {
-inline char* copyText(char* at, std::string_view text) {
-  return copyBytes(at, text.data(), text.size());
-}
-inline char* copyText(char* at, const ShapedText& text) { return text.writeTo(at); }
-}  // namespace detail
-
 // Inline: it runs for every record, and most of it is a few stores.
-template <class Dutch>
-char* PreparedRecord::writeTail(char* at, const Dutch& dutch, std::string_view source) const {
+inline char* PreparedRecord::writeTail(char* at, std::string_view dutch,
+                                       std::string_view source) const {
   const Piece* const tail = pieces_.data() + tail_;
   const Piece* const end = pieces_.data() + count_;
   auto copyLiteral = [&at](const Piece& piece) {
     std::memcpy(at, piece.text.data(), kLiteralBytes);
     at += piece.length;
   };
-  auto copyText = [&at](const auto& text) { at = detail::copyText(at, text); };
+  auto copyText = [&at](std::string_view text) { at = copyBytes(at, text.data(), text.size()); };
   if (usualTail_) {
     copyLiteral(tail[0]);
     copyText(dutch);

@@ -61,8 +61,8 @@ const Row& findRow(const Row (&table)[N], std::string_view name) {
 
 // Writes a block of records into `out` with one reservation of room, which
 // is written in place without being filled first. `each(visit)` calls
-// visit(record, values, dutch) for every record of the block, in order (the
-// Dutch text a std::string_view or a ShapedText), or visit(record, values,
+// visit(record, values, dutch) for every record of the block, in order, or
+// visit(record, values,
 // dutch, true) for a record whose Hebrew part is that of the record visited
 // just before (same format, same values), which is then copied rather than
 // filled again. `each` runs twice, first to measure the block and then to
@@ -70,14 +70,14 @@ const Row& findRow(const Row (&table)[N], std::string_view name) {
 template <class Each>
 void writeBlock(TextBuffer& out, std::string_view source, Each&& each) {
   std::size_t room = 0;
-  each([&](const PreparedRecord& record, const PatternValues& values, const auto& dutch,
+  each([&](const PreparedRecord& record, const PatternValues& values, std::string_view dutch,
            bool = false) { room += record.room(values.bytes(), dutch.size(), source.size()); });
   const std::size_t start = out.size();
   char* at = out.grow(room);
   char* const begin = at;
   const char* lastHebrew = at;
   std::size_t lastLength = 0;
-  each([&](const PreparedRecord& record, const PatternValues& values, const auto& dutch,
+  each([&](const PreparedRecord& record, const PatternValues& values, std::string_view dutch,
            bool sameHebrew = false) {
     if (sameHebrew) {
       // The earlier copy ends before the tail written after it: no overlap.

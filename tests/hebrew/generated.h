@@ -13,14 +13,13 @@
 #include "common/text.h"
 #include "common/worked_example.h"
 #include "dutch/tables.h"
-#include "dutch/texts.h"
 #include "dutch/woord.h"
 #include "hebrew/root.h"
 #include "support/text_buffer.h"
 
 namespace morfenaar::testing {
 
-using Generator = void (*)(const AnalysedRoot&, DutchTexts&, std::string_view, TextBuffer&);
+using Generator = void (*)(const AnalysedRoot&, const Woord&, std::string_view, TextBuffer&);
 
 inline void initTablesOnce() {
   static const bool done = (init(), true);
@@ -42,9 +41,8 @@ inline std::string generateText(Generator generate, int klasse, std::string_view
   // letters that the generators test for (M, E) instead of a NUL.
   std::string buffer = std::string(root) + "ME";
   AnalysedRoot analysed = analyseRoot(klasse, std::string_view(buffer).substr(0, root.size()));
-  DutchTexts texts(woord);
   TextBuffer out;
-  generate(analysed, texts, sourceTag(klasse, root), out);
+  generate(analysed, woord, sourceTag(klasse, root), out);
   return std::string(out.view());
 }
 

@@ -15,9 +15,8 @@ struct ParadigmRun {
 ParadigmRun paradigmOf(int klasse, std::string_view root) {
   initTablesOnce();
   Woord woord(kSchrijven);
-  DutchTexts texts(woord);
   TextBuffer out;
-  ParadigmStatus status = writeParadigm(klasse, root, texts, sourceTag(klasse, root), out);
+  ParadigmStatus status = writeParadigm(klasse, root, woord, sourceTag(klasse, root), out);
   return {status, std::string(out.view())};
 }
 
