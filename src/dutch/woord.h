@@ -154,15 +154,16 @@ class Woord {
   static Number numberOf(std::string_view code) {
     return code.find('p') != std::string_view::npos ? Number::Plural : Number::Singular;
   }
-  // The values of a person code in the person tables, looked up once for
-  // its forms; empty where a table holds none.
+  // What the forms of a person code take from the person tables, looked
+  // up once for its forms; empty where a table holds none.
   struct PersonValues {
-    std::string_view persTitle;
+    std::string prefix;          // the pronoun in parentheses and a blank: "(ik) "
     std::string_view auxiliary;  // of "zijn" or of "hebben", as the verb takes
     std::string_view zullen;
     std::string_view zich;  // the reflexive pronoun, also for a verb that is not reflexive
   };
-  PersonValues valuesOf(std::string_view code) const;
+  // Looks up all but the reflexive pronoun.
+  void lookUp(std::string_view code, PersonValues& values) const;
 
   // Builds every form of an accepted gloss.
   void buildForms();

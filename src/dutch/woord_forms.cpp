@@ -24,11 +24,10 @@ std::string_view valueOf(const Hashtable& table, std::string_view code) {
 // `text` becomes `pieces` joined, each piece copied once; the storage of
 // `text` is kept.
 void join(std::string& text, std::initializer_list<std::string_view> pieces) {
-  std::size_t size = 0;
-  for (std::string_view piece : pieces) size += piece.size();
-  text.resize(size);
-  char* at = text.data();
-  for (std::string_view piece : pieces) at = std::copy(piece.begin(), piece.end(), at);
+  text.clear();
+  for (std::string_view piece : pieces) {
+    if (!piece.empty()) text.append(piece.data(), piece.size());
+  }
 }
 
 }  // namespace
@@ -60,9 +59,10 @@ std::size_t Woord::splitOvt() {
   return blank;
 }
 
-Woord::PersonValues Woord::valuesOf(std::string_view code) const {
-  return {valueOf(htPersTitle, code), valueOf(bZijn ? htZijn : htHebben, code),
-          valueOf(htZullen, code), valueOf(htZich, code)};
+void Woord::lookUp(std::string_view code, PersonValues& values) const {
+  join(values.prefix, {"(", valueOf(htPersTitle, code), ") "});
+  values.auxiliary = valueOf(bZijn ? htZijn : htHebben, code);
+  values.zullen = valueOf(htZullen, code);
 }
 
 void Woord::buildForms() {
@@ -76,9 +76,7 @@ void Woord::buildForms() {
     if (pronounUsed) values.zich = valueOf(htZich, code);
     if (bZich || !person) buildTegenw(code, bZich ? values.zich : "", sTegenwForms[i]);
     if (!person) continue;
-    values.persTitle = valueOf(htPersTitle, code);
-    values.auxiliary = valueOf(bZijn ? htZijn : htHebben, code);
-    values.zullen = valueOf(htZullen, code);
+    lookUp(code, values);
     buildPerf(values, sPerfForms[i]);
     buildToek(values, sToekForms[i]);
     buildOvt(values, numberOf(code), sOvtForms[i]);
@@ -103,7 +101,9 @@ void Woord::buildForms() {
 const std::string& Woord::other(Form form, std::string_view code) const {
   sOther.clear();
   if (!bOk) return sOther;
-  const PersonValues values = valuesOf(code);
+  PersonValues values;
+  values.zich = valueOf(htZich, code);
+  lookUp(code, values);
   switch (form) {
     case Form::Tegenw:
       buildTegenw(code, bZich ? values.zich : "", sOther);
@@ -138,13 +138,13 @@ void Woord::buildTegenw(std::string_view code, std::string_view zich, std::strin
 
 void Woord::buildPerf(const PersonValues& values, std::string& text) const {
   const auto phrase = sVoltDwFmt.filled(values.auxiliary, bZich ? values.zich : "");
-  join(text, {"(", values.persTitle, ") ", phrase[0], phrase[1], phrase[2], phrase[3], phrase[4]});
+  join(text, {values.prefix, phrase[0], phrase[1], phrase[2], phrase[3], phrase[4]});
 }
 
 void Woord::buildToek(const PersonValues& values, std::string& text) const {
   const auto phrase = sOnbWijsFmt.filled(bZich ? values.zich : "");
-  join(text, {"(", values.persTitle, ") ", values.zullen, " ", phrase[0], phrase[1], phrase[2],
-              phrase[3], phrase[4]});
+  join(text,
+       {values.prefix, values.zullen, " ", phrase[0], phrase[1], phrase[2], phrase[3], phrase[4]});
 }
 
 // The rest's "z." takes the pronoun, reflexive flag or not.
@@ -152,10 +152,9 @@ void Woord::buildOvt(const PersonValues& values, Number number, std::string& tex
   const std::string_view head =
       number == Number::Plural ? std::string_view(sOvtPluralHead) : sOvtSingularHead;
   if (ovtTailAt == std::string::npos) {
-    join(text, {"(", values.persTitle, ") ", head});
+    join(text, {values.prefix, head});
   } else {
-    join(text, {"(", values.persTitle, ") ", head, values.zich,
-                std::string_view(sOvt).substr(ovtTailAt)});
+    join(text, {values.prefix, head, values.zich, std::string_view(sOvt).substr(ovtTailAt)});
   }
 }
 
