@@ -23,7 +23,7 @@ Woord& entryWoord() {
 // The verb's Dutch forms in the log: present singular and plural, then the
 // perfect, the future, the simple past and the imperative, indented by one
 // to four TABs. The five lines are logged together, with one write.
-void logForms(Woord& woord) {
+void logForms(const Woord& woord) {
   std::string lines = woord.tegenw("s");
   lines += " / ";
   lines += woord.tegenw("p");

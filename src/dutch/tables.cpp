@@ -47,73 +47,17 @@ constexpr PersonRow kPersons[] = {
 };
 // clang-format on
 
-constexpr std::string_view cell(const char* text) {
-  return text != nullptr ? std::string_view(text) : std::string_view();
-}
-
-// A short text put together when the program is compiled.
-struct JoinedText {
-  static constexpr std::size_t kBytes = 24;
-  std::array<char, kBytes> text{};
-  std::size_t size = 0;
-
-  constexpr JoinedText& add(std::string_view piece) {
-    if (size + piece.size() > kBytes) throw "person text too long for its room";
-    for (char c : piece) text[size++] = c;
-    return *this;
-  }
-  constexpr std::string_view view() const { return std::string_view(text.data(), size); }
-};
-
-// The texts of every row that begin the perfect, future and simple past of
-// its code: "(" pronoun ") ", that prefix with "hebben" and with "zijn"
-// ("(ik) heb", "(ik) ben"), and with "zullen" and a blank ("(ik) zal ").
-enum Joined : std::size_t { kPrefix, kPerfHebben, kPerfZijn, kToekHead, kJoinedTexts };
-constexpr auto kJoined = [] {
-  std::array<std::array<JoinedText, kJoinedTexts>, std::size(kPersons)> joined{};
-  for (std::size_t i = 0; i < joined.size(); ++i) {
-    const PersonRow& row = kPersons[i];
-    joined[i][kPrefix].add("(").add(cell(row.persTitle)).add(") ");
-    joined[i][kPerfHebben] = joined[i][kPrefix];
-    joined[i][kPerfHebben].add(cell(row.hebben));
-    joined[i][kPerfZijn] = joined[i][kPrefix];
-    joined[i][kPerfZijn].add(cell(row.zijn));
-    joined[i][kToekHead] = joined[i][kPrefix];
-    joined[i][kToekHead].add(cell(row.zullen)).add(" ");
-  }
-  return joined;
-}();
-
-}  // namespace
-
-constexpr std::array<PersonCells, 9> kPersonCells = [] {
-  static_assert(std::size(kPersons) == 9);
-  std::array<PersonCells, 9> cells{};
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    const PersonRow& row = kPersons[i];
-    const auto& joined = kJoined[i];
-    cells[i] = {cell(row.persTitle),
-                cell(row.hebben),
-                cell(row.zijn),
-                cell(row.zich),
-                cell(row.zullen),
-                joined[kPrefix].view(),
-                joined[kPerfHebben].view(),
-                joined[kPerfZijn].view(),
-                joined[kToekHead].view()};
-  }
-  return cells;
-}();
-
-namespace {
-
-constexpr bool indexesMatchRows() {
-  for (std::size_t i = 0; i < std::size(kPersons); ++i) {
-    if (personIndex(kPersons[i].code) != static_cast<int>(i)) return false;
+constexpr bool codesMatchRows() {
+  if (std::size(kPersons) != kPersonCodes.size()) return false;
+  for (std::size_t i = 0; i < kPersonCodes.size(); ++i) {
+    if (kPersons[i].code != kPersonCodes[i] ||
+        personIndex(kPersonCodes[i]) != static_cast<int>(i)) {
+      return false;
+    }
   }
   return true;
 }
-static_assert(indexesMatchRows(), "personIndex must follow the rows of kPersons");
+static_assert(codesMatchRows(), "kPersonCodes and personIndex must follow the rows of kPersons");
 
 constexpr Row kBijzStammen[] = {
     {"ga", "ga(a)"},   {"do", "doe"},  {"sta", "sta(a)"},
@@ -138,15 +82,34 @@ void init() {
 }
 
 std::string meervoud(std::string_view word) {
-  if (word == "was") return "waren";
-  std::string sRet(word);
-  if (endsWith(word, 'e')) return sRet + "n";
-  if (endsWith(word, 'f')) {
-    sRet.back() = 'v';
-  } else if (endsWith(word, 's')) {
-    sRet.back() = 'z';
+  std::string plural(word);
+  const std::size_t n = plural.size();
+  if (endsWith(plural, 'e')) {
+    plural += 'n';
+  } else if (plural == "werd") {
+    plural = "werden";
+  } else if (endsWith(plural, 'd')) {
+    plural += "den";
+  } else if (plural == "was") {
+    plural = "waren";
+  } else if (n >= 3 && plural[n - 3] == plural[n - 2] &&
+             (plural[n - 2] == 'o' || plural[n - 2] == 'e' || plural[n - 2] == 'u')) {
+    // A long vowel in an open syllable is written single: koos -> kosen.
+    plural.erase(n - 3, 1);
+    plural += "en";
+  } else if (endsWith(plural, 'f')) {
+    plural.back() = 'v';
+    plural += "en";
+  } else {
+    plural += "en";
   }
-  return sRet + "en";
+  // Voiced between vowels: schrefen -> schreven, kosen -> kozen.
+  if (endsWith(plural, "fen")) {
+    plural[plural.size() - 3] = 'v';
+  } else if (endsWith(plural, "sen")) {
+    plural[plural.size() - 3] = 'z';
+  }
+  return plural;
 }
 
 bool isCons(char c) {

@@ -42,37 +42,33 @@ void Template::addHole(std::size_t at) {
   if (holeCount == 2 && holes[1] < holes[0]) std::swap(holes[0], holes[1]);
 }
 
-void Template::appendTo(std::string& out, std::string_view first, std::string_view second) const {
+std::array<std::string_view, 5> Template::filled(std::string_view first,
+                                                 std::string_view second) const {
+  const std::string_view whole(text);
+  std::array<std::string_view, 5> pieces{};
   std::size_t from = 0;
-  for (int i = 0; i < holeCount; ++i) {
-    std::size_t at = holes[static_cast<std::size_t>(i)];
-    out.append(text, from, at - from);
-    out.append(i == 0 ? first : second);
-    from = at + 2;
+  for (std::size_t i = 0; i < static_cast<std::size_t>(holeCount); ++i) {
+    pieces[2 * i] = whole.substr(from, holes[i] - from);
+    pieces[2 * i + 1] = i == 0 ? first : second;
+    from = holes[i] + 2;
   }
-  out.append(text, from, std::string::npos);
-}
-
-std::string Template::fill(std::string_view first, std::string_view second) const {
-  std::string out;
-  out.reserve(text.size() + first.size() + second.size());
-  appendTo(out, first, second);
-  return out;
+  pieces[2 * static_cast<std::size_t>(holeCount)] = whole.substr(from);
+  return pieces;
 }
 
 // ---------------------------------------------------------------------------
 // Woord
 
-void Woord::message(std::initializer_list<std::string_view> pieces, bool fatal) {
+void Woord::message(std::initializer_list<std::string_view> pieces, EndsRun endsRun) {
   for (std::string_view piece : pieces) sMessages.append(piece);
-  if (fatal) bFatal = true;
+  if (endsRun == EndsRun::Yes) bFatal = true;
 }
 
 bool Woord::isSingleSyl(std::string_view word) {
   int vowels = 0;
   for (char c : word) {
     // A second vowel settles it.
-    if ((c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u') && ++vowels > 1) return false;
+    if (!isCons(c) && ++vowels > 1) return false;
   }
   return vowels == 1;
 }
@@ -84,7 +80,7 @@ void Woord::reset(std::string_view gloss) {
   sKlemtoon = {};
   sWerkw = {};
   // The heads of the simple past are made again by splitOvt().
-  for (std::string* text : {&sOvt, &sStam, &sResult, &sMessages}) text->clear();
+  for (std::string* text : {&sOvt, &sStam, &sMessages}) text->clear();
   for (Template* pattern : {&sRestFmt, &sVoltDwFmt, &sOnbWijsFmt}) pattern->clear();
   bOk = false;
   bZijn = false;
@@ -94,11 +90,20 @@ void Woord::reset(std::string_view gloss) {
   std::string_view onbWijs;
   const bool split = splitGloss(gloss, onbWijs);
   const std::size_t ovtBlank = splitOvt();
-  if (!split) return;
-  takeStressMark(onbWijs);
-  if (!findBareVerb(ovtBlank) || !findStem()) return;
-  if (!findAuxiliary() || !findReflexive()) return;
-  bOk = true;
+  if (split) {
+    takeStressMark(onbWijs);
+    bOk = findBareVerb(ovtBlank) && findStem() && findAuxiliary() && findReflexive();
+  }
+  if (bOk) {
+    buildForms();
+    return;
+  }
+  // A refused gloss has no forms.
+  for (auto* forms : {&sPerfForms, &sToekForms, &sOvtForms}) {
+    for (std::string& text : *forms) text.clear();
+  }
+  for (std::string& text : sTegenwForms) text.clear();
+  for (std::string* text : {&sGebSingular, &sGebPlural, &sOnbep}) text->clear();
 }
 
 // Cuts the gloss into the infinitive phrase (up to the blank before "("),
@@ -109,7 +114,7 @@ void Woord::reset(std::string_view gloss) {
 inline bool Woord::splitGloss(std::string_view gloss, std::string_view& onbWijs) {
   const Pos open = indexOf(gloss, '(');
   if (open < 0) {
-    message({"Fout: haak open ontbreekt: ", gloss, "\n"}, true);
+    message({"Fout: haak open ontbreekt: ", gloss, "\n"}, EndsRun::Yes);
     return false;
   }
   if (open == 0) {
@@ -123,9 +128,9 @@ inline bool Woord::splitGloss(std::string_view gloss, std::string_view& onbWijs)
   if (comma < 0 || close < 0 || comma < open || close < comma + 2) {
     sOnbWijsFmt.text.assign(onbWijs);
     if (comma < 0) {
-      message({"Fout: komma ontbreekt: ", gloss, "\n"}, true);
+      message({"Fout: komma ontbreekt: ", gloss, "\n"}, EndsRun::Yes);
     } else if (close < 0) {
-      message({"Fout: haak sluiten ontbreekt: ", gloss, "\n"}, true);
+      message({"Fout: haak sluiten ontbreekt: ", gloss, "\n"}, EndsRun::Yes);
     } else if (comma < open) {
       message({"Fout: komma staat voor de haak open: ", gloss, "\n"});
     } else {

@@ -15,8 +15,9 @@
 // gloss lacks "(", "," or ")", after which the caller ends the run with
 // status 1.
 //
-// Each form method returns its text in the object's one result buffer,
-// which the next call of any form method overwrites.
+// For an accepted gloss, reset() builds every Dutch form once, for each of
+// the nine person codes, as plain strings; the form methods hand them out
+// until the next reset(). Of a refused gloss every form is empty.
 #pragma once
 
 #include <array>
@@ -25,11 +26,9 @@
 #include <string>
 #include <string_view>
 
-#include "dutch/pieces.h"
+#include "dutch/tables.h"
 
 namespace morfenaar {
-
-struct PersonCells;
 
 // A text with up to two placeholder positions made by the parser. A
 // placeholder occupies the two characters of the marker it replaced ("h.",
@@ -49,9 +48,10 @@ struct Template {
   // Marks the two characters at `at` as a placeholder. Positions outside
   // the text and holes beyond the second are ignored.
   void addHole(std::size_t at);
-  std::string fill(std::string_view first, std::string_view second = {}) const;
-  // Like fill, but appends the result to `out` (no temporary string).
-  void appendTo(std::string& out, std::string_view first, std::string_view second = {}) const;
+  // The text as its pieces with `first` and `second` at the placeholders,
+  // in reading order; pieces beyond the text are empty.
+  std::array<std::string_view, 5> filled(std::string_view first,
+                                         std::string_view second = {}) const;
 };
 
 class Woord {
@@ -79,34 +79,36 @@ class Woord {
   // True when exactly one character of `word` is one of a, e, i, o, u.
   static bool isSingleSyl(std::string_view word);
 
-  // Dutch forms; `code` is a person code ("1s", ..., "3p", "s", "p").
-  const std::string& tegenw(std::string_view code);  // loop(t) weg / lopen weg
-  const std::string& perf(std::string_view code);    // (ik) heb gelopen
-  const std::string& toek(std::string_view code);    // (ik) zal lopen
-  const std::string& ovt(std::string_view code);     // (wij) liepen weg
-  const std::string& onbep();                        // weg te lopen
-  const std::string& geb(std::string_view code);     // loop weg! / loopt weg!
-
-  // The same texts written into `result` instead of the result buffer, for
-  // a caller that keeps them; the person is given by its row of the person
-  // tables (a value of personIndex() other than -1).
-  void onbep(std::string& result);
-  void tegenw(int person, std::string& result);
-  void perf(int person, std::string& result) const;
-  void toek(int person, std::string& result) const;
-  void ovt(int person, std::string& result) const;
-  void geb(int person, std::string& result);
-  // The imperative made from `result`, which holds the present of "2s" (for
-  // a verb that is not reflexive, also that of "s"): the same text as
-  // geb(person, result) without building the present again.
-  void gebFromPresent(bool plural, std::string& result) const;
-
-  // The perfect, future and simple past split once into what every person
-  // shares (see FormShape); a shape that does not fit leaves the form to
-  // the methods above.
-  FormShape perfShape() const;
-  FormShape toekShape() const;
-  FormShape ovtShape() const;
+  // The Dutch forms for a person code, valid until the next reset(). The
+  // present is kept for each of the nine codes ("1s", "2s", "3s", "3sf",
+  // "1p", "2p", "3p", "s", "p"), the perfect, future and simple past for
+  // the seven that the auxiliary tables hold (all but "s" and "p"), the
+  // imperative for the singular and the plural. Any other code gets the
+  // text of a code that the tables lack (no pronoun, no auxiliary), built
+  // on each call and valid until the next such call.
+  const std::string& tegenw(std::string_view code) const {  // loop(t) weg / lopen weg
+    const int index = personIndex(code);
+    return index >= 0 ? sTegenwForms[static_cast<std::size_t>(index)] : other(Form::Tegenw, code);
+  }
+  const std::string& perf(std::string_view code) const {  // (ik) heb gelopen
+    const int index = personIndex(code);
+    return index >= 0 && index < kPersons ? sPerfForms[static_cast<std::size_t>(index)]
+                                          : other(Form::Perf, code);
+  }
+  const std::string& toek(std::string_view code) const {  // (ik) zal lopen
+    const int index = personIndex(code);
+    return index >= 0 && index < kPersons ? sToekForms[static_cast<std::size_t>(index)]
+                                          : other(Form::Toek, code);
+  }
+  const std::string& ovt(std::string_view code) const {  // (wij) liepen weg
+    const int index = personIndex(code);
+    return index >= 0 && index < kPersons ? sOvtForms[static_cast<std::size_t>(index)]
+                                          : other(Form::Ovt, code);
+  }
+  const std::string& geb(std::string_view code) const {  // loop weg! / loopt weg!
+    return numberOf(code) == Number::Plural ? sGebPlural : sGebSingular;
+  }
+  const std::string& onbep() const { return sOnbep; }  // weg te lopen
 
   // The parsed gloss. The infinitive phrase, the participle phrase and the
   // rest of the simple past are the texts of their templates; of a gloss
@@ -138,24 +140,47 @@ class Woord {
   inline bool findAuxiliary();
   inline bool findReflexive();
 
-  // Records a message made of `pieces`; `fatal` also marks the gloss as
-  // ending the run.
-  void message(std::initializer_list<std::string_view> pieces, bool fatal = false);
-  // The reflexive pronoun for `code`: empty for a verb that is not reflexive.
-  std::string_view zich(std::string_view code) const;
-  // Splits the simple past once for ovt(): the verb (up to the first
-  // blank, when that is not the first character) or its plural, a blank
-  // and the rest up to its first "z." begin every text; the rest after
-  // that "z." ends it. Returns where the rest's blank is, npos for a simple
-  // past without rest.
-  std::size_t splitOvt();
+  // Records a message made of `pieces`; EndsRun::Yes also marks the gloss
+  // as ending the run.
+  enum class EndsRun : bool { No, Yes };
+  void message(std::initializer_list<std::string_view> pieces, EndsRun endsRun = EndsRun::No);
 
-  // The forms built from the cells of the person's row and what the
-  // person code says: whether it is plural, whether it is the bare "p".
-  void tegenwWith(bool barePlural, std::string_view zich, std::string& result) const;
-  TextPieces perfWith(const PersonCells& cells) const;
-  TextPieces toekWith(const PersonCells& cells) const;
-  TextPieces ovtWith(const PersonCells& cells, bool plural) const;
+  // The codes with a perfect, future and simple past of their own: the
+  // first seven of kPersonCodes.
+  static constexpr int kPersons = 7;
+  enum class Form { Tegenw, Perf, Toek, Ovt };
+  enum class Number { Singular, Plural };
+  // Plural when the code has a "p": 1p, 2p, 3p and p.
+  static Number numberOf(std::string_view code) {
+    return code.find('p') != std::string_view::npos ? Number::Plural : Number::Singular;
+  }
+  // What the forms of a person code take from the person tables, looked
+  // up once for its forms; empty where a table holds none.
+  struct PersonValues {
+    std::string prefix;          // the pronoun in parentheses and a blank: "(ik) "
+    std::string_view auxiliary;  // of "zijn" or of "hebben", as the verb takes
+    std::string_view zullen;
+    std::string_view zich;  // the reflexive pronoun, also for a verb that is not reflexive
+  };
+  // Looks up all but the reflexive pronoun.
+  void lookUp(std::string_view code, PersonValues& values) const;
+
+  // Builds every form of an accepted gloss.
+  void buildForms();
+  // The builders of the forms; `zich` is the pronoun of the templates,
+  // empty for a verb that is not reflexive.
+  void buildTegenw(std::string_view code, std::string_view zich, std::string& text) const;
+  void buildPerf(const PersonValues& values, std::string& text) const;
+  void buildToek(const PersonValues& values, std::string& text) const;
+  void buildOvt(const PersonValues& values, Number number, std::string& text) const;
+  // The imperative, from the present of "2s".
+  void buildGeb(Number number, std::string& text) const;
+  // The form of a code that has none kept, built into sOther.
+  const std::string& other(Form form, std::string_view code) const;
+
+  // Splits the simple past once per entry (see sOvtSingularHead) and
+  // returns where its first blank is, npos for a simple past without rest.
+  std::size_t splitOvt();
 
   // The pieces of the simple past that splitOvt() makes: the beginnings
   // with the verb and with its plural ("schaamde ", "schaamden "), and
@@ -167,7 +192,15 @@ class Woord {
   std::string sOvtPluralHead;
   std::size_t ovtTailAt = std::string::npos;
 
-  std::string sResult;
+  // The forms kept for the codes, by personIndex().
+  std::array<std::string, kPersonCodes.size()> sTegenwForms;
+  std::array<std::string, kPersons> sPerfForms;
+  std::array<std::string, kPersons> sToekForms;
+  std::array<std::string, kPersons> sOvtForms;
+  std::string sGebSingular;
+  std::string sGebPlural;
+  std::string sOnbep;
+  mutable std::string sOther;
   std::string sMessages;
   bool bFatal = false;
 };

@@ -174,7 +174,7 @@ std::optional<FutureChoice> chooseFutureRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writeFuture(const AnalysedRoot& root, Woord& woord, const RecordSink& sink) {
+void writeFuture(const AnalysedRoot& root, const Woord& woord, const RecordSink& sink) {
   std::optional<FutureChoice> choice = chooseFutureRow(root);
   if (!choice) return;
   const FutureRow& row = findRow(kFutureRows, choice->row.row);

@@ -18,6 +18,6 @@ namespace morfenaar {
 
 // Hands the records of `root` to `sink`, as every block writer does (the
 // contract is in hebrew/paradigm.h).
-void writeFuture(const AnalysedRoot& root, Woord& woord, const RecordSink& sink);
+void writeFuture(const AnalysedRoot& root, const Woord& woord, const RecordSink& sink);
 
 }  // namespace morfenaar

@@ -75,7 +75,7 @@ std::optional<RowChoice> chooseImperativeRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writeImperative(const AnalysedRoot& root, Woord& woord, const RecordSink& sink) {
+void writeImperative(const AnalysedRoot& root, const Woord& woord, const RecordSink& sink) {
   std::optional<RowChoice> choice = chooseImperativeRow(root);
   if (!choice) return;
   for (const FormSlot& form : findRow(kImperativeRows, choice->row).forms) {

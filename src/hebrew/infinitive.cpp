@@ -88,10 +88,10 @@ std::optional<RowChoice> chooseInfinitiveRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writeInfinitive(const AnalysedRoot& root, Woord& woord, const RecordSink& sink) {
+void writeInfinitive(const AnalysedRoot& root, const Woord& woord, const RecordSink& sink) {
   std::optional<RowChoice> choice = chooseInfinitiveRow(root);
   if (!choice) return;
-  const std::string onbep = woord.onbep();
+  const std::string& onbep = woord.onbep();
   for (const InfinitiveForm& form : findRow(kInfinitiveRows, choice->row).forms) {
     if (form.pattern.empty()) break;
     std::string dutch = std::string(form.dutchBefore) + onbep;

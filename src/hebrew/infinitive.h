@@ -17,6 +17,6 @@ namespace morfenaar {
 
 // Hands the records of `root` to `sink`, as every block writer does (the
 // contract is in hebrew/paradigm.h).
-void writeInfinitive(const AnalysedRoot& root, Woord& woord, const RecordSink& sink);
+void writeInfinitive(const AnalysedRoot& root, const Woord& woord, const RecordSink& sink);
 
 }  // namespace morfenaar

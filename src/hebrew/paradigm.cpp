@@ -13,7 +13,7 @@
 
 namespace morfenaar {
 
-ParadigmStatus writeParadigm(int klasse, std::string_view root, Woord& woord,
+ParadigmStatus writeParadigm(int klasse, std::string_view root, const Woord& woord,
                              const RecordSink& sink) {
   if (!isKnownClass(klasse)) return ParadigmStatus::UnknownClass;
   std::optional<HebrewRoot> hebrew = readHebrewRoot(klasse, root);

@@ -30,7 +30,7 @@ enum class ParadigmStatus {
 // length counted in letters, and the forms of its records are made in
 // Hebrew letters (hebrew/letters.h). The class is tested first, then the
 // length, then the alphabet.
-ParadigmStatus writeParadigm(int klasse, std::string_view root, Woord& woord,
+ParadigmStatus writeParadigm(int klasse, std::string_view root, const Woord& woord,
                              const RecordSink& sink);
 
 }  // namespace morfenaar

@@ -67,7 +67,7 @@ std::optional<RowChoice> chooseParticipleRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writeParticiples(const AnalysedRoot& root, Woord& woord, const RecordSink& sink) {
+void writeParticiples(const AnalysedRoot& root, const Woord& woord, const RecordSink& sink) {
   std::optional<RowChoice> choice = chooseParticipleRow(root);
   if (!choice) return;
   for (const FormSlot& form : findRow(kParticipleRows, choice->row).forms) {

@@ -95,7 +95,7 @@ std::optional<RowChoice> choosePastRow(const AnalysedRoot& r) {
 
 }  // namespace
 
-void writePast(const AnalysedRoot& root, Woord& woord, const RecordSink& sink) {
+void writePast(const AnalysedRoot& root, const Woord& woord, const RecordSink& sink) {
   std::optional<RowChoice> choice = choosePastRow(root);
   if (!choice) return;
   const PastRow& row = findRow(kPastRows, choice->row);

@@ -5,7 +5,6 @@
 
 #include "common/worked_example.h"
 #include "dutch/tables.h"
-#include "dutch/texts.h"
 #include "dutch/woord.h"
 
 namespace morfenaar {
@@ -25,7 +24,7 @@ struct FormCase {
   const char* expected;
 };
 
-std::string make(Woord& w, Form form, const char* code) {
+std::string make(const Woord& w, Form form, const char* code) {
   switch (form) {
     case Form::Tegenw:
       return w.tegenw(code);
@@ -43,68 +42,12 @@ std::string make(Woord& w, Form form, const char* code) {
   return {};
 }
 
-// The same form from the DutchTexts of the Woord, which keep the present
-// and the imperative and give the others as pieces by the code's row.
-std::string make(DutchTexts& texts, Form form, const char* code) {
-  const int person = personIndex(code);
-  if (person < 0 && form != Form::Tegenw && form != Form::Onbep && form != Form::Geb) {
-    ADD_FAILURE() << "no row for " << code;
-    return {};
-  }
-  switch (form) {
-    case Form::Tegenw:
-      return texts.tegenw(code);
-    case Form::Perf:
-      return texts.perf(person).str();
-    case Form::Toek:
-      return texts.toek(person).str();
-    case Form::Ovt:
-      return texts.ovt(person).str();
-    case Form::Onbep:
-      return texts.onbep();
-    case Form::Geb:
-      return texts.geb(code);
-  }
-  return {};
-}
-
-// The same form asked by the code's row of the person tables, into a
-// caller's string.
-std::string makeByRow(Woord& w, Form form, int person) {
-  std::string text = "stale";
-  switch (form) {
-    case Form::Tegenw:
-      w.tegenw(person, text);
-      break;
-    case Form::Perf:
-      w.perf(person, text);
-      break;
-    case Form::Toek:
-      w.toek(person, text);
-      break;
-    case Form::Ovt:
-      w.ovt(person, text);
-      break;
-    case Form::Onbep:
-      w.onbep(text);
-      break;
-    case Form::Geb:
-      w.geb(person, text);
-      break;
-  }
-  return text;
-}
-
-// Each case by its code, and for a code of the person tables by its row too.
 void expectForms(const FormCase* begin, const FormCase* end) {
   for (const FormCase* c = begin; c != end; ++c) {
     SCOPED_TRACE(std::string(c->gloss) + " / " + c->code);
     Woord w(c->gloss);
     ASSERT_TRUE(w.isOk()) << w.messages();
     EXPECT_EQ(make(w, c->form, c->code), c->expected);
-    if (const int person = personIndex(c->code); person >= 0) {
-      EXPECT_EQ(makeByRow(w, c->form, person), c->expected);
-    }
   }
 }
 
@@ -185,29 +128,6 @@ TEST_F(WoordFormsTest, SimplePast) {
   expectForms(std::begin(cases), std::end(cases));
 }
 
-TEST_F(WoordFormsTest, SimplePastPlurals) {
-  struct Case {
-    const char* singular;
-    const char* plural;
-  };
-  const Case cases[] = {
-      {"zette", "zetten"}, {"werd", "werden"}, {"vond", "vondden"}, {"deed", "deedden"},
-      {"reed", "reedden"}, {"was", "waren"},   {"koos", "kozen"},   {"schreef", "schreven"},
-      {"bleef", "bleven"}, {"wees", "wezen"},  {"stuur", "sturen"}, {"gaf", "gaven"},
-      {"liep", "liepen"},  {"las", "lazen"},   {"at", "aten"},      {"droeg", "droegen"},
-      {"wast", "wasten"},  {"lase", "lazen"},  {"oo", "ooen"},      {"", "en"},
-  };
-  for (const Case& c : cases) {
-    const std::string gloss = std::string("ve'ren (") + c.singular + ", h. geveerd)";
-    SCOPED_TRACE(gloss);
-    Woord w(gloss);
-    ASSERT_TRUE(w.isOk()) << w.messages();
-    EXPECT_EQ(w.ovt("1p"), std::string("(wij) ") + c.plural + " ");
-    EXPECT_EQ(w.ovt("3p"), std::string("(zij) ") + c.plural + " ");
-    EXPECT_EQ(w.ovt("1s"), std::string("(ik) ") + c.singular + " ");
-  }
-}
-
 TEST_F(WoordFormsTest, Present) {
   const FormCase cases[] = {
       {kLopen, Form::Tegenw, "s", "loop(t)"},
@@ -272,29 +192,6 @@ TEST_F(WoordFormsTest, Imperative) {
   expectForms(std::begin(cases), std::end(cases));
 }
 
-TEST_F(WoordFormsTest, ImperativeWithOddParentheses) {
-  // Stems that no gloss produces, set directly to reach the edge cases.
-  struct Case {
-    const char* stam;
-    const char* singular;
-    const char* plural;
-  };
-  const Case cases[] = {
-      // "(" but no "(t": the plural leaves the text alone.
-      {"pa(a)t", "pat!", "pa(a)t!"},
-      // The last ")" lies before the "(": nothing is removed.
-      {"a)b(t", "a)b(t!", "a)btt!"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.stam);
-    Woord w(kLopen);
-    ASSERT_TRUE(w.isOk());
-    w.sStam = c.stam;
-    EXPECT_EQ(w.geb("s"), c.singular);
-    EXPECT_EQ(w.geb("p"), c.plural);
-  }
-}
-
 TEST_F(WoordFormsTest, EmptyStem) {
   Woord w("'ie (x, h. y)");
   ASSERT_TRUE(w.isOk());
@@ -303,12 +200,24 @@ TEST_F(WoordFormsTest, EmptyStem) {
   EXPECT_EQ(w.geb("p"), "t!");
 }
 
-TEST_F(WoordFormsTest, UnknownCodeYieldsEmptyPronounAndAuxiliary) {
-  Woord w(kLopen);
-  ASSERT_TRUE(w.isOk());
-  EXPECT_EQ(w.perf("xx"), "()  gelopen");
-  EXPECT_EQ(w.toek("xx"), "()  lopen");
-  EXPECT_EQ(w.ovt("xx"), "() liep ");
+// A code that the auxiliary tables lack gets no pronoun and no auxiliary;
+// the present and the imperative go by whether the code has a "p".
+TEST_F(WoordFormsTest, CodesOutsideTheTablesGetEmptyPronounAndAuxiliary) {
+  const FormCase cases[] = {
+      {kLopen, Form::Perf, "xx", "()  gelopen"},
+      {kLopen, Form::Perf, "s", "()  gelopen"},
+      {kWeglopen, Form::Perf, "p", "()  weggelopen"},
+      {kLopen, Form::Toek, "xx", "()  lopen"},
+      {kLopen, Form::Toek, "p", "()  lopen"},
+      {kLopen, Form::Ovt, "xx", "() liep "},
+      {kLopen, Form::Ovt, "p", "() liepen "},
+      {kWassen, Form::Ovt, "xp", "() wasten "},
+      {kWassen, Form::Tegenw, "xx", "was(t)"},
+      {kWassen, Form::Tegenw, "px", "wassen"},
+      {kLopen, Form::Geb, "xx", "loop!"},
+      {kLopen, Form::Geb, "xp", "loopt!"},
+  };
+  expectForms(std::begin(cases), std::end(cases));
 }
 
 TEST_F(WoordFormsTest, PercentSignsComeOutAsTyped) {
@@ -347,109 +256,53 @@ TEST_F(WoordFormsTest, LongGlossFollowsTheSameRules) {
 
 // One Woord given gloss after gloss, as the driver uses it: each form is
 // that of the gloss it holds now, whatever came before (a reflexive verb,
-// a rest with "z.", a refused gloss).
+// a rest with "z.", a refused gloss), and a refused gloss has none.
 TEST_F(WoordFormsTest, AResetWoordMakesTheFormsOfItsNewGloss) {
   const FormCase cases[] = {
       {kSchamen, Form::Ovt, "3p", "(zij) schaamden zich voor"},
       {kSchamen, Form::Perf, "1s", "(ik) heb me geschaamd voor"},
+      {kSchamen, Form::Geb, "p", "schaamt je voor!"},
       {kLopen, Form::Ovt, "1p", "(wij) liepen "},
       {kLopen, Form::Perf, "1s", "(ik) heb gelopen"},
+      {kLopen, Form::Tegenw, "2s", "loop(t)"},
       {kWassen, Form::Toek, "2s", "(jij) zult je wassen"},
+      {kWassen, Form::Tegenw, "1p", "was(t) ons"},
       {kWeglopen, Form::Ovt, "1s", "(ik) liep weg"},
       {kWeglopen, Form::Perf, "3sf", "(zij) is weggelopen"},
+      {kWeglopen, Form::Onbep, "", "weg te lopen"},
       {kZijn, Form::Geb, "s", "wees!"},
       {kSchrijven, Form::Ovt, "2p", "(jullie) schreven "},
+      {kSchrijven, Form::Perf, "xx", "()  geschreven"},
   };
   Woord w;
   for (const FormCase& c : cases) {
     SCOPED_TRACE(std::string(c.gloss) + " / " + c.code);
-    w.reset("lo'pen (liep, gelopen)");  // refused: no auxiliary
-    ASSERT_FALSE(w.isOk());
     w.reset(c.gloss);
     ASSERT_TRUE(w.isOk()) << w.messages();
     EXPECT_EQ(make(w, c.form, c.code), c.expected);
-  }
-}
-
-TEST_F(WoordFormsTest, KeptTextsBelongToTheEntryTheyWereMadeFor) {
-  struct Case {
-    Form form;
-    const char* code;
-    const char* schrijven;
-    const char* lopen;
-  };
-  const Case cases[] = {
-      {Form::Perf, "1s", "(ik) heb geschreven", "(ik) heb gelopen"},
-      {Form::Perf, "2p", "(jullie) hebben geschreven", "(jullie) hebben gelopen"},
-      {Form::Ovt, "1p", "(wij) schreven ", "(wij) liepen "},
-      {Form::Toek, "3sf", "(zij) zal schrijven", "(zij) zal lopen"},
-      {Form::Tegenw, "s", "schrijf(t)", "loop(t)"},
-      {Form::Geb, "p", "schrijft!", "loopt!"},
-      {Form::Onbep, "", "te schrijven", "te lopen"},
-      {Form::Ovt, "3p", "(zij) schreven ", "(zij) liepen "},
-      // A code outside the tables is built afresh every time.
-      {Form::Tegenw, "xx", "schrijf(t)", "loop(t)"},
-      {Form::Geb, "xx", "schrijf!", "loop!"},
-  };
-  // One DutchTexts for two entries in a row, as the driver uses it.
-  DutchTexts texts;
-  Woord schrijven(kSchrijven);
-  texts.reset(schrijven);
-  for (const Case& c : cases) EXPECT_EQ(make(texts, c.form, c.code), c.schrijven) << c.code;
-  const std::string& kept = texts.tegenw("s");
-  const ShapedText pieces = texts.perf(personIndex("1s"));
-  for (const Case& c : cases) EXPECT_EQ(make(texts, c.form, c.code), c.schrijven) << c.code;
-  EXPECT_EQ(kept, "schrijf(t)");  // still whole after the other calls
-  EXPECT_EQ(pieces.str(), "(ik) heb geschreven");
-
-  Woord lopen(kLopen);
-  texts.reset(lopen);
-  for (const Case& c : cases) EXPECT_EQ(make(texts, c.form, c.code), c.lopen) << c.code;
-}
-
-// The shapes of the perfect, future and simple past are found per entry,
-// and the imperative is made from the present kept for the entry: a
-// reflexive verb's pronoun, or a perfect built whole because words stand
-// before its auxiliary, never reaches the entry after it, nor the other way
-// round.
-TEST_F(WoordFormsTest, KeptShapesBelongToTheEntryTheyWereMadeFor) {
-  struct Case {
-    const char* gloss;
-    const char* perf2p;
-    const char* toek1s;
-    const char* ovt3p;
-    const char* gebS;
-    const char* gebP;
-  };
-  const Case cases[] = {
-      {kSchamen, "(jullie) hebben je geschaamd voor", "(ik) zal me schamen voor",
-       "(zij) schaamden zich voor", "schaam je voor!", "schaamt je voor!"},
-      {kLopen, "(jullie) hebben gelopen", "(ik) zal lopen", "(zij) liepen ", "loop!", "loopt!"},
-      {"z. 'wassen (waste z., al z. h. gewassen)", "(jullie) al hebben je gewassen",
-       "(ik) zal me wassen", "(zij) wasten zich", "was je!", "wast je!"},
-      {kWeglopen, "(jullie) zijn weggelopen", "(ik) zal weglopen", "(zij) liepen weg", "loop weg!",
-       "loopt weg!"},
-      {"'lopen (liep, al h. gelopen)", "(jullie) al hebben gelopen", "(ik) zal lopen",
-       "(zij) liepen ", "loop!", "loopt!"},
-      {kZijn, "(jullie) zijn geweest", "(ik) zal zijn", "(zij) waren ", "wees!", "weest!"},
-      {kSchrijven, "(jullie) hebben geschreven", "(ik) zal schrijven", "(zij) schreven ",
-       "schrijf!", "schrijft!"},
-  };
-  DutchTexts texts;
-  Woord woord;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.gloss);
-    woord.reset(c.gloss);
-    ASSERT_TRUE(woord.isOk()) << woord.messages();
-    texts.reset(woord);
-    for (int pass = 0; pass < 2; ++pass) {  // the second finds a built text kept
-      EXPECT_EQ(texts.perf(personIndex("2p")).str(), c.perf2p);
-      EXPECT_EQ(texts.toek(personIndex("1s")).str(), c.toek1s);
-      EXPECT_EQ(texts.ovt(personIndex("3p")).str(), c.ovt3p);
-      EXPECT_EQ(texts.geb("s"), c.gebS);
-      EXPECT_EQ(texts.geb("p"), c.gebP);
+    w.reset("lo'pen (liep, gelopen)");  // refused: no auxiliary
+    ASSERT_FALSE(w.isOk());
+    for (Form form : {Form::Tegenw, Form::Perf, Form::Toek, Form::Ovt, Form::Onbep, Form::Geb}) {
+      for (const char* code : {"1s", "3sf", "2p", "s", "p", "xx"}) {
+        EXPECT_EQ(make(w, form, code), "") << static_cast<int>(form) << " " << code;
+      }
     }
   }
+}
+
+// The texts of an entry stay as they are, whatever else is asked, until
+// the next reset().
+TEST_F(WoordFormsTest, TextsStayUntilTheNextReset) {
+  Woord w(kWassen);
+  const std::string& perf = w.perf("1s");
+  const std::string& geb = w.geb("p");
+  for (const char* code : {"1s", "2s", "3s", "3sf", "1p", "2p", "3p", "s", "p", "xx"}) {
+    for (Form form : {Form::Tegenw, Form::Perf, Form::Toek, Form::Ovt, Form::Onbep, Form::Geb}) {
+      make(w, form, code);
+    }
+  }
+  EXPECT_EQ(perf, "(ik) heb me gewassen");
+  EXPECT_EQ(geb, "wast je!");
 }
 
 }  // namespace

@@ -20,7 +20,7 @@
 
 namespace morfenaar::testing {
 
-using Generator = void (*)(const AnalysedRoot&, Woord&, const RecordSink&);
+using Generator = void (*)(const AnalysedRoot&, const Woord&, const RecordSink&);
 
 inline void initTablesOnce() {
   static const bool done = (init(), true);
