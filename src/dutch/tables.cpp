@@ -70,7 +70,26 @@ void fill(Hashtable& table, const char* PersonRow::*column) {
   }
 }
 
+// The value that `table` holds for `code`; empty when it holds none.
+std::string_view valueOf(const Hashtable& table, std::string_view code) {
+  const std::string* value = table.get(code);
+  return value != nullptr ? std::string_view(*value) : std::string_view();
+}
+
+PersonCells lookUpCells(std::string_view code) {
+  return {valueOf(htPersTitle, code), valueOf(htHebben, code), valueOf(htZijn, code),
+          valueOf(htZich, code), valueOf(htZullen, code)};
+}
+
+// The cells of the nine person codes, in the order of kPersonCodes.
+std::array<PersonCells, kPersonCodes.size()> cellsOfPersons;
+
 }  // namespace
+
+PersonCells personCells(std::string_view code) {
+  const int index = personIndex(code);
+  return index >= 0 ? cellsOfPersons[static_cast<std::size_t>(index)] : lookUpCells(code);
+}
 
 void init() {
   fill(htPersTitle, &PersonRow::persTitle);
@@ -79,6 +98,9 @@ void init() {
   fill(htZich, &PersonRow::zich);
   fill(htZullen, &PersonRow::zullen);
   for (const Row& row : kBijzStammen) htBijzStammen.put(row.key, row.value);
+  for (std::size_t i = 0; i < kPersonCodes.size(); ++i) {
+    cellsOfPersons[i] = lookUpCells(kPersonCodes[i]);
+  }
 }
 
 std::string meervoud(std::string_view word) {

@@ -27,6 +27,21 @@ extern Hashtable htBijzStammen;  // stem by rule -> stem to use ("ga" -> "ga(a)"
 // Fills the six tables. Called once, before the first verb is read.
 void init();
 
+// What the person tables hold for one person code, as views of the tables'
+// own values; empty where a table holds nothing for the code.
+struct PersonCells {
+  std::string_view persTitle;
+  std::string_view hebben;
+  std::string_view zijn;
+  std::string_view zich;
+  std::string_view zullen;
+};
+
+// The cells of `code`. Those of the nine person codes are looked up once,
+// by init(), since nothing writes the tables afterwards; any other code is
+// looked up when asked for.
+PersonCells personCells(std::string_view code);
+
 // The nine person codes. A Woord keeps its forms in this order.
 inline constexpr std::array<std::string_view, 9> kPersonCodes = {"1s", "2s", "3s", "3sf", "1p",
                                                                  "2p", "3p", "s",  "p"};

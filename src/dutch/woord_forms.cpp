@@ -15,12 +15,6 @@ namespace morfenaar {
 
 namespace {
 
-// The value that `table` holds for `code`; empty when it holds none.
-std::string_view valueOf(const Hashtable& table, std::string_view code) {
-  const std::string* value = table.get(code);
-  return value != nullptr ? std::string_view(*value) : std::string_view();
-}
-
 // `text` becomes `pieces` joined, each piece copied once; the storage of
 // `text` is kept.
 void join(std::string& text, std::initializer_list<std::string_view> pieces) {
@@ -60,20 +54,20 @@ std::size_t Woord::splitOvt() {
 }
 
 void Woord::lookUp(std::string_view code, PersonValues& values) const {
-  join(values.prefix, {"(", valueOf(htPersTitle, code), ") "});
-  values.auxiliary = valueOf(bZijn ? htZijn : htHebben, code);
-  values.zullen = valueOf(htZullen, code);
+  const PersonCells cells = personCells(code);
+  join(values.prefix, {"(", cells.persTitle, ") "});
+  values.auxiliary = bZijn ? cells.zijn : cells.hebben;
+  values.zullen = cells.zullen;
 }
 
 void Woord::buildForms() {
-  // Each table is looked up once per code, and htZich only when a form
-  // has a place for the pronoun.
+  // The reflexive pronoun only where a form has a place for it.
   const bool pronounUsed = bZich || ovtTailAt != std::string::npos;
   for (std::size_t i = 0; i < kPersonCodes.size(); ++i) {
     const std::string_view code = kPersonCodes[i];
     const bool person = i < sPerfForms.size();  // one of the seven, not "s" or "p"
     PersonValues values;
-    if (pronounUsed) values.zich = valueOf(htZich, code);
+    if (pronounUsed) values.zich = personCells(code).zich;
     if (bZich || !person) buildTegenw(code, bZich ? values.zich : "", sTegenwForms[i]);
     if (!person) continue;
     lookUp(code, values);
@@ -92,7 +86,7 @@ void Woord::buildForms() {
   if (sRestFmt.text.empty()) {
     join(sOnbep, {"te ", sWerkw});
   } else {
-    const auto rest = sRestFmt.filled(bZich ? valueOf(htZich, "3s") : "");
+    const auto rest = sRestFmt.filled(bZich ? personCells("3s").zich : "");
     join(sOnbep, {rest[0], rest[1], rest[2], rest[3], rest[4], " te ", sWerkw});
   }
   trim(sOnbep);
@@ -102,7 +96,7 @@ const std::string& Woord::other(Form form, std::string_view code) const {
   sOther.clear();
   if (!bOk) return sOther;
   PersonValues values;
-  values.zich = valueOf(htZich, code);
+  values.zich = personCells(code).zich;
   lookUp(code, values);
   switch (form) {
     case Form::Tegenw:
