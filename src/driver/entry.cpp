@@ -7,6 +7,7 @@
 #include "dutch/texts.h"
 #include "dutch/woord.h"
 #include "hebrew/paradigm.h"
+#include "hebrew/root.h"
 #include "support/log.h"
 #include "support/strings.h"
 
@@ -90,6 +91,9 @@ EntryStatus processEntry(const Entry& entry, TextBuffer& out, std::string& diagn
       break;
     case ParadigmStatus::ForeignRoot:
       diagnostics += foreignRootMessage(entry.sourceTag);
+      break;
+    case ParadigmStatus::NoClassPrefix:
+      diagnostics += classPrefixMessage(entry.klasse, classPrefix(entry.klasse), entry.sourceTag);
       break;
     case ParadigmStatus::Written:
     case ParadigmStatus::UnknownClass:

@@ -28,6 +28,17 @@ std::string foreignRootMessage(std::string_view sourceTag) {
   return text;
 }
 
+std::string classPrefixMessage(int klasse, std::string_view letters, std::string_view sourceTag) {
+  std::string text = "Waarschuwing: een wortel van klasse ";
+  text.append(std::to_string(klasse))
+      .append(" begint met ")
+      .append(letters)
+      .append(", dit werkwoord werd niet verder verwerkt: ")
+      .append(sourceTag)
+      .append("\n");
+  return text;
+}
+
 namespace {
 
 std::string reason(int error) {

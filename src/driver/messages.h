@@ -18,6 +18,9 @@ std::string shortRootMessage(int klasse, std::string_view sourceTag);
 // A root with a byte that is not one of its letters; `sourceTag` names the
 // entry.
 std::string foreignRootMessage(std::string_view sourceTag);
+// A root of class `klasse` that does not begin with `letters`, the letters
+// its class writes before the radicals; `sourceTag` names the entry.
+std::string classPrefixMessage(int klasse, std::string_view letters, std::string_view sourceTag);
 
 inline constexpr std::string_view kStdoutFailed =
     "Fout: de standaarduitvoer kan niet worden geschreven.\n";

@@ -19,6 +19,7 @@ ParadigmStatus writeParadigm(int klasse, std::string_view root, DutchTexts& text
   std::string_view letters = hebrew ? std::string_view(hebrew->latin) : root;
   if (letters.size() < minimumRootLength(klasse)) return ParadigmStatus::RootTooShort;
   if (!hebrew && !isLatinRoot(root)) return ParadigmStatus::ForeignRoot;
+  if (!hasClassPrefix(klasse, letters)) return ParadigmStatus::NoClassPrefix;
   AnalysedRoot analysed = analyseRoot(klasse, letters);
   std::size_t firstRecord = out.size();
   writePast(analysed, texts, source, out);

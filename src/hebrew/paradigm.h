@@ -24,13 +24,15 @@ enum class ParadigmStatus {
   UnknownClass,  // a class number outside 1 to 7: no records
   RootTooShort,  // fewer letters than minimumRootLength(klasse): no records
   ForeignRoot,   // neither Latin (isLatinRoot) nor Hebrew letters: no records
+  NoClassPrefix,  // without the letters its class writes first (classPrefix): no records
 };
 
 // Analyses `root` for `klasse` and appends the records of the five blocks
 // to `out`; `source` is the entry's source tag. A root in Hebrew letters is
 // analysed as its Latin twin, its length counted in letters, and the forms
 // of its records are written back in Hebrew letters (hebrew/letters.h).
-// The class is tested first, then the length, then the alphabet.
+// The class is tested first, then the length, then the alphabet, then the
+// letters before the radicals (on the Latin twin of a Hebrew root).
 ParadigmStatus writeParadigm(int klasse, std::string_view root, DutchTexts& texts,
                              std::string_view source, TextBuffer& out);
 
