@@ -1,7 +1,6 @@
 #include "driver/messages.h"
 
-#include <cerrno>
-#include <cstring>
+#include "support/error_reason.h"
 
 namespace morfenaar {
 
@@ -41,30 +40,13 @@ std::string classPrefixMessage(int klasse, std::string_view letters, std::string
 
 namespace {
 
-std::string reason(int error) {
-  switch (error) {
-    case ENOENT:
-      return "het bestand bestaat niet";
-    case EACCES:
-      return "geen toegang";
-    case EISDIR:
-      return "het is een map";
-    case ENOTDIR:
-      return "een deel van het pad is geen map";
-    case EIO:
-      return "invoer-/uitvoerfout";
-    default:
-      return std::strerror(error);  // the system's text, in English
-  }
-}
-
 std::string inputMessage(std::string_view name, std::string_view what, int error) {
   std::string text = "Fout: invoerbestand ";
   text.append(name)
       .append(" kan niet worden ")
       .append(what)
       .append(": ")
-      .append(reason(error))
+      .append(errorReason(error))
       .append(".\n");
   return text;
 }

@@ -20,10 +20,10 @@
 namespace morfenaar {
 
 enum class ParadigmStatus {
-  Written,       // the records of all five blocks were appended
-  UnknownClass,  // a class number outside 1 to 7: no records
-  RootTooShort,  // fewer letters than minimumRootLength(klasse): no records
-  ForeignRoot,   // neither Latin (isLatinRoot) nor Hebrew letters: no records
+  Written,        // the records of all five blocks were appended
+  UnknownClass,   // a class number outside 1 to 7: no records
+  RootTooShort,   // fewer letters than minimumRootLength(klasse): no records
+  ForeignRoot,    // neither Latin (isLatinRoot) nor Hebrew letters: no records
   NoClassPrefix,  // without the letters its class writes first (classPrefix): no records
 };
 

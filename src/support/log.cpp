@@ -9,6 +9,7 @@
 #include <unistd.h>
 #include <utility>
 
+#include "support/error_reason.h"
 #include "support/line_queue.h"
 
 namespace morfenaar {
@@ -29,11 +30,17 @@ std::unique_ptr<LineQueue>& queue() {
   return lines;
 }
 
-// `what` is "aangemaakt" (created) or "geschreven" (written).
-void reportFailure(const char* what) {
+// `what` is "aangemaakt" (created) or "geschreven" (written); `error` is
+// the errno value of the failure.
+void reportFailure(const char* what, int error) {
   if (!failed) {
     std::string message = "Fout: logbestand ";
-    message.append(logPath()).append(" kan niet worden ").append(what).append(".\n");
+    message.append(logPath())
+        .append(" kan niet worden ")
+        .append(what)
+        .append(": ")
+        .append(errorReason(error))
+        .append(".\n");
     std::fwrite(message.data(), 1, message.size(), stderr);
   }
   failed = true;
@@ -93,11 +100,11 @@ void writeLine(std::string_view first, std::string_view second) {
     // As fopen(path, "w+") opens it.
     logFd = ::open(logPath().c_str(), O_RDWR | O_CREAT | O_TRUNC, 0666);
     if (logFd < 0) {
-      reportFailure("aangemaakt");
+      reportFailure("aangemaakt", errno);
       return;
     }
   }
-  if (!writeWhole(first, second)) reportFailure("geschreven");
+  if (!writeWhole(first, second)) reportFailure("geschreven", errno);
 }
 
 }  // namespace
@@ -135,7 +142,7 @@ bool closeLog() {
   if (logFd >= 0) {
     bool closed = ::close(logFd) == 0 || errno == EINTR;
     logFd = -1;
-    if (!closed) reportFailure("geschreven");
+    if (!closed) reportFailure("geschreven", errno);
   }
   return !failed;
 }

@@ -551,10 +551,11 @@ TEST(ProgramTest, LogOptionMovesTheLog) {
       {"--log -", "-", 0, ""},
       {"--log=--help", "--help", 0, ""},
       {"--log=nodir/verbs.log", "nodir/verbs.log", 2,
-       "Fout: logbestand nodir/verbs.log kan niet worden aangemaakt.\n"},
-      {"--log=sub", "sub", 2, "Fout: logbestand sub kan niet worden aangemaakt.\n"},
+       "Fout: logbestand nodir/verbs.log kan niet worden aangemaakt: het bestand bestaat niet.\n"},
+      {"--log=sub", "sub", 2, "Fout: logbestand sub kan niet worden aangemaakt: het is een map.\n"},
       {"--log=/dev/full", "/dev/full", 2,
-       "Fout: logbestand /dev/full kan niet worden geschreven.\n"},
+       "Fout: logbestand /dev/full kan niet worden geschreven: geen ruimte meer op het "
+       "apparaat.\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args);
@@ -588,7 +589,8 @@ TEST(ProgramTest, LogThatIsADirectoryFailsAtTheEnd) {
   options.setup = [](const fs::path& dir) { fs::create_directory(dir / "morfenaar.log"); };
   Outcome run = runProgram(kKtb + kKtb, options);
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, "Fout: logbestand morfenaar.log kan niet worden aangemaakt.\n");
+  EXPECT_EQ(run.err,
+            "Fout: logbestand morfenaar.log kan niet worden aangemaakt: het is een map.\n");
   EXPECT_EQ(run.out, readFile(kGolden / "ktb.out") + readFile(kGolden / "ktb.out"));
 }
 
@@ -599,7 +601,9 @@ TEST(ProgramTest, LogOnAFullDiskFailsAtTheEnd) {
   };
   Outcome run = runProgram(kKtb + kKtb, options);
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, "Fout: logbestand morfenaar.log kan niet worden geschreven.\n");
+  EXPECT_EQ(run.err,
+            "Fout: logbestand morfenaar.log kan niet worden geschreven: geen ruimte meer op het "
+            "apparaat.\n");
   EXPECT_EQ(run.out, readFile(kGolden / "ktb.out") + readFile(kGolden / "ktb.out"));
 }
 
@@ -616,7 +620,8 @@ TEST(ProgramTest, LogFailureKeepsItsPlaceAmongTheWarnings) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err,
             "Waarschuwing: regel zonder TAB overgeslagen: zonder tab\n"
-            "Fout: logbestand morfenaar.log kan niet worden geschreven.\n"
+            "Fout: logbestand morfenaar.log kan niet worden geschreven: geen ruimte meer op het "
+            "apparaat.\n"
             "Waarschuwing: wortel te kort voor klasse 5, dit werkwoord werd niet verder "
             "verwerkt: [5-KT]\n");
   EXPECT_EQ(run.out, readFile(kGolden / "ktb.out") + readFile(kGolden / "ktb.out"));
