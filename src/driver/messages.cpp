@@ -4,9 +4,43 @@
 
 namespace morfenaar {
 
+namespace {
+
+// Appends `line` whole when it has at most kQuotedBytes bytes, else its
+// first kQuotedBytes and "...". The cut moves back by up to three bytes
+// where it would split a UTF-8 letter.
+void appendQuoted(std::string& text, std::string_view line) {
+  if (line.size() <= kQuotedBytes) {
+    text.append(line);
+    return;
+  }
+  std::size_t cut = kQuotedBytes;
+  auto continues = [&line](std::size_t at) {
+    return (static_cast<unsigned char>(line[at]) & 0xC0) == 0x80;
+  };
+  while (cut > kQuotedBytes - 3 && continues(cut)) --cut;
+  text.append(line.substr(0, cut)).append("...");
+}
+
+}  // namespace
+
 std::string noGlossMessage(std::string_view lineText) {
   std::string text = "Waarschuwing: regel zonder TAB overgeslagen: ";
-  text.append(lineText).append("\n");
+  appendQuoted(text, lineText);
+  text.append("\n");
+  return text;
+}
+
+std::string crWithoutLfMessage(std::string_view lineText) {
+  std::string text = "Waarschuwing: regel bevat CR zonder LF; gebruik LF of CR LF als regeleinde: ";
+  appendQuoted(text, lineText);
+  text.append("\n");
+  return text;
+}
+
+std::string utf16Message(std::string_view name) {
+  std::string text = "Fout: invoerbestand ";
+  text.append(name).append(" is UTF-16; sla het op als UTF-8.\n");
   return text;
 }
 
