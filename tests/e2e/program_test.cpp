@@ -666,8 +666,8 @@ TEST(ProgramTest, EverydayMistakesAndFullMemoryAreReported) {
   // copies that conjugating it takes.
   constexpr rlim_t kLimit = rlim_t{64} << 20;
   const std::string part(std::size_t{6} << 20, 'p');
-  const std::string longGloss =
-      "3-DBR\t" + part + "lo'pen (liep " + part + ", is " + part + "gelopen)\n";
+  const std::string glossFile =
+      c + "3-DBR\t" + part + "lo'pen (liep " + part + ", is " + part + "gelopen)\n" + d;
   for (const Case& row : cases) {
     SCOPED_TRACE(row.what);
     if (row.needs == Needs::MemoryLimit && MORFENAAR_SANITIZED) {
@@ -689,7 +689,7 @@ TEST(ProgramTest, EverydayMistakesAndFullMemoryAreReported) {
       }
       if (row.needs == Needs::MemoryLimit) {
         writeLongLine(dir / "big.tsv", c, kLimit, d);
-        writeFile(dir / "gloss.tsv", c + longGloss + d);
+        writeFile(dir / "gloss.tsv", glossFile);
         // Standard input reads the same file.
         fs::remove(dir / "in");
         fs::create_symlink("big.tsv", dir / "in");
