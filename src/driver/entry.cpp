@@ -7,6 +7,7 @@
 #include "driver/record_writer.h"
 #include "dutch/woord.h"
 #include "hebrew/paradigm.h"
+#include "hebrew/root.h"
 #include "support/log.h"
 
 namespace morfenaar {
@@ -60,6 +61,9 @@ EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diag
       break;
     case ParadigmStatus::ForeignRoot:
       diagnostics += foreignRootMessage(entry.sourceTag);
+      break;
+    case ParadigmStatus::NoClassPrefix:
+      diagnostics += classPrefixMessage(entry.klasse, classPrefix(entry.klasse), entry.sourceTag);
       break;
     case ParadigmStatus::Written:
     case ParadigmStatus::UnknownClass:

@@ -1,8 +1,8 @@
 // The per-verb driver: for one verb entry it parses the Dutch gloss, refuses
 // the entry with a warning when the gloss is not usable, writes the verb's
 // Dutch forms to the log, and writes the entry's paradigm (hebrew/paradigm.h),
-// or a warning for a root that is too short or holds a byte outside its
-// alphabet.
+// or a warning for a root that is too short, holds a byte outside its
+// alphabet or lacks the letters its class writes before the radicals.
 #pragma once
 
 #include <string>

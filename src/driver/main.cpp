@@ -3,9 +3,12 @@
 // conjugated forms, each with a conjugated Dutch translation, on standard
 // output. The Dutch forms of every verb are logged to morfenaar.log in the
 // working directory or to the file given with --log.
+#include <cstdio>
+#include <new>
 #include <string_view>
 #include <vector>
 
+#include "driver/messages.h"
 #include "driver/options.h"
 #include "driver/run.h"
 #include "dutch/tables.h"
@@ -15,9 +18,16 @@
 int main(int argc, char* argv[]) {
   using namespace morfenaar;
   protectStandardStreams();
-  CommandLine commandLine = parseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
-  if (commandLine.action != Action::Run) return answer(commandLine);
-  init();
-  setLogPath(commandLine.logPath);
-  return run(commandLine.files);
+  try {
+    CommandLine commandLine =
+        parseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
+    if (commandLine.action != Action::Run) return answer(commandLine);
+    init();
+    setLogPath(commandLine.logPath);
+    return run(commandLine.files);
+  } catch (const std::bad_alloc&) {
+    // Before anything was read: run() handles its own.
+    std::fwrite(kOutOfMemory.data(), 1, kOutOfMemory.size(), stderr);
+    return kExitIoError;
+  }
 }

@@ -5,11 +5,15 @@
 // The inputs are read in order as one list, each to its end; a last line
 // without a LF ends with its file. Three bytes EF BB BF (a UTF-8 byte order
 // mark) at the very start of an input are skipped. An input that cannot be
-// opened or read is reported and the run goes on with the next one.
+// opened or read (a line too long for the memory included), and an input
+// in UTF-16, is reported and the run goes on with the next one. The first
+// line of each input with a CR that no LF follows is warned about.
 //
 // Exit status: 0 when all went well; 1 when a gloss lacks "(", "," or ")"
 // (everything written before it stays written, later inputs are not read);
-// 2 when an input, standard output or the log could not be read or written.
+// 2 when an input, standard output or the log could not be read or written,
+// or when memory ran out: the run then ends after writing the records of
+// every whole entry so far.
 #pragma once
 
 #include <string>

@@ -20,6 +20,7 @@ ParadigmStatus writeParadigm(int klasse, std::string_view root, const Woord& woo
   std::string_view letters = hebrew ? std::string_view(hebrew->latin) : root;
   if (letters.size() < minimumRootLength(klasse)) return ParadigmStatus::RootTooShort;
   if (!hebrew && !isLatinRoot(root)) return ParadigmStatus::ForeignRoot;
+  if (!hasClassPrefix(klasse, letters)) return ParadigmStatus::NoClassPrefix;
   AnalysedRoot analysed = analyseRoot(klasse, letters);
 
   // The generators make their forms from the Latin twin; a record of a

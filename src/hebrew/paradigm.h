@@ -19,17 +19,19 @@
 namespace morfenaar {
 
 enum class ParadigmStatus {
-  Written,       // the records of all five blocks were handed on
-  UnknownClass,  // a class number outside 1 to 7: no records
-  RootTooShort,  // fewer letters than minimumRootLength(klasse): no records
-  ForeignRoot,   // neither Latin (isLatinRoot) nor Hebrew letters: no records
+  Written,        // the records of all five blocks were handed on
+  UnknownClass,   // a class number outside 1 to 7: no records
+  RootTooShort,   // fewer letters than minimumRootLength(klasse): no records
+  ForeignRoot,    // neither Latin (isLatinRoot) nor Hebrew letters: no records
+  NoClassPrefix,  // without the letters its class writes first (classPrefix): no records
 };
 
 // Analyses `root` for `klasse` and hands the records of the five blocks to
 // `sink`. A root in Hebrew letters is analysed as its Latin twin, its
 // length counted in letters, and the forms of its records are made in
 // Hebrew letters (hebrew/letters.h). The class is tested first, then the
-// length, then the alphabet.
+// length, then the alphabet, then the letters before the radicals (on the
+// Latin twin of a Hebrew root).
 ParadigmStatus writeParadigm(int klasse, std::string_view root, const Woord& woord,
                              const RecordSink& sink);
 

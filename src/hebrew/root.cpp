@@ -91,6 +91,24 @@ bool isLatinRoot(std::string_view root) {
                              [](char c) { return (c >= 'A' && c <= 'Z') || c == kRootUitgaan[1]; });
 }
 
+std::string_view classPrefix(int klasse) {
+  switch (klasse) {
+    case 2:
+      return "N";
+    case 5:
+    case 7:
+      return "E";
+    case 6:
+      return "EW";
+    default:
+      return "";
+  }
+}
+
+bool hasClassPrefix(int klasse, std::string_view root) {
+  return root.starts_with(classPrefix(klasse));
+}
+
 std::string_view rootFrom(std::string_view root, std::size_t from) {
   return from < root.size() ? root.substr(from) : std::string_view{};
 }

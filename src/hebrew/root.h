@@ -12,8 +12,9 @@
 // class. The class-2 rows test rad1 itself (W or I), not the flags.
 //
 // Also here: isKnownClass, the one test of the class range; the alphabet
-// test of a Latin root; and the parts of the root that several generators
-// use (rootFrom, ending7, the special root kRootUitgaan).
+// test of a Latin root; the letters that classes 2, 5, 6 and 7 write before
+// the radicals; and the parts of the root that several generators use
+// (rootFrom, ending7, the special root kRootUitgaan).
 #pragma once
 
 #include <cstddef>
@@ -70,6 +71,15 @@ std::size_t minimumRootLength(int klasse);
 // bytes alone; a root with any other byte (lower case, a blank, a digit,
 // a byte of a multi-byte UTF-8 letter) cannot be conjugated.
 bool isLatinRoot(std::string_view root);
+
+// The letters that the root of `klasse` begins with before its radicals:
+// N for class 2, E for classes 5 and 7, EW for class 6, none for the others.
+// The analysis reads the radicals from fixed positions after them.
+std::string_view classPrefix(int klasse);
+
+// True when the Latin root (or Latin twin) `root` begins with
+// classPrefix(klasse).
+bool hasClassPrefix(int klasse, std::string_view root);
 
 // The root from its letter at 0-based position `from` on; empty for a root
 // that is not that long.

@@ -6,6 +6,8 @@
 #include <string>
 #include <unistd.h>
 
+#include "support/error_reason.h"
+
 namespace morfenaar {
 
 namespace {
@@ -18,11 +20,17 @@ std::string& logPath() {
   return path;
 }
 
-// `what` is "aangemaakt" (created) or "geschreven" (written).
-void reportFailure(const char* what) {
+// `what` is "aangemaakt" (created) or "geschreven" (written); `error` is
+// the errno value of the failure.
+void reportFailure(const char* what, int error) {
   if (!failed) {
     std::string message = "Fout: logbestand ";
-    message.append(logPath()).append(" kan niet worden ").append(what).append(".\n");
+    message.append(logPath())
+        .append(" kan niet worden ")
+        .append(what)
+        .append(": ")
+        .append(errorReason(error))
+        .append(".\n");
     std::fwrite(message.data(), 1, message.size(), stderr);
   }
   failed = true;
@@ -51,18 +59,18 @@ void log(std::string_view text) {
     // As fopen(path, "w+") opens it.
     logFd = ::open(logPath().c_str(), O_RDWR | O_CREAT | O_TRUNC, 0666);
     if (logFd < 0) {
-      reportFailure("aangemaakt");
+      reportFailure("aangemaakt", errno);
       return;
     }
   }
-  if (!writeAll(text)) reportFailure("geschreven");
+  if (!writeAll(text)) reportFailure("geschreven", errno);
 }
 
 bool closeLog() {
   if (logFd >= 0) {
     bool closed = ::close(logFd) == 0 || errno == EINTR;
     logFd = -1;
-    if (!closed) reportFailure("geschreven");
+    if (!closed) reportFailure("geschreven", errno);
   }
   return !failed;
 }

@@ -1,11 +1,15 @@
 // Runs the real morfenaar binary as a process in a fresh temporary
 // directory, with given arguments, standard input and further files, and
 // collects its standard output, standard error, exit status, log file and
-// the names of the files it leaves in the directory.
+// the names of the files it leaves in the directory. A run may be given a
+// limit on its address space, as `ulimit -v` sets it.
 #pragma once
 
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -51,7 +55,30 @@ struct RunOptions {
   std::function<void(const fs::path&)> setup;
   // Text after the program, for a pipeline such as "| head -n1 > out".
   std::string pipeline;
+  // When not 0, the limit in bytes on the address space of the shell that
+  // runs the program, and so of the program (RLIMIT_AS).
+  rlim_t memoryLimit = 0;
 };
+
+// Runs `command` with /bin/sh as std::system() does, the memory limit set
+// in the child before the shell starts; returns the wait status.
+inline int runShell(const std::string& command, rlim_t memoryLimit) {
+  pid_t child = ::fork();
+  if (child < 0) return -1;
+  if (child == 0) {
+    if (memoryLimit != 0) {
+      const rlimit limit{memoryLimit, memoryLimit};
+      if (::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(126);
+    }
+    ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  int raw = -1;
+  while (::waitpid(child, &raw, 0) < 0) {
+    if (errno != EINTR) return -1;
+  }
+  return raw;
+}
 
 class TempDir {
  public:
@@ -79,7 +106,7 @@ inline Outcome runProgram(const std::string& input, const RunOptions& options = 
   std::string script = "cd '" + dir.path().string() + "' && '" + MORFENAAR_BINARY + "' " +
                        options.args + " " + options.redirect + " " + options.pipeline;
   std::string command = "bash -c \"set -o pipefail; " + script + "\"";
-  int raw = std::system(command.c_str());
+  int raw = runShell(command, options.memoryLimit);
   Outcome run;
   if (WIFEXITED(raw)) run.status = WEXITSTATUS(raw);
   run.out = readFile(dir.path() / "out");

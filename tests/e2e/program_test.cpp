@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iostream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -533,6 +538,181 @@ TEST(ProgramTest, FileOperandsAreReadInOrderAsOneList) {
   }
 }
 
+// `text` in UTF-16, little or big endian, with or without a byte order
+// mark; `text` is ASCII, each byte one code unit.
+std::string utf16(std::string_view text, bool bigEndian, bool mark) {
+  std::string units = mark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
+  for (char c : text) {
+    units += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+  }
+  return units;
+}
+
+std::string prefixWarning(std::string_view firstField, char klasse, std::string_view letters) {
+  return "Waarschuwing: een wortel van klasse " + std::string(1, klasse) + " begint met " +
+         std::string(letters) + ", dit werkwoord werd niet verder verwerkt: [" +
+         std::string(firstField) + "]\n";
+}
+
+// Writes `bytes` bytes of x and a LF to `path`, a piece at a time.
+void writeLongLine(const fs::path& path, const std::string& before, std::size_t bytes,
+                   const std::string& after) {
+  std::ofstream file(path, std::ios::binary);
+  file << before;
+  const std::string piece(std::size_t{1} << 20, 'x');
+  for (std::size_t done = 0; done < bytes; done += piece.size()) {
+    file.write(piece.data(), static_cast<std::streamsize>(std::min(piece.size(), bytes - done)));
+  }
+  file << "\n" << after;
+}
+
+// Everyday mistakes that gave wrong or missing output without a word, and
+// memory that runs out: whole standard error, standard output and status.
+// The good entries around each mistake are the worked example, told apart
+// by their second character.
+TEST(ProgramTest, EverydayMistakesAndFullMemoryAreReported) {
+  enum class Needs { Nothing, MemoryLimit, NoRoot };
+  struct Case {
+    const char* what;
+    std::string args;
+    std::string input;  // standard input
+    int status;
+    std::string err;
+    const char* verbs;   // the entries with records, by their second character
+    std::size_t logged;  // entries in the log
+    Needs needs = Needs::Nothing;
+  };
+  const std::string schrijven = std::string(testing::kSchrijven) + "\n";
+  const std::string a = ktbIn('a');
+  const std::string b = ktbIn('b');
+  const std::string between = "a.tsv - b.tsv";
+  const std::string crWarning =
+      "Waarschuwing: regel bevat CR zonder LF; gebruik LF of CR LF als regeleinde: ";
+  const std::string stdinUtf16 = "Fout: de standaardinvoer is UTF-16; sla het op als UTF-8.\n";
+  const Case cases[] = {
+      {"class 2 without N", "", a + "2-KNS\t" + schrijven + b, 0, prefixWarning("2-KNS", '2', "N"),
+       "ab", 3},
+      {"class 5 without E", "", a + "5-KTB\t" + schrijven + b, 0,
+       "Waarschuwing: een wortel van klasse 5 begint met E, dit werkwoord werd niet verder "
+       "verwerkt: [5-KTB]\n",
+       "ab", 3},
+      {"class 6 with E but without W", "", a + "6-EQM\t" + schrijven + b, 0,
+       prefixWarning("6-EQM", '6', "EW"), "ab", 3},
+      {"class 7 without E", "", a + "7-TLBS\t" + schrijven + b, 0,
+       prefixWarning("7-TLBS", '7', "E"), "ab", 3},
+      {"class 2 without נ", "", a + "2-כנס\t" + schrijven + b, 0, prefixWarning("2-כנס", '2', "N"),
+       "ab", 3},
+      {"class 5 without ה", "", a + "5-כתיב\t" + schrijven + b, 0,
+       prefixWarning("5-כתיב", '5', "E"), "ab", 3},
+      {"class 6 without הו", "", a + "6-וקם\t" + schrijven + b, 0,
+       prefixWarning("6-וקם", '6', "EW"), "ab", 3},
+      {"class 7 without ה", "", a + "7-תלבשׁ\t" + schrijven + b, 0,
+       prefixWarning("7-תלבשׁ", '7', "E"), "ab", 3},
+      {"too short before the letters", "", a + "5-K\t" + schrijven + b, 0,
+       "Waarschuwing: wortel te kort voor klasse 5, dit werkwoord werd niet verder verwerkt: "
+       "[5-K]\n",
+       "ab", 3},
+      {"alphabet before the letters", "", a + "2-kns\t" + schrijven + b, 0,
+       "Waarschuwing: wortel bevat tekens buiten het alfabet, dit werkwoord werd niet verder "
+       "verwerkt: [2-kns]\n",
+       "ab", 3},
+      {"UTF-16 LE file", "a.tsv le.tsv b.tsv", "", 2,
+       "Fout: invoerbestand le.tsv is UTF-16; sla het op als UTF-8.\n", "ab", 2},
+      {"UTF-16 BE file", "a.tsv be.tsv b.tsv", "", 2,
+       "Fout: invoerbestand be.tsv is UTF-16; sla het op als UTF-8.\n", "ab", 2},
+      {"UTF-16 LE file with its mark", "a.tsv lemark.tsv b.tsv", "", 2,
+       "Fout: invoerbestand lemark.tsv is UTF-16; sla het op als UTF-8.\n", "ab", 2},
+      {"UTF-16 BE file with its mark", "a.tsv bemark.tsv b.tsv", "", 2,
+       "Fout: invoerbestand bemark.tsv is UTF-16; sla het op als UTF-8.\n", "ab", 2},
+      {"UTF-16 LE on standard input", between, utf16(ktbIn('u'), false, false), 2, stdinUtf16, "ab",
+       2},
+      {"UTF-16 BE on standard input", between, utf16(ktbIn('u'), true, false), 2, stdinUtf16, "ab",
+       2},
+      {"UTF-16 LE with its mark on standard input", between, utf16(ktbIn('u'), false, true), 2,
+       stdinUtf16, "ab", 2},
+      {"UTF-16 BE with its mark on standard input, named twice", "- a.tsv -",
+       utf16(ktbIn('u') + ktbIn('v'), true, true), 2, stdinUtf16, "a", 1},
+      {"CR-only line ends, one warning per input", "cr.tsv cr.tsv", "", 0,
+       crWarning + ktbIn('c').substr(0, kKtb.size() - 1) + "\n" + crWarning +
+           ktbIn('c').substr(0, kKtb.size() - 1) + "\n",
+       "cdcd", 4},
+      {"CR before any TAB: the CR warning comes first", "", "geen tab\rmeer\n" + a, 0,
+       crWarning + "geen tab\nWaarschuwing: regel zonder TAB overgeslagen: geen tab\n", "a", 1},
+      {"short lines are not looked at", "", a + "\rx", 0, "", "a", 1},
+      {"CR LF stays silent", "crlf.tsv", "", 0, "", "cd", 2},
+      {"a line quoted up to 200 bytes", "", std::string(250, 'y') + "\rrest\n" + a, 0,
+       crWarning + std::string(200, 'y') +
+           "...\nWaarschuwing: regel zonder TAB overgeslagen: " + std::string(200, 'y') + "...\n",
+       "a", 1},
+      {"a line of 200 bytes quoted whole", "", std::string(200, 'y') + "\n" + a, 0,
+       "Waarschuwing: regel zonder TAB overgeslagen: " + std::string(200, 'y') + "\n", "a", 1},
+      {"unwritable log directory", "--log=ro/verbs.log a.tsv", "", 2,
+       "Fout: logbestand ro/verbs.log kan niet worden aangemaakt: geen toegang.\n", "a", 0,
+       Needs::NoRoot},
+      {"a line too long for the memory, in a file", "a.tsv big.tsv b.tsv", "", 2,
+       "Fout: invoerbestand big.tsv kan niet worden gelezen: onvoldoende geheugen.\n", "acb", 3,
+       Needs::MemoryLimit},
+      {"a line too long for the memory, on standard input", between, "", 2,
+       "Fout: de standaardinvoer kan niet worden gelezen.\n", "acb", 3, Needs::MemoryLimit},
+      {"a gloss too long for the memory", "a.tsv gloss.tsv b.tsv", "", 2,
+       "Fout: onvoldoende geheugen.\n", "ac", 2, Needs::MemoryLimit},
+  };
+  RunOptions options;
+  const std::string c = ktbIn('c');
+  const std::string d = ktbIn('d');
+  const std::string withoutLf = c.substr(0, c.size() - 1);
+  options.files = {
+      {"a.tsv", a},
+      {"b.tsv", b},
+      {"le.tsv", utf16(ktbIn('u'), false, false)},
+      {"be.tsv", utf16(ktbIn('u'), true, false)},
+      {"lemark.tsv", utf16(ktbIn('u'), false, true)},
+      {"bemark.tsv", utf16(ktbIn('u'), true, true)},
+      // Two lines of two entries each, the second of each cut off by the CR.
+      {"cr.tsv", withoutLf + "\r" + ktbIn('x') + d.substr(0, d.size() - 1) + "\r" + ktbIn('y')},
+      {"crlf.tsv", withoutLf + "\r\n" + d.substr(0, d.size() - 1) + "\r\n"}};
+  // A limit that the program runs in, and lines that do not fit in it: one
+  // larger than the limit, and one whose gloss fits the read but not the
+  // copies that conjugating it takes.
+  constexpr rlim_t kLimit = rlim_t{64} << 20;
+  const std::string part(std::size_t{6} << 20, 'p');
+  const std::string glossFile =
+      c + "3-DBR\t" + part + "lo'pen (liep " + part + ", is " + part + "gelopen)\n" + d;
+  for (const Case& row : cases) {
+    SCOPED_TRACE(row.what);
+    if (row.needs == Needs::MemoryLimit && MORFENAAR_SANITIZED) {
+      std::cout << "skipped under the sanitizers, which reserve more address space than the "
+                   "limit allows: "
+                << row.what << "\n";
+      continue;
+    }
+    if (row.needs == Needs::NoRoot && ::geteuid() == 0) {
+      std::cout << "skipped as root, who may write anywhere: " << row.what << "\n";
+      continue;
+    }
+    options.args = row.args;
+    options.memoryLimit = row.needs == Needs::MemoryLimit ? kLimit : 0;
+    options.setup = [&](const fs::path& dir) {
+      if (row.needs == Needs::NoRoot) {
+        fs::create_directory(dir / "ro");
+        fs::permissions(dir / "ro", fs::perms::owner_read | fs::perms::owner_exec);
+      }
+      if (row.needs == Needs::MemoryLimit) {
+        writeLongLine(dir / "big.tsv", c, kLimit, d);
+        writeFile(dir / "gloss.tsv", glossFile);
+        // Standard input reads the same file.
+        fs::remove(dir / "in");
+        fs::create_symlink("big.tsv", dir / "in");
+      }
+    };
+    Outcome run = runProgram(row.input, options);
+    EXPECT_EQ(run.status, row.status);
+    EXPECT_EQ(run.err, row.err);
+    EXPECT_EQ(run.out, ktbOut(row.verbs));
+    EXPECT_EQ(run.log, ktbLog(row.logged));
+  }
+}
+
 TEST(ProgramTest, ByteOrderMarkIsSkippedOnlyAtTheStart) {
   Outcome run = runProgram(kBom + kKtb + kBom + kKtb);
   EXPECT_EQ(run.status, 0);
@@ -561,10 +741,11 @@ TEST(ProgramTest, LogOptionMovesTheLog) {
       {"--log -", "-", 0, ""},
       {"--log=--help", "--help", 0, ""},
       {"--log=nodir/verbs.log", "nodir/verbs.log", 2,
-       "Fout: logbestand nodir/verbs.log kan niet worden aangemaakt.\n"},
-      {"--log=sub", "sub", 2, "Fout: logbestand sub kan niet worden aangemaakt.\n"},
+       "Fout: logbestand nodir/verbs.log kan niet worden aangemaakt: het bestand bestaat niet.\n"},
+      {"--log=sub", "sub", 2, "Fout: logbestand sub kan niet worden aangemaakt: het is een map.\n"},
       {"--log=/dev/full", "/dev/full", 2,
-       "Fout: logbestand /dev/full kan niet worden geschreven.\n"},
+       "Fout: logbestand /dev/full kan niet worden geschreven: geen ruimte meer op het "
+       "apparaat.\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args);
@@ -598,7 +779,8 @@ TEST(ProgramTest, LogThatIsADirectoryFailsAtTheEnd) {
   options.setup = [](const fs::path& dir) { fs::create_directory(dir / "morfenaar.log"); };
   Outcome run = runProgram(kKtb + kKtb, options);
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, "Fout: logbestand morfenaar.log kan niet worden aangemaakt.\n");
+  EXPECT_EQ(run.err,
+            "Fout: logbestand morfenaar.log kan niet worden aangemaakt: het is een map.\n");
   EXPECT_EQ(run.out, readFile(kGolden / "ktb.out") + readFile(kGolden / "ktb.out"));
 }
 
@@ -609,7 +791,9 @@ TEST(ProgramTest, LogOnAFullDiskFailsAtTheEnd) {
   };
   Outcome run = runProgram(kKtb + kKtb, options);
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, "Fout: logbestand morfenaar.log kan niet worden geschreven.\n");
+  EXPECT_EQ(run.err,
+            "Fout: logbestand morfenaar.log kan niet worden geschreven: geen ruimte meer op het "
+            "apparaat.\n");
   EXPECT_EQ(run.out, readFile(kGolden / "ktb.out") + readFile(kGolden / "ktb.out"));
 }
 
@@ -626,7 +810,8 @@ TEST(ProgramTest, LogFailureKeepsItsPlaceAmongTheWarnings) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err,
             "Waarschuwing: regel zonder TAB overgeslagen: zonder tab\n"
-            "Fout: logbestand morfenaar.log kan niet worden geschreven.\n"
+            "Fout: logbestand morfenaar.log kan niet worden geschreven: geen ruimte meer op het "
+            "apparaat.\n"
             "Waarschuwing: wortel te kort voor klasse 5, dit werkwoord werd niet verder "
             "verwerkt: [5-KT]\n");
   EXPECT_EQ(run.out, readFile(kGolden / "ktb.out") + readFile(kGolden / "ktb.out"));

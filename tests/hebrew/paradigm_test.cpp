@@ -48,7 +48,7 @@ TEST(Paradigm, ClassesFourAndSixEndWithTheFuture) {
   }
 }
 
-TEST(Paradigm, UnknownClassesAndShortRootsGetNoRecords) {
+TEST(Paradigm, RefusedRootsGetNoRecords) {
   struct Case {
     int klasse;
     const char* root;
@@ -72,6 +72,12 @@ TEST(Paradigm, UnknownClassesAndShortRootsGetNoRecords) {
       {5, "ek", ParadigmStatus::RootTooShort},
       {2, "\u05E0", ParadigmStatus::RootTooShort},  // one Hebrew letter, two bytes
       {2, "\u05E0\u05DB", ParadigmStatus::Written},
+      // The letters before the radicals come after both, on the Latin twin.
+      {6, "EQM", ParadigmStatus::NoClassPrefix},  // E alone is not EW
+      {6, "E", ParadigmStatus::RootTooShort},
+      {2, "\u05DB\u05E0", ParadigmStatus::NoClassPrefix},  // KN
+      {3, "NKTB", ParadigmStatus::Written},
+      {4, "EKTB", ParadigmStatus::Written},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.klasse) + " " + c.root);
