@@ -40,12 +40,7 @@ LineKind splitLine(std::string_view line, Entry& entry) {
   unsigned char digit = entry.firstField.empty() ? 0 : entry.firstField[0];
   entry.klasse = digit - '0';
   entry.root = entry.firstField.size() > 2 ? entry.firstField.substr(2) : std::string_view();
-  // "[" first field "]", written with one change of size.
-  const std::size_t fieldLength = entry.firstField.size();
-  entry.sourceTag.resize(fieldLength + 2);
-  entry.sourceTag.front() = '[';
-  copyBytes(entry.sourceTag.data() + 1, entry.firstField.data(), fieldLength);
-  entry.sourceTag.back() = ']';
+  entry.sourceTag.assign("[").append(entry.firstField).append("]");
   return LineKind::Entry;
 }
 

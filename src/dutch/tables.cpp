@@ -76,19 +76,30 @@ std::string_view valueOf(const Hashtable& table, std::string_view code) {
   return value != nullptr ? std::string_view(*value) : std::string_view();
 }
 
-PersonCells lookUpCells(std::string_view code) {
-  return {valueOf(htPersTitle, code), valueOf(htHebben, code), valueOf(htZijn, code),
-          valueOf(htZich, code), valueOf(htZullen, code)};
+// The cells of `code`, with its prefix made in `prefix`.
+PersonCells lookUpCells(std::string_view code, std::string& prefix) {
+  const std::string_view title = valueOf(htPersTitle, code);
+  prefix.assign("(").append(title).append(") ");
+  return {title,
+          prefix,
+          valueOf(htHebben, code),
+          valueOf(htZijn, code),
+          valueOf(htZich, code),
+          valueOf(htZullen, code)};
 }
 
-// The cells of the nine person codes, in the order of kPersonCodes.
+// The cells of the nine person codes, in the order of kPersonCodes, and
+// their prefixes.
 std::array<PersonCells, kPersonCodes.size()> cellsOfPersons;
+std::array<std::string, kPersonCodes.size()> prefixesOfPersons;
 
 }  // namespace
 
 PersonCells personCells(std::string_view code) {
   const int index = personIndex(code);
-  return index >= 0 ? cellsOfPersons[static_cast<std::size_t>(index)] : lookUpCells(code);
+  if (index >= 0) return cellsOfPersons[static_cast<std::size_t>(index)];
+  static std::string prefix;  // of the last other code asked for
+  return lookUpCells(code, prefix);
 }
 
 void init() {
@@ -99,7 +110,7 @@ void init() {
   fill(htZullen, &PersonRow::zullen);
   for (const Row& row : kBijzStammen) htBijzStammen.put(row.key, row.value);
   for (std::size_t i = 0; i < kPersonCodes.size(); ++i) {
-    cellsOfPersons[i] = lookUpCells(kPersonCodes[i]);
+    cellsOfPersons[i] = lookUpCells(kPersonCodes[i], prefixesOfPersons[i]);
   }
 }
 

@@ -31,6 +31,7 @@ void init();
 // own values; empty where a table holds nothing for the code.
 struct PersonCells {
   std::string_view persTitle;
+  std::string_view prefix;  // the pronoun in parentheses and a blank: "(ik) "
   std::string_view hebben;
   std::string_view zijn;
   std::string_view zich;
@@ -39,7 +40,7 @@ struct PersonCells {
 
 // The cells of `code`. Those of the nine person codes are looked up once,
 // by init(), since nothing writes the tables afterwards; any other code is
-// looked up when asked for.
+// looked up when asked for, and its prefix lasts until the next such call.
 PersonCells personCells(std::string_view code);
 
 // The nine person codes. A Woord keeps its forms in this order.

@@ -87,8 +87,11 @@ class Woord {
   // text of a code that the tables lack (no pronoun, no auxiliary), built
   // on each call and valid until the next such call.
   const std::string& tegenw(std::string_view code) const {  // loop(t) weg / lopen weg
-    const int index = personIndex(code);
-    return index >= 0 ? sTegenwForms[static_cast<std::size_t>(index)] : other(Form::Tegenw, code);
+    int index = personIndex(code);
+    if (index < 0) return other(Form::Tegenw, code);
+    // Without a reflexive pronoun every person has the present of "s".
+    if (!bZich && index < kPersons) index = personIndex("s");
+    return sTegenwForms[static_cast<std::size_t>(index)];
   }
   const std::string& perf(std::string_view code) const {  // (ik) heb gelopen
     const int index = personIndex(code);
@@ -157,7 +160,7 @@ class Woord {
   // What the forms of a person code take from the person tables, looked
   // up once for its forms; empty where a table holds none.
   struct PersonValues {
-    std::string prefix;          // the pronoun in parentheses and a blank: "(ik) "
+    std::string_view prefix;     // the pronoun in parentheses and a blank: "(ik) "
     std::string_view auxiliary;  // of "zijn" or of "hebben", as the verb takes
     std::string_view zullen;
     std::string_view zich;  // the reflexive pronoun, also for a verb that is not reflexive

@@ -55,7 +55,7 @@ std::size_t Woord::splitOvt() {
 
 void Woord::lookUp(std::string_view code, PersonValues& values) const {
   const PersonCells cells = personCells(code);
-  join(values.prefix, {"(", cells.persTitle, ") "});
+  values.prefix = cells.prefix;
   values.auxiliary = bZijn ? cells.zijn : cells.hebben;
   values.zullen = cells.zullen;
 }
@@ -74,11 +74,6 @@ void Woord::buildForms() {
     buildPerf(values, sPerfForms[i]);
     buildToek(values, sToekForms[i]);
     buildOvt(values, numberOf(code), sOvtForms[i]);
-  }
-  // Without a reflexive pronoun the present of every person is that of "s".
-  if (!bZich) {
-    const std::string& singular = sTegenwForms[static_cast<std::size_t>(personIndex("s"))];
-    for (std::size_t i = 0; i < sPerfForms.size(); ++i) sTegenwForms[i] = singular;
   }
   buildGeb(Number::Singular, sGebSingular);
   buildGeb(Number::Plural, sGebPlural);
@@ -153,7 +148,7 @@ void Woord::buildOvt(const PersonValues& values, Number number, std::string& tex
 }
 
 void Woord::buildGeb(Number number, std::string& text) const {
-  text = sTegenwForms[static_cast<std::size_t>(personIndex("2s"))];
+  text = tegenw("2s");
   // "zijn" takes its imperative from another stem: wees! / weest!, not
   // ben! / bent!. The present begins with the stem and its "(t)".
   if (sWerkw == "zijn" && text.starts_with("ben(")) text.replace(0, 3, "wees");

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -57,33 +56,6 @@ void trimBlankEnds(std::string& text);
 inline void trim(std::string& text) {
   // Most texts have no blank at either end: nothing to search for.
   if (!text.empty() && (text.front() == ' ' || text.back() == ' ')) trimBlankEnds(text);
-}
-
-// Copies `size` bytes from `from` to `to` (which must not overlap) and
-// returns the end of the copy. Short copies, the usual case for the pieces
-// of a record or a Dutch form, are done inline with at most two
-// overlapping moves instead of a call.
-inline char* copyBytes(char* to, const char* from, std::size_t size) {
-  if (size >= 8 && size <= 16) {
-    std::memcpy(to, from, 8);
-    std::memcpy(to + size - 8, from + size - 8, 8);
-  } else if (size >= 4 && size < 8) {
-    std::memcpy(to, from, 4);
-    std::memcpy(to + size - 4, from + size - 4, 4);
-  } else if (size > 16 && size <= 32) {
-    // The length of most Dutch texts: two sixteen-byte moves.
-    std::memcpy(to, from, 16);
-    std::memcpy(to + size - 16, from + size - 16, 16);
-  } else if (size > 32) {
-    std::memcpy(to, from, size);
-  } else if (size > 0) {
-    // One to three bytes: the first, the middle and the last, which for
-    // fewer than three are the same bytes again.
-    to[0] = from[0];
-    to[size / 2] = from[size / 2];
-    to[size - 1] = from[size - 1];
-  }
-  return to + size;
 }
 
 }  // namespace morfenaar

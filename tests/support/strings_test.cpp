@@ -96,19 +96,5 @@ TEST(StringsTest, TrimRemovesBlanksOnly) {
   EXPECT_EQ(trimmed(padded).data(), padded.data() + 2);
 }
 
-// Every length up to and past each size class of the inline copies: the
-// copy is the source's first bytes, nothing after it is written, and the
-// returned end is just behind it.
-TEST(StringsTest, CopyBytesCopiesExactlyTheGivenLength) {
-  const std::string source = "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKL";
-  for (std::size_t size = 0; size <= source.size(); ++size) {
-    std::string target(source.size() + 8, '.');
-    char* end = copyBytes(target.data() + 1, source.data(), size);
-    EXPECT_EQ(end, target.data() + 1 + size) << size;
-    EXPECT_EQ(target, "." + source.substr(0, size) + std::string(source.size() + 7 - size, '.'))
-        << size;
-  }
-}
-
 }  // namespace
 }  // namespace morfenaar
