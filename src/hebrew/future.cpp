@@ -13,7 +13,7 @@ namespace {
 // The forms of one entry: the nine person slots in table order, then the
 // alternative 3sm and 3sf forms.
 // clang-format off
-enum Slot : std::size_t { k1s, k2sm, k2sf, k3sm, k3sf, k1p, k2p, k2pf, k3p, kAlt3sm, kAlt3sf, kForms };
+enum Slot : std::size_t { k1s, k2sm, k2sf, k3sm, k3sf, k1p, k2p, k2pf, k3p, kAlt3sm, kAlt3sf };
 // clang-format on
 
 struct FutureRow {
