@@ -18,6 +18,11 @@
 
 namespace morfenaar {
 
+// The rule set that makes the forms: the program's own rules, or the
+// modern rules of --modern (hebrew/modern/modern.h), which write every slot
+// once in today's full spelling.
+enum class Rules { Default, Modern };
+
 enum class ParadigmStatus {
   Written,       // the records of all five blocks were handed on
   UnknownClass,  // a class number outside 1 to 7: no records
@@ -29,8 +34,8 @@ enum class ParadigmStatus {
 // `sink`. A root in Hebrew letters is analysed as its Latin twin, its
 // length counted in letters, and the forms of its records are made in
 // Hebrew letters (hebrew/letters.h). The class is tested first, then the
-// length, then the alphabet.
+// length, then the alphabet. `rules` chooses the generators.
 ParadigmStatus writeParadigm(int klasse, std::string_view root, Woord& woord,
-                             const RecordSink& sink);
+                             const RecordSink& sink, Rules rules = Rules::Default);
 
 }  // namespace morfenaar
