@@ -19,5 +19,5 @@ int main(int argc, char* argv[]) {
   if (commandLine.action != Action::Run) return answer(commandLine);
   init();
   setLogPath(commandLine.logPath);
-  return run(commandLine.files);
+  return run(commandLine.files, commandLine.rules);
 }

@@ -64,7 +64,7 @@ enum class ListEnd {
   OutputFailed,  // standard output could not be written
 };
 
-ListEnd readEntries(LineSource& lines, bool interactive) {
+ListEnd readEntries(LineSource& lines, bool interactive, Rules rules) {
   std::string& out = outputBuffer();
   std::string diagnostics;
   std::string_view line;
@@ -80,7 +80,7 @@ ListEnd readEntries(LineSource& lines, bool interactive) {
         break;
     }
     diagnostics.clear();
-    EntryStatus status = processEntry(entry, out, diagnostics);
+    EntryStatus status = processEntry(entry, out, diagnostics, rules);
     toStderr(diagnostics);
     if (status == EntryStatus::Fatal) return ListEnd::BadGloss;
     bool written = interactive ? flushOutput() : flushOutputIfFull();
@@ -91,13 +91,13 @@ ListEnd readEntries(LineSource& lines, bool interactive) {
 
 // Reads standard input to its end; false (after the message) when it was
 // closed or a read failed. It can be named more than once, as with cat.
-bool readStandardInput(bool interactive, ListEnd& end) {
+bool readStandardInput(bool interactive, Rules rules, ListEnd& end) {
   if (standardInputWasClosed()) {
     toStderr(kStdinFailed);
     return false;
   }
   LineSource lines(stdin);
-  end = readEntries(lines, interactive);
+  end = readEntries(lines, interactive, rules);
   bool failed = std::ferror(stdin) != 0;
   std::clearerr(stdin);
   if (failed && end == ListEnd::Done) toStderr(kStdinFailed);
@@ -125,7 +125,7 @@ std::FILE* openFile(const std::string& name, int& error) {
 
 // Reads the named file to its end; false (after the message) when it
 // could not be opened or read.
-bool readFile(const std::string& name, bool interactive, ListEnd& end) {
+bool readFile(const std::string& name, bool interactive, Rules rules, ListEnd& end) {
   int error = 0;
   std::FILE* file = openFile(name, error);
   if (file == nullptr) {
@@ -133,7 +133,7 @@ bool readFile(const std::string& name, bool interactive, ListEnd& end) {
     return false;
   }
   LineSource lines(file);
-  end = readEntries(lines, interactive);
+  end = readEntries(lines, interactive, rules);
   bool failed = std::ferror(file) != 0;
   if (failed && end == ListEnd::Done) toStderr(inputReadMessage(name, lines.error()));
   std::fclose(file);
@@ -142,13 +142,13 @@ bool readFile(const std::string& name, bool interactive, ListEnd& end) {
 
 }  // namespace
 
-int run(const std::vector<std::string>& files) {
+int run(const std::vector<std::string>& files, Rules rules) {
   bool interactive = ::isatty(STDOUT_FILENO) == 1;
   bool inputFailed = false;
   for (const std::string& name : files) {
     ListEnd end = ListEnd::Done;
-    bool read =
-        name == "-" ? readStandardInput(interactive, end) : readFile(name, interactive, end);
+    bool read = name == "-" ? readStandardInput(interactive, rules, end)
+                            : readFile(name, interactive, rules, end);
     inputFailed = inputFailed || !read;
     if (end == ListEnd::BadGloss) {
       if (!closeOutput()) toStderr(kStdoutFailed);
