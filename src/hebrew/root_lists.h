@@ -18,8 +18,8 @@ bool takesAFuture(std::string_view root);
 bool hasStativeParticiple(std::string_view root);
 
 // I-first qal verbs of the yirash and yashan type, which keep their I in
-// the future (IIRS, AISN); every other I-first verb is of the yeshev type
-// (ISB, TSB).
+// the future and have a there (IIRS, AISN); every other I-first verb is of
+// the yeshev type (ISB, TSB).
 bool keepsFirstI(std::string_view root);
 
 // A-first qal verbs of the okhal type: future IAKL, 1s AWKL.

@@ -23,7 +23,7 @@ constexpr Row kFutureRows[] = {
     {"1e",   {"A%c%cE",     "T%c%cE",     "T%c%cI",      "I%c%cE",     "T%c%cE",     "N%c%cE",     "T%c%cW",      "T%c%cINE",     "I%c%cW",      "T%c%cINE"}},
     // hollow and geminate: rad1, the vowel letter, the last radical
     {"1f",   {"A%c%c%c",    "T%c%c%c",    "T%c%c%cI",    "I%c%c%c",    "T%c%c%c",    "N%c%c%c",    "T%c%c%cW",    "T%c%c%cNE",    "I%c%c%cW",    "T%c%c%cNE"}},
-    // I first, yirash type: the root as is
+    // I first, yirash type, with a: the root as is
     {"1h",   {"A%s",        "T%s",        "T%sI",        "I%s",        "T%s",        "N%s",        "T%sW",        "T%sNE",        "I%sW",        "T%sNE"}},
     // I first, yeshev type, and ELK
     {"1i",   {"A%c%c",      "T%c%c",      "T%c%cI",      "I%c%c",      "T%c%c",      "N%c%c",      "T%c%cW",      "T%c%cNE",      "I%c%cW",      "T%c%cNE"}},

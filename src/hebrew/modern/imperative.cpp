@@ -51,6 +51,7 @@ RowChoice chooseClass1(const AnalysedRoot& r) {
   }
   if (r.r2EqR3) return {"1f", {r.rad1, 'W', r.rad2}};
   if (r.r1IsI && !keepsFirstI(r.root)) return {"1g", r23};
+  // I first of the yirash type keeps its I and has a: ISN.
   if (r.r3IsA || r.r1IsI || qalTakesA(r)) return {"1f", r123};
   return {"1h", r123};
 }

@@ -25,6 +25,8 @@ constexpr Row kInfinitiveRows[] = {
     {"1d",   {"%c%c%c"}},
     // -at: the first radical dropped
     {"1e",   {"%c%cT"}},
+    // N first assimilated: the hiriq written I
+    {"1f",   {"I%cW%c"}},
     {"1g",   {"%c%cW%c"}},
     {"2a",   {"EIN%s"}},
     {"2b",   {"EIW%s"}},
@@ -50,6 +52,7 @@ RowChoice chooseClass1(const AnalysedRoot& r) {
   }
   if (r.r2EqR3) return {"1d", {r.rad1, 'W', r.rad2}};
   if (r.r1IsI && !keepsFirstI(r.root)) return {"1e", {r.rad2, r.rad3}};
+  if (r.r1IsN && !isGuttural(r.rad2)) return {"1f", {r.rad2, r.rad3}};
   return {"1g", {r.rad1, r.rad2, r.rad3}};
 }
 

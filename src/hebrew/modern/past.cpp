@@ -44,13 +44,13 @@ RowChoice chooseClass1(const AnalysedRoot& r) {
 }
 
 // Classes 3 and 4. The pi'el writes the hiriq of its first radical with I
-// (DIBR), except in a four-letter root and before a doubled I (JIIL).
+// (DIBR, TIRGM), except before a doubled I (JIIL).
 RowChoice chooseIntensive(const AnalysedRoot& r, const IntensiveRoot& in) {
   if (r.klasse == 4) {
     if (in.last == 'E') return {"4a", {in.first, in.middle}};
     return {"4b", {in.first, in.middle, in.last}};
   }
-  std::string_view hiriq = in.fourLetters || in.middle == "II" ? "" : "I";
+  std::string_view hiriq = in.middle == "II" ? "" : "I";
   if (in.last == 'E') return {"3a", {in.first, hiriq, in.middle}};
   return {"3b", {in.first, hiriq, in.middle, in.last}};
 }

@@ -32,7 +32,6 @@ IntensiveRoot intensiveRoot(const AnalysedRoot& r) {
   if (letters.size() < 2) return result;
   result.first = letters.front();
   result.last = letters.back();
-  result.fourLetters = letters.size() >= 4;
   result.middle = std::string(letters.substr(1, letters.size() - 2));
   if (result.middle == "W" || result.middle == "I") result.middle += result.middle;
   return result;

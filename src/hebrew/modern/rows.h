@@ -78,7 +78,6 @@ struct IntensiveRoot {
   char first = '\0';
   std::string middle;
   char last = '\0';
-  bool fourLetters = false;
 };
 IntensiveRoot intensiveRoot(const AnalysedRoot& root);
 
