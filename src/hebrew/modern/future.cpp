@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "hebrew/class5.h"
 #include "hebrew/modern/modern.h"
 #include "hebrew/modern/rows.h"
 #include "hebrew/root_lists.h"
@@ -103,9 +104,7 @@ std::optional<RowChoice> chooseFutureRow(const AnalysedRoot& r, const IntensiveR
       return RowChoice{"3b", {in.first, infix, in.middle, in.last}};
     }
     case 5:
-      if (r.variant == kVariantThreeLetters) return RowChoice{"5a", {r.stem, r.rad3}};
-      if (r.variant == kVariantFinalE) return RowChoice{"5b", {r.stem}};
-      return RowChoice{"5c", {r.stem, r.rad3}};
+      return chooseClass5Row(r);
     case 6:
       return RowChoice{"6", {rootFrom(r.root, 2)}};
     case 7:

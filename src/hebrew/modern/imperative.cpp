@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "hebrew/class5.h"
 #include "hebrew/modern/modern.h"
 #include "hebrew/modern/rows.h"
 #include "hebrew/root_lists.h"
@@ -69,9 +70,7 @@ std::optional<RowChoice> chooseImperativeRow(const AnalysedRoot& r, const Intens
       if (in.last == 'E') return RowChoice{"3a", {in.first, in.middle}};
       return RowChoice{"3b", {in.first, in.middle, in.last}};
     case 5:
-      if (r.variant == kVariantThreeLetters) return RowChoice{"5a", {r.stem, r.rad3}};
-      if (r.variant == kVariantFinalE) return RowChoice{"5b", {r.stem}};
-      return RowChoice{"5c", {r.stem, r.rad3}};
+      return chooseClass5Row(r);
     case 7:
       if (r.variant == kVariantFinalE) return RowChoice{"7a", {r.stem7, ending7(r)}};
       return RowChoice{"7b", {r.stem7}};

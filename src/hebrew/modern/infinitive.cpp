@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "hebrew/class5.h"
 #include "hebrew/modern/modern.h"
 #include "hebrew/modern/rows.h"
 #include "hebrew/root_lists.h"
@@ -75,9 +76,7 @@ std::optional<RowChoice> chooseInfinitiveRow(const AnalysedRoot& r, const Intens
       if (in.last == 'E') return RowChoice{"3a", {in.first, in.middle}};
       return RowChoice{"3b", {in.first, in.middle, in.last}};
     case 5:
-      if (r.variant == kVariantThreeLetters) return RowChoice{"5a", {r.stem, r.rad3}};
-      if (r.variant == kVariantFinalE) return RowChoice{"5b", {r.stem}};
-      return RowChoice{"5c", {r.stem, r.rad3}};
+      return chooseClass5Row(r);
     case 7:
       // No T of the prefix beside a sibilant that swapped with it: LEZDQN.
       return RowChoice{"7", {r.stem7, infinitiveEnding7(r)}};

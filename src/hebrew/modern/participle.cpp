@@ -1,6 +1,7 @@
 // Present participles of the modern rules: sm, sf, pm, pf for every class.
 #include <optional>
 
+#include "hebrew/class5.h"
 #include "hebrew/modern/modern.h"
 #include "hebrew/modern/rows.h"
 #include "hebrew/root_lists.h"
@@ -59,9 +60,7 @@ std::optional<RowChoice> chooseParticipleRow(const AnalysedRoot& r, const Intens
       if (in.last == 'E') return RowChoice{"4a", {in.first, in.middle}};
       return RowChoice{"4b", {in.first, in.middle, in.last}};
     case 5:
-      if (r.variant == kVariantThreeLetters) return RowChoice{"5a", {r.stem, r.rad3}};
-      if (r.variant == kVariantFinalE) return RowChoice{"5b", {r.stem}};
-      return RowChoice{"5c", {r.stem, r.rad3}};
+      return chooseClass5Row(r);
     case 6:
       return RowChoice{"6", {rootFrom(r.root, 2)}};
     case 7:

@@ -1,6 +1,7 @@
 // Past tense of the modern rules: one row per class and weak-root case.
 #include <optional>
 
+#include "hebrew/class5.h"
 #include "hebrew/modern/modern.h"
 #include "hebrew/modern/rows.h"
 
@@ -67,9 +68,7 @@ std::optional<RowChoice> choosePastRow(const AnalysedRoot& r, const IntensiveRoo
     case 4:
       return chooseIntensive(r, in);
     case 5:
-      if (r.variant == kVariantThreeLetters) return RowChoice{"5a", {r.stem, r.rad3}};
-      if (r.variant == kVariantFinalE) return RowChoice{"5b", {r.stem}};
-      return RowChoice{"5c", {r.stem, r.rad3}};
+      return chooseClass5Row(r);
     case 6:
       return RowChoice{"6", {rootFrom(r.root, 2)}};
     case 7:
