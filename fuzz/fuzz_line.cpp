@@ -5,7 +5,8 @@
 // every Dutch form that the log would hold is built. A gloss that would end the run is only
 // parsed: ending the process is the driver's business. Roots go through
 // writeParadigm as in the program, so a root that is neither Latin nor
-// Hebrew letters gets no records here either.
+// Hebrew letters gets no records here either. The first byte of the input
+// chooses the rule set: odd for the modern rules, even for the default.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -29,7 +30,7 @@ void checkText(std::string_view text) {
   if (text.find('\0') != std::string_view::npos) std::abort();
 }
 
-void exerciseForms(Woord& woord) {
+void exerciseForms(const Woord& woord) {
   for (const char* code : kCodes) {
     checkText(woord.tegenw(code));
     checkText(woord.geb(code));
@@ -42,7 +43,7 @@ void exerciseForms(Woord& woord) {
   checkText(woord.onbep());
 }
 
-void processLine(std::string_view line) {
+void processLine(std::string_view line, Rules rules) {
   Entry entry;
   if (splitLine(line, entry) != LineKind::Entry) return;
   Woord woord(entry.gloss);
@@ -53,8 +54,9 @@ void processLine(std::string_view line) {
   // meets every root.
   for (int klasse = 1; klasse <= 7; ++klasse) {
     std::string out;
-    writeParadigm(klasse, entry.root, woord,
-                  [&](const Record& record) { writeRecord(out, record, entry.sourceTag); });
+    writeParadigm(
+        klasse, entry.root, woord,
+        [&](const Record& record) { writeRecord(out, record, entry.sourceTag); }, rules);
     checkText(out);
   }
 }
@@ -68,10 +70,11 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);
+  const Rules rules = size > 0 && (data[0] & 1) != 0 ? Rules::Modern : Rules::Default;
   while (!input.empty()) {
     std::size_t end = input.find('\n');
     std::size_t take = end == std::string_view::npos ? input.size() : end + 1;
-    processLine(input.substr(0, take));
+    processLine(input.substr(0, take), rules);
     input.remove_prefix(take);
   }
   return 0;

@@ -42,7 +42,8 @@ void logForms(const Woord& woord) {
 
 }  // namespace
 
-EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diagnostics) {
+EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diagnostics,
+                         Rules rules) {
   // Nothing of an earlier entry may reach this one's records or log.
   Woord& woord = entryWoord();
   woord.reset(entry.gloss);
@@ -55,7 +56,7 @@ EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diag
   logForms(woord);
 
   const RecordSink sink = [&](const Record& record) { writeRecord(out, record, entry.sourceTag); };
-  switch (writeParadigm(entry.klasse, entry.root, woord, sink)) {
+  switch (writeParadigm(entry.klasse, entry.root, woord, sink, rules)) {
     case ParadigmStatus::RootTooShort:
       diagnostics += shortRootMessage(entry.klasse, entry.sourceTag);
       break;

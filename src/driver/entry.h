@@ -8,6 +8,7 @@
 #include <string>
 
 #include "driver/reader.h"
+#include "support/rules.h"
 
 namespace morfenaar {
 
@@ -17,7 +18,8 @@ enum class EntryStatus {
 };
 
 // Handles `entry`: records go to `out`, messages for standard error to
-// `diagnostics`, Dutch forms to the log.
-EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diagnostics);
+// `diagnostics`, Dutch forms to the log. `rules` makes the Hebrew forms.
+EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diagnostics,
+                         Rules rules = Rules::Default);
 
 }  // namespace morfenaar

@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
     if (commandLine.action != Action::Run) return answer(commandLine);
     init();
     setLogPath(commandLine.logPath);
-    return run(commandLine.files);
+    return run(commandLine.files, commandLine.rules);
   } catch (const std::bad_alloc&) {
     // Before anything was read: run() handles its own.
     std::fwrite(kOutOfMemory.data(), 1, kOutOfMemory.size(), stderr);

@@ -24,6 +24,9 @@ constexpr std::string_view kUsage =
     "\n"
     "Opties:\n"
     "      --log=BESTAND  schrijf het log naar BESTAND in plaats van morfenaar.log\n"
+    "      --modern       de Hebreeuwse vormen van het hedendaagse Hebreeuws, in\n"
+    "                     volle spelling, elke persoon eenmaal; de toekomende tijd\n"
+    "                     alleen met de Nederlandse toekomende tijd\n"
     "      --help         toon deze hulp en stop\n"
     "      --version      toon de versie en stop\n"
     "      --             einde van de opties; wat volgt is een BESTAND\n"
@@ -39,6 +42,7 @@ constexpr std::string_view kUsage =
     "Volledige beschrijving: man morfenaar\n";
 
 constexpr std::string_view kLogOption = "--log";
+constexpr std::string_view kModernOption = "--modern";
 
 std::string usageError(std::string_view what) {
   std::string text = "morfenaar: ";
@@ -66,6 +70,15 @@ bool takeOption(const std::vector<std::string_view>& args, std::size_t& next, Co
       line.action = name == "--help" ? Action::Help : Action::Version;
     }
     return false;
+  }
+  if (name == kModernOption) {
+    if (hasValue) {
+      line.action = Action::Error;
+      line.error = usageError("optie " + quoted(name) + " neemt geen argument");
+      return false;
+    }
+    line.rules = Rules::Modern;
+    return true;
   }
   if (name != kLogOption) {
     line.action = Action::Error;

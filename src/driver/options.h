@@ -1,7 +1,7 @@
 // The command line: morfenaar [OPTIE]... [BESTAND]... The options are long
-// GNU-style ones (--help, --version, --log=BESTAND or --log BESTAND) and may
-// stand anywhere before "--", which ends them; every other argument, "-"
-// included, is a file operand. The first of --help, --version or a wrong
+// GNU-style ones (--help, --version, --modern, --log=BESTAND or --log
+// BESTAND) and may stand anywhere before "--", which ends them; every other
+// argument, "-" included, is a file operand. The first of --help, --version or a wrong
 // argument, from the left, decides what the program does. The option
 // parser's messages live with the parser.
 #pragma once
@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "hebrew/paradigm.h"
 #include "support/log.h"
 
 namespace morfenaar {
@@ -24,6 +25,7 @@ enum class Action {
 struct CommandLine {
   Action action = Action::Run;
   std::string logPath = kLogFileName;
+  Rules rules = Rules::Default;    // --modern: Rules::Modern
   std::vector<std::string> files;  // in order; "-" is standard input
   std::string error;               // one line with its LF, for standard error
 };

@@ -83,7 +83,7 @@ enum class ListEnd {
 // Handles the lines of one input. When memory runs out for an entry,
 // its records so far are dropped from the output buffer before the
 // std::bad_alloc goes on, so that the buffer ends on a whole entry.
-ListEnd readEntries(LineSource& lines, bool interactive) {
+ListEnd readEntries(LineSource& lines, bool interactive, Rules rules) {
   std::string& out = outputBuffer();
   std::string diagnostics;
   std::string_view line;
@@ -111,7 +111,7 @@ ListEnd readEntries(LineSource& lines, bool interactive) {
     const std::size_t wholeEntries = out.size();
     EntryStatus status = EntryStatus::Done;
     try {
-      status = processEntry(entry, out, diagnostics);
+      status = processEntry(entry, out, diagnostics, rules);
     } catch (const std::bad_alloc&) {
       out.resize(wholeEntries);
       throw;
@@ -126,13 +126,13 @@ ListEnd readEntries(LineSource& lines, bool interactive) {
 
 // Reads standard input to its end; false (after the message) when it was
 // closed or a read failed. It can be named more than once, as with cat.
-bool readStandardInput(bool interactive, ListEnd& end) {
+bool readStandardInput(bool interactive, Rules rules, ListEnd& end) {
   if (standardInputWasClosed()) {
     toStderr(kStdinFailed);
     return false;
   }
   LineSource lines(stdin);
-  end = readEntries(lines, interactive);
+  end = readEntries(lines, interactive, rules);
   std::clearerr(stdin);
   if (end == ListEnd::Utf16) {
     toStderr(kStdinUtf16);
@@ -163,7 +163,7 @@ std::FILE* openFile(const std::string& name, int& error) {
 
 // Reads the named file to its end; false (after the message) when it
 // could not be opened or read.
-bool readFile(const std::string& name, bool interactive, ListEnd& end) {
+bool readFile(const std::string& name, bool interactive, Rules rules, ListEnd& end) {
   int error = 0;
   std::FILE* file = openFile(name, error);
   if (file == nullptr) {
@@ -171,7 +171,7 @@ bool readFile(const std::string& name, bool interactive, ListEnd& end) {
     return false;
   }
   LineSource lines(file);
-  end = readEntries(lines, interactive);
+  end = readEntries(lines, interactive, rules);
   std::fclose(file);
   if (end == ListEnd::Utf16) {
     toStderr(utf16Message(name));
@@ -182,13 +182,13 @@ bool readFile(const std::string& name, bool interactive, ListEnd& end) {
 }
 
 // The whole run over `files`, as run() describes it.
-int readAll(const std::vector<std::string>& files) {
+int readAll(const std::vector<std::string>& files, Rules rules) {
   bool interactive = ::isatty(STDOUT_FILENO) == 1;
   bool inputFailed = false;
   for (const std::string& name : files) {
     ListEnd end = ListEnd::Done;
-    bool read =
-        name == "-" ? readStandardInput(interactive, end) : readFile(name, interactive, end);
+    bool read = name == "-" ? readStandardInput(interactive, rules, end)
+                            : readFile(name, interactive, rules, end);
     inputFailed = inputFailed || !read;
     if (end == ListEnd::BadGloss) {
       if (!closeOutput()) toStderr(kStdoutFailed);
@@ -219,9 +219,9 @@ int endOutOfMemory() {
 
 }  // namespace
 
-int run(const std::vector<std::string>& files) {
+int run(const std::vector<std::string>& files, Rules rules) {
   try {
-    return readAll(files);
+    return readAll(files, rules);
   } catch (const std::bad_alloc&) {
     return endOutOfMemory();
   }

@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "support/rules.h"
+
 namespace morfenaar {
 
 inline constexpr int kExitOk = 0;
@@ -27,8 +29,9 @@ inline constexpr int kExitIoError = 2;
 // A wrong command line ends with the same status as a failed read or write.
 inline constexpr int kExitUsage = kExitIoError;
 
-// Runs the whole program over `files`, where "-" is standard input; returns
-// the exit status. The person tables must have been filled (init) before.
-int run(const std::vector<std::string>& files);
+// Runs the whole program over `files`, where "-" is standard input, with
+// the Hebrew forms of `rules`; returns the exit status. The person tables
+// must have been filled (init) before.
+int run(const std::vector<std::string>& files, Rules rules = Rules::Default);
 
 }  // namespace morfenaar

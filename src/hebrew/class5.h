@@ -1,6 +1,7 @@
 // The row that class 5 takes in the past tense, the participles, the
 // imperative and the infinitive: the four blocks share their row labels
-// and values for it (the future chooses its own).
+// and values for it (the future of the default rules chooses its own; the
+// modern rules use it in all five blocks).
 #pragma once
 
 #include "hebrew/record.h"

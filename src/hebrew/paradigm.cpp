@@ -7,6 +7,7 @@
 #include "hebrew/imperative.h"
 #include "hebrew/infinitive.h"
 #include "hebrew/letters.h"
+#include "hebrew/modern/modern.h"
 #include "hebrew/participle.h"
 #include "hebrew/past.h"
 #include "hebrew/root.h"
@@ -14,7 +15,7 @@
 namespace morfenaar {
 
 ParadigmStatus writeParadigm(int klasse, std::string_view root, const Woord& woord,
-                             const RecordSink& sink) {
+                             const RecordSink& sink, Rules rules) {
   if (!isKnownClass(klasse)) return ParadigmStatus::UnknownClass;
   std::optional<HebrewRoot> hebrew = readHebrewRoot(klasse, root);
   std::string_view letters = hebrew ? std::string_view(hebrew->latin) : root;
@@ -34,6 +35,14 @@ ParadigmStatus writeParadigm(int klasse, std::string_view root, const Woord& woo
     sink(record);
   };
   const RecordSink& out = hebrew ? inHebrew : sink;
+  if (rules == Rules::Modern) {
+    modern::writePast(analysed, woord, out);
+    modern::writeParticiples(analysed, woord, out);
+    modern::writeFuture(analysed, woord, out);
+    modern::writeImperative(analysed, woord, out);
+    modern::writeInfinitive(analysed, woord, out);
+    return ParadigmStatus::Written;
+  }
   writePast(analysed, woord, out);
   writeParticiples(analysed, woord, out);
   writeFuture(analysed, woord, out);

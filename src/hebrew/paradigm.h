@@ -15,6 +15,7 @@
 
 #include "dutch/woord.h"
 #include "hebrew/record.h"
+#include "support/rules.h"
 
 namespace morfenaar {
 
@@ -31,8 +32,8 @@ enum class ParadigmStatus {
 // length counted in letters, and the forms of its records are made in
 // Hebrew letters (hebrew/letters.h). The class is tested first, then the
 // length, then the alphabet, then the letters before the radicals (on the
-// Latin twin of a Hebrew root).
+// Latin twin of a Hebrew root). `rules` chooses the generators.
 ParadigmStatus writeParadigm(int klasse, std::string_view root, const Woord& woord,
-                             const RecordSink& sink);
+                             const RecordSink& sink, Rules rules = Rules::Default);
 
 }  // namespace morfenaar

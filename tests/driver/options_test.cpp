@@ -42,5 +42,24 @@ TEST(OptionsTest, FilesAndLogPathOfARun) {
   }
 }
 
+TEST(OptionsTest, ModernChoosesTheRuleSet) {
+  EXPECT_EQ(parseCommandLine({}).rules, Rules::Default);
+  EXPECT_EQ(parseCommandLine({"a"}).rules, Rules::Default);
+  CommandLine line = parseCommandLine({"a", "--modern", "--log=x"});
+  EXPECT_EQ(line.action, Action::Run);
+  EXPECT_EQ(line.rules, Rules::Modern);
+  EXPECT_EQ(line.files, std::vector<std::string>{"a"});
+  EXPECT_EQ(line.logPath, "x");
+  // After "--" it is a file.
+  line = parseCommandLine({"--", "--modern"});
+  EXPECT_EQ(line.rules, Rules::Default);
+  EXPECT_EQ(line.files, std::vector<std::string>{"--modern"});
+  line = parseCommandLine({"--modern=ja"});
+  EXPECT_EQ(line.action, Action::Error);
+  EXPECT_EQ(line.error,
+            "morfenaar: optie '--modern' neemt geen argument. Probeer 'morfenaar --help' voor "
+            "meer informatie.\n");
+}
+
 }  // namespace
 }  // namespace morfenaar

@@ -410,10 +410,11 @@ std::string toLatin(const std::string& hebrew, bool specialRoot) {
 std::string firstField(const std::string& line) { return line.substr(0, line.find('\t')); }
 
 // The sample list in Hebrew letters is the sample list letter for letter:
-// its run, with every form and source tag mapped back, is the run of the
-// Latin list byte for byte, log and standard error included. Its forms end
-// in a final shape where they can and have the root's own S letters.
-TEST_F(SampleTest, HebrewListMapsBackToTheLatinRun) {
+// its run (with the arguments `args`), with every form and source tag
+// mapped back, is `latinRun`, the run of the Latin list, byte for byte, log
+// and standard error included. Its forms end in a final shape where they
+// can and have the root's own S letters.
+void expectHebrewTwin(const Outcome& latinRun, const std::string& args) {
   std::vector<std::string> latinLines = splitLines(readFile(kSample));
   std::vector<std::string> hebrewLines = splitLines(readFile(kHebrewSample));
   ASSERT_EQ(hebrewLines.size(), latinLines.size());
@@ -441,8 +442,9 @@ TEST_F(SampleTest, HebrewListMapsBackToTheLatinRun) {
     twins["[" + hebrew + "]"] = twin;
   }
 
-  const Outcome& latinRun = *run_;
-  Outcome hebrewRun = runProgram(readFile(kHebrewSample));
+  RunOptions options;
+  options.args = args;
+  Outcome hebrewRun = runProgram(readFile(kHebrewSample), options);
   std::string mapped;
   // Records with a letter in the wrong shape, and with the wrong S letter.
   std::vector<std::string> wrongShape;
@@ -480,6 +482,46 @@ TEST_F(SampleTest, HebrewListMapsBackToTheLatinRun) {
     ASSERT_EQ(got[i], expected[i]) << "record " << i << ", the first that differs";
   }
   EXPECT_EQ(mapped, latinRun.out);
+}
+
+TEST_F(SampleTest, HebrewListMapsBackToTheLatinRun) { expectHebrewTwin(*run_, ""); }
+
+// With --modern every entry writes each slot of its blocks once, in the
+// order past, participles, future, imperative, infinitive (the last two
+// not for classes 4 and 6).
+TEST_F(SampleTest, ModernRulesWriteEverySlotOnce) {
+  RunOptions options;
+  options.args = "--modern";
+  Outcome modern = runProgram(readFile(kSample), options);
+  ASSERT_EQ(modern.status, 0);
+  EXPECT_EQ(modern.err, "");
+  EXPECT_EQ(modern.log, run_->log);  // the log has the Dutch of the default run
+  const std::string past = "1s 2sm 2sf 3sm 3sf 1p 2pm 2pf 3p ";
+  const std::string participles = "sm sf pm pf ";
+  const std::string future = "1s 2sm 2sf 3sm 3sf 1p 2pm 2pf 3pm 3pf ";
+  const std::string moods = "2sm 2sf 2pm 2pf {} {} ";
+  std::map<std::string, std::string> tagsBySource;
+  std::vector<std::string> order;
+  for (const Record& r : parseRecords(modern.out)) {
+    if (tagsBySource.find(r.source) == tagsBySource.end()) order.push_back(r.source);
+    tagsBySource[r.source] += (r.tag.empty() ? std::string("{}") : r.tag) + " ";
+  }
+  ASSERT_EQ(order.size(), sample_->size());
+  for (std::size_t i = 0; i < sample_->size(); ++i) {
+    const SampleEntry& e = (*sample_)[i];
+    SCOPED_TRACE(e.firstField);
+    EXPECT_EQ(order[i], "[" + e.firstField + "]");
+    EXPECT_EQ(tagsBySource[order[i]], past + participles + future + (hasMoods(e) ? moods : ""));
+  }
+}
+
+TEST_F(SampleTest, HebrewListMapsBackToTheLatinRunWithModernRules) {
+  RunOptions options;
+  options.args = "--modern";
+  Outcome latinRun = runProgram(readFile(kSample), options);
+  ASSERT_EQ(latinRun.status, 0);
+  ASSERT_NE(latinRun.out, run_->out);  // the modern rules did run
+  expectHebrewTwin(latinRun, "--modern");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "generated.h"
+#include "hebrew/modern/modern.h"
 
 namespace morfenaar::testing {
 namespace {
@@ -204,6 +205,68 @@ TEST(Future, PairsShareFormAndTag) {
       EXPECT_NE(records[i].dutch, records[i + 1].dutch);
     }
   }
+}
+
+TEST(ModernFuture, OneCasePerRuleGroup) {
+  const ModernCase cases[] = {
+      {"o", 1, "KTB", "AKTWB TKTWB TKTBI IKTWB TKTWB NKTWB TKTBW TKTWBNE IKTBW TKTWBNE"},
+      {"a for a third H", 1, "SLH", "ASLH TSLH TSLHI ISLH TSLH NSLH TSLHW TSLHNE ISLHW TSLHNE"},
+      {"a for a third O", 1, "SMO", "ASMO TSMO TSMOI ISMO TSMO NSMO TSMOW TSMONE ISMOW TSMONE"},
+      {"a for a second A", 1, "SAL", "ASAL TSAL TSALI ISAL TSAL NSAL TSALW TSALNE ISALW TSALNE"},
+      {"a for a listed stative", 1, "LMD",
+       "ALMD TLMD TLMDI ILMD TLMD NLMD TLMDW TLMDNE ILMDW TLMDNE"},
+      {"A first with a", 1, "AEB", "AWEB TAEB TAEBI IAEB TAEB NAEB TAEBW TAEBNE IAEBW TAEBNE"},
+      {"okhal type", 1, "AKL", "AWKL TAKL TAKLI IAKL TAKL NAKL TAKLW TAKLNE IAKLW TAKLNE"},
+      {"A first with o", 1, "ASP",
+       "AASWP TASWP TASPI IASWP TASWP NASWP TASPW TASWPNE IASPW TASWPNE"},
+      {"ZB is not special", 1, "OZB",
+       "AOZWB TOZWB TOZBI IOZWB TOZWB NOZWB TOZBW TOZWBNE IOZBW TOZWBNE"},
+      {"N first, o", 1, "NPL", "APWL TIPWL TIPLI IIPWL TIPWL NIPWL TIPLW TIPWLNE IIPLW TIPWLNE"},
+      {"N first, final A", 1, "NSA", "ASA TISA TISAI IISA TISA NISA TISAW TISANE IISAW TISANE"},
+      {"NTN", 1, "NTN", "ATN TITN TITNI IITN TITN NITN TITNW TITNE IITNW TITNE"},
+      {"LQH", 1, "LQH", "AQH TIQH TIQHI IIQH TIQH NIQH TIQHW TIQHNE IIQHW TIQHNE"},
+      {"N first, final He", 1, "NJE", "AJE TIJE TIJI IIJE TIJE NIJE TIJW TIJINE IIJW TIJINE"},
+      {"N first before a guttural", 1, "NEG",
+       "ANEG TNEG TNEGI INEG TNEG NNEG TNEGW TNEGNE INEGW TNEGNE"},
+      {"final He", 1, "BNE", "ABNE TBNE TBNI IBNE TBNE NBNE TBNW TBNINE IBNW TBNINE"},
+      {"hollow", 1, "QWM", "AQWM TQWM TQWMI IQWM TQWM NQWM TQWMW TQWMNE IQWMW TQWMNE"},
+      {"hollow with I", 1, "SIM", "ASIM TSIM TSIMI ISIM TSIM NSIM TSIMW TSIMNE ISIMW TSIMNE"},
+      {"DIN with W, final N", 1, "DIN", "ADWN TDWN TDWNI IDWN TDWN NDWN TDWNW TDWNE IDWNW TDWNE"},
+      {"geminate", 1, "SBB", "ASWB TSWB TSWBI ISWB TSWB NSWB TSWBW TSWBNE ISWBW TSWBNE"},
+      {"yeshev type", 1, "ISB", "ASB TSB TSBI ISB TSB NSB TSBW TSBNE ISBW TSBNE"},
+      {"yeshev type, final A", 1, "ICA", "ACA TCA TCAI ICA TCA NCA TCAW TCANE ICAW TCANE"},
+      {"yirash type", 1, "IRS", "AIRS TIRS TIRSI IIRS TIRS NIRS TIRSW TIRSNE IIRSW TIRSNE"},
+      {"ELK", 1, "ELK", "ALK TLK TLKI ILK TLK NLK TLKW TLKNE ILKW TLKNE"},
+      {"nif'al", 2, "NKTB", "AKTB TIKTB TIKTBI IIKTB TIKTB NIKTB TIKTBW TIKTBNE IIKTBW TIKTBNE"},
+      {"nif'al, 1s before R", 2, "NRAE",
+       "AIRAE TIRAE TIRAI IIRAE TIRAE NIRAE TIRAW TIRAINE IIRAW TIRAINE"},
+      {"nif'al final He", 2, "NBNE",
+       "ABNE TIBNE TIBNI IIBNE TIBNE NIBNE TIBNW TIBNINE IIBNW TIBNINE"},
+      {"pi'el final He", 3, "GLE", "AGLE TGLE TGLI IGLE TGLE NGLE TGLW TGLINE IGLW TGLINE"},
+      {"pi'el final N", 3, "TQN", "ATQN TTQN TTQNI ITQN TTQN NTQN TTQNW TTQNE ITQNW TTQNE"},
+      {"pi'el of four letters", 3, "TRGM",
+       "ATRGM TTRGM TTRGMI ITRGM TTRGM NTRGM TTRGMW TTRGMNE ITRGMW TTRGMNE"},
+      {"pu'al final He", 4, "GWLE",
+       "AGWLE TGWLE TGWLI IGWLE TGWLE NGWLE TGWLW TGWLINE IGWLW TGWLINE"},
+      {"hif'il: no I before NE", 5, "EGDIL",
+       "AGDIL TGDIL TGDILI IGDIL TGDIL NGDIL TGDILW TGDLNE IGDILW TGDLNE"},
+      {"hollow hif'il, final N", 5, "EBIN", "ABIN TBIN TBINI IBIN TBIN NBIN TBINW TBNE IBINW TBNE"},
+      {"hif'il final He", 5, "ERAE", "ARAE TRAE TRAI IRAE TRAE NRAE TRAW TRAINE IRAW TRAINE"},
+      {"huf'al", 6, "EWKTB", "AWKTB TWKTB TWKTBI IWKTB TWKTB NWKTB TWKTBW TWKTBNE IWKTBW TWKTBNE"},
+      {"hitpa'el final He", 7, "ETGLE",
+       "ATGLE TTGLE TTGLI ITGLE TTGLE NTGLE TTGLW TTGLINE ITGLW TTGLINE"},
+  };
+  expectModern(modern::writeFuture, kModernFutureTags, cases);
+}
+
+TEST(ModernFuture, EverySlotOnceWithTheDutchFuture) {
+  initTablesOnce();
+  Woord woord(kSchrijven);
+  std::vector<std::string> expected;
+  for (const char* code : {"1s", "2s", "2s", "3s", "3sf", "1p", "2p", "2p", "3p", "3p"}) {
+    expected.push_back(woord.toek(code));
+  }
+  EXPECT_EQ(dutchColumn(generateRecords(modern::writeFuture, 1, "KTB")), expected);
 }
 
 }  // namespace

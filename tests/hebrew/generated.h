@@ -83,6 +83,33 @@ inline std::string withTags(std::string_view forms, const std::vector<std::strin
   return render(records);
 }
 
+// The tags of the modern rules (--modern), slot by slot.
+inline const std::vector<std::string> kModernPastTags = {"1s", "2sm", "2sf", "3sm", "3sf",
+                                                         "1p", "2pm", "2pf", "3p"};
+inline const std::vector<std::string> kModernParticipleTags = {"sm", "sf", "pm", "pf"};
+inline const std::vector<std::string> kModernFutureTags = {"1s", "2sm", "2sf", "3sm", "3sf",
+                                                           "1p", "2pm", "2pf", "3pm", "3pf"};
+inline const std::vector<std::string> kModernImperativeTags = {"2sm", "2sf", "2pm", "2pf"};
+
+// One case of a modern table: a class, a root and its forms slot by slot,
+// worked out from a grammar's paradigms.
+struct ModernCase {
+  const char* rule;  // the rule group the case stands for
+  int klasse;
+  const char* root;
+  const char* forms;
+};
+
+// Checks every case of `cases` against `generate` with the block's `tags`.
+template <std::size_t N>
+void expectModern(Generator generate, const std::vector<std::string>& tags,
+                  const ModernCase (&cases)[N]) {
+  for (const ModernCase& c : cases) {
+    SCOPED_TRACE(std::string(c.rule) + ": " + std::to_string(c.klasse) + "-" + c.root);
+    EXPECT_EQ(formsOf(generate, c.klasse, c.root), withTags(c.forms, tags));
+  }
+}
+
 inline std::vector<std::string> dutchColumn(const std::vector<Record>& records) {
   std::vector<std::string> texts;
   texts.reserve(records.size());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "generated.h"
+#include "hebrew/modern/modern.h"
 
 namespace morfenaar::testing {
 namespace {
@@ -107,6 +108,41 @@ TEST(Imperative, DutchImperativeBySingularOrPlural) {
             (std::vector<std::string>{s, s, p}));
   EXPECT_EQ(dutchColumn(generateRecords(writeImperative, 1, "NTN")),
             (std::vector<std::string>{s, s, p}));
+}
+
+TEST(ModernImperative, OneCasePerRuleGroup) {
+  const ModernCase cases[] = {
+      {"o", 1, "KTB", "KTWB KTBI KTBW KTWBNE"},
+      {"a for a third H", 1, "PTH", "PTH PTHI PTHW PTHNE"},
+      {"a for a third O", 1, "SMO", "SMO SMOI SMOW SMONE"},
+      {"a for a listed stative", 1, "LMD", "LMD LMDI LMDW LMDNE"},
+      {"okhal type has o here", 1, "AKL", "AKWL AKLI AKLW AKWLNE"},
+      {"NTN", 1, "NTN", "TN TNI TNW TNE"},
+      {"LQH", 1, "LQH", "QH QHI QHW QHNE"},
+      {"ELK", 1, "ELK", "LK LKI LKW LKNE"},
+      {"N first with a", 1, "NSA", "SA SAI SAW SANE"},
+      {"N first with o keeps its N", 1, "NPL", "NPWL NPLI NPLW NPWLNE"},
+      {"N first, final He", 1, "NJE", "JE JI JW JINE"},
+      {"yeshev type", 1, "ISB", "SB SBI SBW SBNE"},
+      {"yirash type, final N", 1, "ISN", "ISN ISNI ISNW ISNE"},
+      {"hollow", 1, "QWM", "QWM QWMI QWMW QWMNE"},
+      {"DIN with W", 1, "DIN", "DWN DWNI DWNW DWNE"},
+      {"final He", 1, "BNE", "BNE BNI BNW BNINE"},
+      {"nif'al", 2, "NKTB", "EIKTB EIKTBI EIKTBW EIKTBNE"},
+      {"nif'al final He", 2, "NRAE", "EIRAE EIRAI EIRAW EIRAINE"},
+      {"pi'el: no W before NE", 3, "DBR", "DBR DBRI DBRW DBRNE"},
+      {"pi'el final He", 3, "GLE", "GLE GLI GLW GLINE"},
+      {"pi'el final N", 3, "TQN", "TQN TQNI TQNW TQNE"},
+      {"hif'il", 5, "EKTIB", "EKTB EKTIBI EKTIBW EKTBNE"},
+      {"hollow hif'il", 5, "EQIM", "EQM EQIMI EQIMW EQMNE"},
+      {"hitpa'el", 7, "ETKTB", "ETKTB ETKTBI ETKTBW ETKTBNE"},
+  };
+  expectModern(modern::writeImperative, kModernImperativeTags, cases);
+}
+
+TEST(ModernImperative, NoneForClassesFourAndSix) {
+  EXPECT_EQ(generateText(modern::writeImperative, 4, "DWBR"), "");
+  EXPECT_EQ(generateText(modern::writeImperative, 6, "EWQM"), "");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "generated.h"
+#include "hebrew/modern/modern.h"
 
 namespace morfenaar::testing {
 namespace {
@@ -99,6 +100,45 @@ TEST(Infinitive, RecordsInFull) {
   EXPECT_EQ(dutchColumn(generateRecords(writeInfinitive, 1, "QRA")),
             (std::vector<std::string>{"te schrijven", "te schrijven", "om te schrijven",
                                       "om te schrijven"}));
+}
+
+TEST(ModernInfinitive, OneCasePerRuleGroup) {
+  const std::vector<std::string> tags = {"", ""};
+  const ModernCase cases[] = {
+      {"o", 1, "KTB", "LKTWB MKTWB"},
+      {"AMR", 1, "AMR", "LWMR MWMR"},
+      {"NTN", 1, "NTN", "LTT MTT"},
+      {"final He", 1, "BNE", "LBNWT MBNWT"},
+      {"N first, final He", 1, "NJE", "LNJWT MNJWT"},
+      {"N first", 1, "NPL", "LIPWL MIPWL"},
+      {"hollow", 1, "QWM", "LQWM MQWM"},
+      {"DIN with W", 1, "DIN", "LDWN MDWN"},
+      {"yeshev type", 1, "ISB", "LSBT MSBT"},
+      {"yeshev type, final A", 1, "ICA", "LCAT MCAT"},
+      {"yirash type", 1, "ISN", "LISWN MISWN"},
+      {"listed -at", 1, "ELK", "LLKT MLKT"},
+      {"listed -at", 1, "LQH", "LQHT MQHT"},
+      {"final A: one shape", 1, "QRA", "LQRWA MQRWA"},
+      {"nif'al", 2, "NKTB", "LEIKTB MEIKTB"},
+      {"nif'al final He", 2, "NRAE", "LEIRAWT MEIRAWT"},
+      {"pi'el", 3, "DBR", "LDBR MDBR"},
+      {"pi'el final He", 3, "GLE", "LGLWT MGLWT"},
+      {"geminate hif'il: one shape", 5, "EPR", "LEPR MEPR"},
+      {"hif'il final He", 5, "EKE", "LEKWT MEKWT"},
+      {"hitpa'el with a sibilant", 7, "EZDQN", "LEZDQN MEZDQN"},
+      {"hitpa'el final He", 7, "ETGLE", "LETGLWT METGLWT"},
+  };
+  expectModern(modern::writeInfinitive, tags, cases);
+}
+
+TEST(ModernInfinitive, ShapesCarryTheDutchInfinitive) {
+  initTablesOnce();
+  Woord woord(kSchrijven);
+  const std::string onbep = woord.onbep();
+  EXPECT_EQ(dutchColumn(generateRecords(modern::writeInfinitive, 1, "KTB")),
+            (std::vector<std::string>{onbep, "om " + onbep}));
+  EXPECT_EQ(generateText(modern::writeInfinitive, 4, "DWBR"), "");
+  EXPECT_EQ(generateText(modern::writeInfinitive, 6, "EWQM"), "");
 }
 
 }  // namespace

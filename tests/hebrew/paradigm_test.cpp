@@ -12,14 +12,14 @@ struct ParadigmRun {
   std::string out;
 };
 
-ParadigmRun paradigmOf(int klasse, std::string_view root) {
+ParadigmRun paradigmOf(int klasse, std::string_view root, Rules rules = Rules::Default) {
   initTablesOnce();
   Woord woord(kSchrijven);
   const std::string source = sourceTag(klasse, root);
   std::string out;
-  ParadigmStatus status = writeParadigm(klasse, root, woord, [&](const morfenaar::Record& record) {
-    writeRecord(out, record, source);
-  });
+  ParadigmStatus status = writeParadigm(
+      klasse, root, woord,
+      [&](const morfenaar::Record& record) { writeRecord(out, record, source); }, rules);
   return {status, out};
 }
 
@@ -101,6 +101,33 @@ TEST(Paradigm, HebrewRootWritesHebrewForms) {
   EXPECT_EQ(records[39].dutch, "om te schrijven");
   EXPECT_EQ(records[39].tag, "");
   EXPECT_EQ(records[39].source, "[1-\u05DB\u05EA\u05D1]");
+}
+
+// The modern rules for the worked example: every slot once, the future with
+// the Dutch future alone.
+TEST(Paradigm, ModernRulesWriteTheFiveBlocks) {
+  ParadigmRun run = paradigmOf(1, "KTB", Rules::Modern);
+  EXPECT_EQ(run.status, ParadigmStatus::Written);
+  EXPECT_EQ(render(parseRecords(run.out)),
+            "KTBTI {1s}, KTBT {2sm}, KTBT {2sf}, KTB {3sm}, KTBE {3sf}, KTBNW {1p}, "
+            "KTBTM {2pm}, KTBTN {2pf}, KTBW {3p}, "
+            "KWTB {sm}, KWTBT {sf}, KWTBIM {pm}, KWTBWT {pf}, "
+            "AKTWB {1s}, TKTWB {2sm}, TKTBI {2sf}, IKTWB {3sm}, TKTWB {3sf}, NKTWB {1p}, "
+            "TKTBW {2pm}, TKTWBNE {2pf}, IKTBW {3pm}, TKTWBNE {3pf}, "
+            "KTWB {2sm}, KTBI {2sf}, KTBW {2pm}, KTWBNE {2pf}, "
+            "LKTWB {}, MKTWB {}");
+}
+
+// A root in Hebrew letters is looked up in the root lists by its Latin
+// twin, and its forms are written in Hebrew letters with final shapes.
+TEST(Paradigm, ModernRulesForAHebrewRoot) {
+  ParadigmRun run = paradigmOf(1, "\u05DC\u05DE\u05D3", Rules::Modern);  // LMD, a stative
+  ASSERT_EQ(run.status, ParadigmStatus::Written);
+  std::vector<Record> records = parseRecords(run.out);
+  ASSERT_EQ(records.size(), 29u);
+  EXPECT_EQ(records[16].hebrew, "\u05D9\u05DC\u05DE\u05D3");  // ILMD {3sm}
+  EXPECT_EQ(records[16].tag, "3sm");
+  EXPECT_EQ(records[28].hebrew, "\u05DE\u05DC\u05DE\u05D5\u05D3");  // MLMWD
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "generated.h"
+#include "hebrew/modern/modern.h"
 
 namespace morfenaar::testing {
 namespace {
@@ -95,6 +96,29 @@ TEST(Participle, DutchPresentBySingularOrPlural) {
             (std::vector<std::string>{s, p, p}));
   EXPECT_EQ(dutchColumn(generateRecords(writeParticiples, 2, "NIQR")),
             (std::vector<std::string>{s, s, s, s, p, p, p, p}));
+}
+
+TEST(ModernParticiple, OneCasePerRuleGroup) {
+  const ModernCase cases[] = {
+      {"qal", 1, "KTB", "KWTB KWTBT KWTBIM KWTBWT"},
+      {"final He: both singulars", 1, "BNE", "BWNE BWNE BWNIM BWNWT"},
+      {"hollow", 1, "QWM", "QM QME QMIM QMWT"},
+      {"stative", 1, "GDL", "GDL GDLE GDLIM GDLWT"},
+      {"stative with final A", 1, "IRA", "IRA IRAE IRAIM IRAWT"},
+      {"nif'al", 2, "NKTB", "NKTB NKTBT NKTBIM NKTBWT"},
+      {"nif'al final He: I before T", 2, "NRAE", "NRAE NRAIT NRAIM NRAWT"},
+      {"nif'al of an N-first root", 2, "NICL", "NICL NICLT NICLIM NICLWT"},
+      {"pi'el", 3, "DBR", "MDBR MDBRT MDBRIM MDBRWT"},
+      {"pi'el final He keeps its E", 3, "GLE", "MGLE MGLE MGLIM MGLWT"},
+      {"pi'el with a doubled I", 3, "JIL", "MJIIL MJIILT MJIILIM MJIILWT"},
+      {"pi'el of four letters", 3, "TRGM", "MTRGM MTRGMT MTRGMIM MTRGMWT"},
+      {"pu'al", 4, "DWBR", "MDWBR MDWBRT MDWBRIM MDWBRWT"},
+      {"pu'al final He keeps its E", 4, "GWLE", "MGWLE MGWLE MGWLIM MGWLWT"},
+      {"hif'il", 5, "EKTIB", "MKTIB MKTIBE MKTIBIM MKTIBWT"},
+      {"huf'al", 6, "EWQM", "MWQM MWQMT MWQMIM MWQMWT"},
+      {"hitpa'el final He", 7, "ETGLE", "MTGLE MTGLE MTGLIM MTGLWT"},
+  };
+  expectModern(modern::writeParticiples, kModernParticipleTags, cases);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "generated.h"
+#include "hebrew/modern/modern.h"
 
 namespace morfenaar::testing {
 namespace {
@@ -124,6 +125,46 @@ TEST(Past, DutchFollowsTheAuxiliary) {
   ASSERT_EQ(records.size(), 8u);
   EXPECT_EQ(records[2].dutch, "(hij) is gelopen");
   EXPECT_EQ(records[6].dutch, "(jullie) zijn gelopen");
+}
+
+TEST(ModernPast, OneCasePerRuleGroup) {
+  const ModernCase cases[] = {
+      {"strong qal", 1, "KTB", "KTBTI KTBT KTBT KTB KTBE KTBNW KTBTM KTBTN KTBW"},
+      {"BWA is hollow: 3sf BAE", 1, "BWA", "BATI BAT BAT BA BAE BANW BATM BATN BAW"},
+      {"NTN: N merges with T and N", 1, "NTN", "NTTI NTT NTT NTN NTNE NTNW NTTM NTTN NTNW"},
+      {"final N merges with NW", 1, "ZQN", "ZQNTI ZQNT ZQNT ZQN ZQNE ZQNW ZQNTM ZQNTN ZQNW"},
+      {"final He", 1, "BNE", "BNITI BNIT BNIT BNE BNTE BNINW BNITM BNITN BNW"},
+      {"hollow with I", 1, "SIM", "SMTI SMT SMT SM SME SMNW SMTM SMTN SMW"},
+      {"geminate nif'al without -oti", 2, "NSB", "NSBTI NSBT NSBT NSB NSBE NSBNW NSBTM NSBTN NSBW"},
+      {"nif'al final He", 2, "NBNE", "NBNITI NBNIT NBNIT NBNE NBNTE NBNINW NBNITM NBNITN NBNW"},
+      {"pi'el with the hiriq I", 3, "DBR",
+       "DIBRTI DIBRT DIBRT DIBR DIBRE DIBRNW DIBRTM DIBRTN DIBRW"},
+      {"pi'el final He", 3, "GLE", "GILITI GILIT GILIT GILE GILTE GILINW GILITM GILITN GILW"},
+      {"pi'el with a doubled I", 3, "JIL",
+       "JIILTI JIILT JIILT JIIL JIILE JIILNW JIILTM JIILTN JIILW"},
+      {"pi'el final N", 3, "TQN", "TIQNTI TIQNT TIQNT TIQN TIQNE TIQNW TIQNTM TIQNTN TIQNW"},
+      {"pi'el of four letters", 3, "TRGM",
+       "TIRGMTI TIRGMT TIRGMT TIRGM TIRGME TIRGMNW TIRGMTM TIRGMTN TIRGMW"},
+      {"pu'al", 4, "DWBR", "DWBRTI DWBRT DWBRT DWBR DWBRE DWBRNW DWBRTM DWBRTN DWBRW"},
+      {"pu'al final He", 4, "GWLE", "GWLITI GWLIT GWLIT GWLE GWLTE GWLINW GWLITM GWLITN GWLW"},
+      {"pu'al of four letters", 4, "PWRSM",
+       "PWRSMTI PWRSMT PWRSMT PWRSM PWRSME PWRSMNW PWRSMTM PWRSMTN PWRSMW"},
+      {"geminate hif'il without -oti", 5, "EPR", "EPRTI EPRT EPRT EPR EPRE EPRNW EPRTM EPRTN EPRW"},
+      {"hollow hif'il, final N", 5, "EBIN", "EBNTI EBNT EBNT EBIN EBINE EBNW EBNTM EBNTN EBINW"},
+      {"huf'al, final N", 6, "EWKN", "EWKNTI EWKNT EWKNT EWKN EWKNE EWKNW EWKNTM EWKNTN EWKNW"},
+      {"hitpa'el", 7, "ETLBS", "ETLBSTI ETLBST ETLBST ETLBS ETLBSE ETLBSNW ETLBSTM ETLBSTN ETLBSW"},
+  };
+  expectModern(modern::writePast, kModernPastTags, cases);
+}
+
+TEST(ModernPast, DutchPerfectPerSlot) {
+  initTablesOnce();
+  Woord woord(kSchrijven);
+  std::vector<std::string> expected;
+  for (const char* code : {"1s", "2s", "2s", "3s", "3sf", "1p", "2p", "2p", "3p"}) {
+    expected.push_back(woord.perf(code));
+  }
+  EXPECT_EQ(dutchColumn(generateRecords(modern::writePast, 1, "KTB")), expected);
 }
 
 }  // namespace
