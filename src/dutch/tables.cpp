@@ -194,6 +194,11 @@ bool samengesteldeBijzStam(std::string& stem) {
   return false;
 }
 
+std::string_view tegenwZonderT(std::string_view werkw) {
+  // ik mag, jij mag, hij mag; the other modal verbs have a -t for "jij".
+  return werkw == "mogen" ? "mag" : "";
+}
+
 bool isCons(char c) {
   switch (c) {
     case 'a':

@@ -87,6 +87,10 @@ std::string modernMeervoud(std::string_view word);
 // nothing about the verb.
 bool samengesteldeBijzStam(std::string& stem);
 
+// For the modern rules: the present singular of a verb that takes no -t in
+// any person, written out (mogen -> mag); empty for any other bare verb.
+std::string_view tegenwZonderT(std::string_view werkw);
+
 // False for exactly the lower-case vowels a, e, i, o, u; true otherwise.
 bool isCons(char c);
 

@@ -87,6 +87,7 @@ void Woord::reset(std::string_view gloss, Rules rules) {
   bZijn = false;
   bZich = false;
   bFatal = false;
+  bTegenwZonderT = false;
 
   std::string_view onbWijs;
   const bool split = splitGloss(gloss, onbWijs);
@@ -231,6 +232,11 @@ inline bool Woord::findStem() {
     sStam.assign(sWerkw.substr(0, verbLength - 2));
   }
   if (sWerkw == "zijn") sStam = "ben";
+  if (const std::string_view zonderT = modern ? tegenwZonderT(sWerkw) : ""; !zonderT.empty()) {
+    sStam.assign(zonderT);
+    bTegenwZonderT = true;
+    return true;
+  }
 
   const std::size_t n = sStam.size();
   if (const std::string* special = htBijzStammen.get(sStam)) {

@@ -220,6 +220,7 @@ class Woord {
   std::string sMessages;
   bool bFatal = false;
   Rules rules = Rules::Default;  // the rule set of the gloss being read
+  bool bTegenwZonderT = false;   // the present singular takes no "(t)": mag
 };
 
 }  // namespace morfenaar

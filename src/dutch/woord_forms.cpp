@@ -131,7 +131,7 @@ const std::string& Woord::other(Form form, std::string_view code) const {
 void Woord::buildTegenw(std::string_view code, std::string_view zich, std::string& text) const {
   const bool barePlural = !code.empty() && code.front() == 'p';
   const std::string_view verb = barePlural ? sWerkw : sStam;
-  const std::string_view ending = barePlural || endsWith(sStam, 't') ? "" : "(t)";
+  const std::string_view ending = barePlural || endsWith(sStam, 't') || bTegenwZonderT ? "" : "(t)";
   // Without a rest the blank before it would only be trimmed off again.
   if (sRestFmt.text.empty()) {
     join(text, {verb, ending});
