@@ -46,7 +46,7 @@ EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diag
                          Rules rules) {
   // Nothing of an earlier entry may reach this one's records or log.
   Woord& woord = entryWoord();
-  woord.reset(entry.gloss);
+  woord.reset(entry.gloss, rules);
   diagnostics += woord.messages();
   if (woord.isFatal()) return EntryStatus::Fatal;
   if (!woord.isOk()) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <iterator>
 
+#include "dutch/sterke_werkwoorden.h"
 #include "support/strings.h"
 
 namespace morfenaar {
@@ -143,6 +144,59 @@ std::string meervoud(std::string_view word) {
     plural[plural.size() - 3] = 'z';
   }
   return plural;
+}
+
+namespace {
+
+// A final f or s becomes voiced before the plural's "en": gaf -> gaven.
+void voice(std::string& word) {
+  if (endsWith(word, 'f')) {
+    word.back() = 'v';
+  } else if (endsWith(word, 's')) {
+    word.back() = 'z';
+  }
+}
+
+}  // namespace
+
+std::string modernMeervoud(std::string_view word) {
+  if (const SterkWerkwoord* verb = sterkWerkwoordBijOvt(word)) {
+    // The prefix of a compound stays: versloeg -> ver + sloegen.
+    std::string plural(word.substr(0, word.size() - verb->ovtEnkel.size()));
+    return plural.append(verb->ovtMeervoud);
+  }
+  std::string plural(word);
+  const std::size_t n = plural.size();
+  if (endsWith(plural, 'e')) return plural + 'n';
+  if (n == 0 || !isCons(plural.back()) || endsWith(plural, "ij")) return plural + "en";
+  if (n >= 2 && !isCons(plural[n - 2])) {
+    const bool twoVowels = n >= 3 && !isCons(plural[n - 3]);
+    if (twoVowels && plural[n - 3] == plural[n - 2]) {
+      // The open syllable writes its long vowel single: deed -> deden.
+      plural.erase(n - 3, 1);
+    } else if (!twoVowels && plural[n - 2] != 'a') {
+      // A short vowel keeps its syllable closed: trok -> trokken.
+      plural.push_back(plural.back());
+      return plural + "en";
+    }
+  }
+  voice(plural);
+  return plural + "en";
+}
+
+bool samengesteldeBijzStam(std::string& stem) {
+  for (const Row& row : kBijzStammen) {
+    const std::string_view key = row.key;
+    if (key == "ben" || stem.size() <= key.size() || !endsWith(stem, key)) continue;
+    stem.replace(stem.size() - key.size(), key.size(), row.value);
+    return true;
+  }
+  return false;
+}
+
+std::string_view tegenwZonderT(std::string_view werkw) {
+  // ik mag, jij mag, hij mag; the other modal verbs have a -t for "jij".
+  return werkw == "mogen" ? "mag" : "";
 }
 
 bool isCons(char c) {

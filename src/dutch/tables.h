@@ -5,8 +5,8 @@
 // no rule derives. They are filled once by init() before the first verb is
 // read and only read afterwards.
 //
-// Also here: meervoud, the plural of a simple-past singular, and isCons,
-// the consonant test.
+// Also here: meervoud, the plural of a simple-past singular, its modern
+// counterpart modernMeervoud, and isCons, the consonant test.
 #pragma once
 
 #include <array>
@@ -65,6 +65,31 @@ constexpr int personIndex(std::string_view code) {
 // vond -> vondden, was -> waren, koos -> kozen, schreef -> schreven,
 // gaf -> gaven, liep -> liepen, las -> lazen.
 std::string meervoud(std::string_view word);
+
+// Plural of a simple-past singular as Dutch spells it, for the modern rules.
+// A strong or irregular verb, or a compound ending in one, takes the plural
+// of the list in sterke_werkwoorden.h (vond -> vonden, zei -> zeiden,
+// versloeg -> versloegen). Any other singular goes by rule: -e takes "n"
+// (zette -> zetten); a long vowel written double is written single in the
+// open syllable (deed -> deden, koos -> kozen); a single "a" is long
+// (kwam -> kwamen), any other single vowel short, and the consonant after
+// it doubles (trok -> trokken); after two vowel letters or a consonant
+// cluster "en" is added (liep -> liepen, hield -> hielden). A final f or s
+// after a vowel or a cluster is voiced: gaf -> gaven, stierf -> stierven,
+// blies -> bliezen; a doubled one is not: trof -> troffen.
+std::string modernMeervoud(std::string_view word);
+
+// For the modern rules: a stem that ends in a stem of the special-stem
+// table, after other letters, is a compound of gaan, staan, slaan, doen or
+// komen (vergaan, verslaan, voldoen, overkomen) and takes the special stem
+// of the verb it ends in: versla -> versla(a). True when `stem` was
+// replaced. The stem of "zijn" ("ben") is left out: an ending "ben" says
+// nothing about the verb.
+bool samengesteldeBijzStam(std::string& stem);
+
+// For the modern rules: the present singular of a verb that takes no -t in
+// any person, written out (mogen -> mag); empty for any other bare verb.
+std::string_view tegenwZonderT(std::string_view werkw);
 
 // False for exactly the lower-case vowels a, e, i, o, u; true otherwise.
 bool isCons(char c);

@@ -73,9 +73,10 @@ bool Woord::isSingleSyl(std::string_view word) {
   return vowels == 1;
 }
 
-Woord::Woord(std::string_view gloss) { reset(gloss); }
+Woord::Woord(std::string_view gloss, Rules rules) { reset(gloss, rules); }
 
-void Woord::reset(std::string_view gloss) {
+void Woord::reset(std::string_view gloss, Rules rules) {
+  this->rules = rules;
   // Everything starts as in a new object; the strings keep their storage.
   sKlemtoon = {};
   sWerkw = {};
@@ -86,6 +87,7 @@ void Woord::reset(std::string_view gloss) {
   bZijn = false;
   bZich = false;
   bFatal = false;
+  bTegenwZonderT = false;
 
   std::string_view onbWijs;
   const bool split = splitGloss(gloss, onbWijs);
@@ -218,18 +220,30 @@ inline bool Woord::findStem() {
              "\n"});
     return false;
   }
-  // "zien" keeps its "e": zie; otherwise the ending "en" goes.
-  if (verbLength >= 3 && sWerkw[verbLength - 3] == 'i' && sWerkw[verbLength - 2] == 'e') {
+  const bool modern = rules == Rules::Modern;
+  // "zien" keeps its "e": zie; otherwise the ending "en" goes. Under the
+  // modern rules an "i" after a vowel belongs to that vowel and "en" goes
+  // as after a consonant: bloeien -> bloei, zaaien -> zaai.
+  const bool vowelBeforeIen = verbLength >= 4 && !isCons(sWerkw[verbLength - 4]);
+  if (verbLength >= 3 && sWerkw[verbLength - 3] == 'i' && sWerkw[verbLength - 2] == 'e' &&
+      !(modern && vowelBeforeIen)) {
     sStam.assign(sWerkw.substr(0, verbLength - 1));
   } else {
     sStam.assign(sWerkw.substr(0, verbLength - 2));
   }
   if (sWerkw == "zijn") sStam = "ben";
+  if (const std::string_view zonderT = modern ? tegenwZonderT(sWerkw) : ""; !zonderT.empty()) {
+    sStam.assign(zonderT);
+    bTegenwZonderT = true;
+    return true;
+  }
 
   const std::size_t n = sStam.size();
   if (const std::string* special = htBijzStammen.get(sStam)) {
     // A stem that the table knows skips the doubling rules.
     sStam = *special;
+  } else if (modern && samengesteldeBijzStam(sStam)) {
+    // So does a compound of one of its verbs: versla -> versla(a).
   } else if (n >= 2 && sStam[n - 1] == sStam[n - 2]) {
     // A double final consonant is written single: zett -> zet.
     sStam.pop_back();
@@ -238,8 +252,11 @@ inline bool Woord::findStem() {
     // closed stem: lop -> loop, but betal (stress on "ta") stays.
     const char v = sStam[n - 2];
     const char before = n >= 3 ? sStam[n - 3] : '\0';
-    const bool qualifies = v == 'a' || v == 'o' || (v == 'u' && before != 'o') ||
-                           (v == 'e' && before != 'i' && before != 'o');
+    bool qualifies = v == 'a' || v == 'o' || (v == 'u' && before != 'o') ||
+                     (v == 'e' && before != 'i' && before != 'o');
+    // Under the modern rules only a single vowel before a consonant is
+    // written double: zaai and beuk stay as they are.
+    if (modern && (!isCons(sStam[n - 1]) || (n >= 3 && !isCons(before)))) qualifies = false;
     if (qualifies) {
       // The vowel written again before the last letter, which moves one on.
       sStam.push_back(sStam[n - 1]);

@@ -18,6 +18,13 @@
 // For an accepted gloss, reset() builds every Dutch form once, for each of
 // the nine person codes, as plain strings; the form methods hand them out
 // until the next reset(). Of a refused gloss every form is empty.
+//
+// A gloss is read under one of the two rule sets. The default rules are
+// the program's own. The modern ones make the present stem, the imperative
+// and the plural of the simple past as Dutch spells them: bloei(t), not
+// bloeie(t); versla(a)(t) for a compound of slaan; ga! / gaat!, without
+// the parentheses of the present; vonden, deden, zeiden, trokken, with the
+// strong and irregular verbs of sterke_werkwoorden.h.
 #pragma once
 
 #include <array>
@@ -27,6 +34,7 @@
 #include <string_view>
 
 #include "dutch/tables.h"
+#include "support/rules.h"
 
 namespace morfenaar {
 
@@ -56,7 +64,7 @@ struct Template {
 
 class Woord {
  public:
-  explicit Woord(std::string_view gloss);
+  explicit Woord(std::string_view gloss, Rules rules = Rules::Default);
   // A Woord to be given its gloss by reset(); until then, as the empty gloss.
   Woord() : Woord(std::string_view()) {}
   // Some texts of the parse are views of others: a copy would show those
@@ -64,10 +72,11 @@ class Woord {
   Woord(const Woord&) = delete;
   Woord& operator=(const Woord&) = delete;
 
-  // Parses `gloss` afresh, exactly as Woord(gloss) would, forgetting
-  // everything of the gloss before; the storage of the texts is kept, so
-  // that one object can serve entry after entry without allocating.
-  void reset(std::string_view gloss);
+  // Parses `gloss` afresh under `rules`, exactly as Woord(gloss, rules)
+  // would, forgetting everything of the gloss before; the storage of the
+  // texts is kept, so that one object can serve entry after entry without
+  // allocating.
+  void reset(std::string_view gloss, Rules rules = Rules::Default);
 
   // True when the gloss was accepted.
   bool isOk() const { return bOk; }
@@ -181,6 +190,10 @@ class Woord {
   // The form of a code that has none kept, built into sOther.
   const std::string& other(Form form, std::string_view code) const;
 
+  // The plural of the simple past's verb by the rule set of the gloss.
+  std::string ovtPlural(std::string_view verb) const {
+    return rules == Rules::Modern ? modernMeervoud(verb) : meervoud(verb);
+  }
   // Splits the simple past once per entry (see sOvtSingularHead) and
   // returns where its first blank is, npos for a simple past without rest.
   std::size_t splitOvt();
@@ -206,6 +219,8 @@ class Woord {
   mutable std::string sOther;
   std::string sMessages;
   bool bFatal = false;
+  Rules rules = Rules::Default;  // the rule set of the gloss being read
+  bool bTegenwZonderT = false;   // the present singular takes no "(t)": mag
 };
 
 }  // namespace morfenaar

@@ -24,6 +24,23 @@ void join(std::string& text, std::initializer_list<std::string_view> pieces) {
   }
 }
 
+// `text` without its parenthesised groups: ga(a)(t) -> ga.
+void dropGroups(std::string& text) {
+  std::size_t kept = 0;
+  int depth = 0;
+  for (char c : text) {
+    if (c == '(') ++depth;
+    if (depth == 0) text[kept++] = c;
+    if (c == ')' && depth > 0) --depth;
+  }
+  text.resize(kept);
+}
+
+// `text` with the parentheses themselves removed: ga(a)(t) -> gaat.
+void dropParentheses(std::string& text) {
+  std::erase_if(text, [](char c) { return c == '(' || c == ')'; });
+}
+
 }  // namespace
 
 // Splits the simple past: the verb (up to the first blank, when that is not
@@ -37,7 +54,7 @@ std::size_t Woord::splitOvt() {
     // No rest: the whole text is the verb.
     sOvtBareHead.assign(ovt).push_back(' ');
     sOvtSingularHead = sOvtBareHead;
-    sOvtPluralHead = meervoud(ovt);
+    sOvtPluralHead = ovtPlural(ovt);
     sOvtPluralHead.push_back(' ');
     return std::string_view::npos;
   }
@@ -48,7 +65,7 @@ std::size_t Woord::splitOvt() {
     ovtTailAt = z + 2;
   }
   sOvtSingularHead = ovt.substr(0, headEnd);
-  sOvtPluralHead = meervoud(ovt.substr(0, blank));
+  sOvtPluralHead = ovtPlural(ovt.substr(0, blank));
   sOvtPluralHead.append(ovt, blank, headEnd - blank);
   return blank;
 }
@@ -114,7 +131,7 @@ const std::string& Woord::other(Form form, std::string_view code) const {
 void Woord::buildTegenw(std::string_view code, std::string_view zich, std::string& text) const {
   const bool barePlural = !code.empty() && code.front() == 'p';
   const std::string_view verb = barePlural ? sWerkw : sStam;
-  const std::string_view ending = barePlural || endsWith(sStam, 't') ? "" : "(t)";
+  const std::string_view ending = barePlural || endsWith(sStam, 't') || bTegenwZonderT ? "" : "(t)";
   // Without a rest the blank before it would only be trimmed off again.
   if (sRestFmt.text.empty()) {
     join(text, {verb, ending});
@@ -152,7 +169,15 @@ void Woord::buildGeb(Number number, std::string& text) const {
   // "zijn" takes its imperative from another stem: wees! / weest!, not
   // ben! / bent!. The present begins with the stem and its "(t)".
   if (sWerkw == "zijn" && text.starts_with("ben(")) text.replace(0, 3, "wees");
-  if (const Pos open = indexOf(text, '('); open >= 0) {
+  if (rules == Rules::Modern) {
+    // Written out: the singular is the stem alone, the plural takes what
+    // the parentheses add (loop! / loopt!, ga! / gaat!).
+    if (number == Number::Plural) {
+      dropParentheses(text);
+    } else {
+      dropGroups(text);
+    }
+  } else if (const Pos open = indexOf(text, '('); open >= 0) {
     // The removal runs up to and including the last ")", and removes
     // nothing when that ")" does not come after where it starts.
     if (number == Number::Plural) {

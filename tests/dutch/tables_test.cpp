@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
+#include "dutch/sterke_werkwoorden.h"
+
 namespace morfenaar {
 namespace {
 
@@ -104,6 +109,127 @@ TEST(MeervoudTest, PluralOfSimplePast) {
       {"ging", "gingen"},
   };
   for (const auto& c : cases) EXPECT_EQ(meervoud(c.in), c.out) << c.in;
+}
+
+TEST(ModernMeervoudTest, PluralOfSimplePastAsDutchSpellsIt) {
+  const struct {
+    const char* in;
+    const char* out;
+  } cases[] = {
+      // Strong and irregular verbs of the list.
+      {"vond", "vonden"},
+      {"stond", "stonden"},
+      {"hield", "hielden"},
+      {"deed", "deden"},
+      {"zei", "zeiden"},
+      {"zou", "zouden"},
+      {"trok", "trokken"},
+      {"schrok", "schrokken"},
+      {"zwom", "zwommen"},
+      {"won", "wonnen"},
+      {"begon", "begonnen"},
+      {"kon", "konden"},
+      {"had", "hadden"},
+      {"kwam", "kwamen"},
+      {"sloeg", "sloegen"},
+      {"was", "waren"},
+      {"werd", "werden"},
+      {"hees", "hesen"},
+      {"wies", "wiesen"},
+      {"woei", "woeien"},
+      {"stierf", "stierven"},
+      // Compounds: the prefix stays before the plural of the verb.
+      {"versloeg", "versloegen"},
+      {"overkwam", "overkwamen"},
+      {"ontving", "ontvingen"},
+      {"overwon", "overwonnen"},
+      {"bezweek", "bezweken"},
+      // The longest singular that ends the word counts: vloog, not loog.
+      {"vloog", "vlogen"},
+      {"sliep", "sliepen"},
+      // Regular verbs.
+      {"zette", "zetten"},
+      {"werkte", "werkten"},
+      {"bloeide", "bloeiden"},
+      // The rule alone, for singulars that no row ends: a long vowel
+      // written double, a single "a", a single other vowel, two vowel
+      // letters, a cluster, a vowel at the end.
+      {"kees", "kezen"},
+      {"dreep", "drepen"},
+      {"blam", "blamen"},
+      {"kraf", "kraven"},
+      {"plok", "plokken"},
+      {"stif", "stiffen"},
+      {"ploef", "ploeven"},
+      {"kruip", "kruipen"},
+      {"wrocht", "wrochten"},
+      {"kelf", "kelven"},
+      {"lei", "leien"},
+      {"vrij", "vrijen"},
+      {"", "en"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(modernMeervoud(c.in), c.out) << c.in;
+}
+
+TEST(SterkeWerkwoordenTest, TheListCoversTheClassAndIsWellFormed) {
+  const auto rows = sterkeWerkwoorden();
+  EXPECT_GE(rows.size(), 180u);
+  EXPECT_TRUE(std::ranges::is_sorted(rows, {}, &SterkWerkwoord::onbWijs));
+  std::map<std::string_view, std::string_view> pluralOf;
+  for (const SterkWerkwoord& row : rows) {
+    SCOPED_TRACE(std::string(row.onbWijs));
+    EXPECT_TRUE(row.onbWijs.ends_with("en") || row.onbWijs.ends_with("n"));
+    // A singular in -e would take the simple past of weak verbs.
+    ASSERT_FALSE(row.ovtEnkel.empty());
+    EXPECT_NE(row.ovtEnkel.back(), 'e');
+    EXPECT_TRUE(row.ovtMeervoud.ends_with("en"));
+    // Two verbs with one singular have one plural.
+    const auto [at, added] = pluralOf.emplace(row.ovtEnkel, row.ovtMeervoud);
+    if (!added) {
+      EXPECT_EQ(at->second, row.ovtMeervoud);
+    }
+  }
+}
+
+TEST(SterkeWerkwoordenTest, FoundByTheEndOfTheSimplePast) {
+  const struct {
+    const char* ovt;
+    const char* onbWijs;  // "" for no row
+  } cases[] = {
+      {"vond", "vinden"}, {"versloeg", "slaan"}, {"vergat", "vergeten"}, {"zat", "zitten"},
+      {"at", "eten"},     {"bewoog", "bewegen"}, {"werkte", ""},         {"", ""},
+      {"zeide", ""},      {"wast", ""},
+  };
+  for (const auto& c : cases) {
+    const SterkWerkwoord* row = sterkWerkwoordBijOvt(c.ovt);
+    EXPECT_EQ(row != nullptr ? row->onbWijs : "", c.onbWijs) << c.ovt;
+  }
+}
+
+TEST_F(TablesTest, CompoundsTakeTheSpecialStemOfTheirVerb) {
+  const struct {
+    const char* in;
+    const char* out;
+    bool replaced;
+  } cases[] = {
+      {"versla", "versla(a)", true},
+      {"ontga", "ontga(a)", true},
+      {"besta", "besta(a)", true},
+      {"voldo", "voldoe", true},
+      {"bekom", "bekom", true},
+      {"overkom", "overkom", true},
+      // The verbs themselves are the table's; "ben" says nothing.
+      {"sla", "sla", false},
+      {"ga", "ga", false},
+      {"hebben", "hebben", false},
+      {"loop", "loop", false},
+      {"", "", false},
+  };
+  for (const auto& c : cases) {
+    std::string stem = c.in;
+    EXPECT_EQ(samengesteldeBijzStam(stem), c.replaced) << c.in;
+    EXPECT_EQ(stem, c.out) << c.in;
+  }
 }
 
 TEST(IsConsTest, OnlyLowerCaseVowelsAreNotConsonants) {

@@ -42,10 +42,10 @@ std::string make(const Woord& w, Form form, const char* code) {
   return {};
 }
 
-void expectForms(const FormCase* begin, const FormCase* end) {
+void expectForms(const FormCase* begin, const FormCase* end, Rules rules = Rules::Default) {
   for (const FormCase* c = begin; c != end; ++c) {
     SCOPED_TRACE(std::string(c->gloss) + " / " + c->code);
-    Woord w(c->gloss);
+    Woord w(c->gloss, rules);
     ASSERT_TRUE(w.isOk()) << w.messages();
     EXPECT_EQ(make(w, c->form, c->code), c->expected);
   }
@@ -190,6 +190,148 @@ TEST_F(WoordFormsTest, Imperative) {
       {"bang zijn (was bang, is bang geweest)", Form::Geb, "p", "weest bang!"},
   };
   expectForms(std::begin(cases), std::end(cases));
+}
+
+// The modern rules: the plural of the simple past, the present stem and
+// the imperative as a Dutch grammar gives them, for strong, irregular and
+// compound verbs, most of them not in the sample list.
+constexpr const char* kVinden = "'vinden (vond, h. gevonden)";
+constexpr const char* kStaan = "staan (stond, h. gestaan)";
+constexpr const char* kDoen = "doen (deed, h. gedaan)";
+constexpr const char* kZeggen = "'zeggen (zei, h. gezegd)";
+constexpr const char* kBloeien = "'bloeien (bloeide, h. gebloeid)";
+constexpr const char* kAankomen = "'aankomen (kwam aan, is aangekomen)";
+constexpr const char* kVerslaan = "ver'slaan (versloeg, h. verslagen)";
+constexpr const char* kOverkomen = "overko'men (overkwam, is overkomen)";
+
+TEST_F(WoordFormsTest, ModernSimplePastPlural) {
+  const FormCase cases[] = {
+      // No second d after a long vowel or a consonant.
+      {kVinden, Form::Ovt, "1p", "(wij) vonden "},
+      {kStaan, Form::Ovt, "3p", "(zij) stonden "},
+      {"'opstaan (stond op, is opgestaan)", Form::Ovt, "2p", "(jullie) stonden op"},
+      {"'houden (hield, h. gehouden)", Form::Ovt, "1p", "(wij) hielden "},
+      {"'binden (bond, h. gebonden)", Form::Ovt, "3p", "(zij) bonden "},
+      {kDoen, Form::Ovt, "1p", "(wij) deden "},
+      {"vol'doen (voldeed, h. voldaan)", Form::Ovt, "3p", "(zij) voldeden "},
+      {"'rijden (reed, h. gereden)", Form::Ovt, "1p", "(wij) reden "},
+      {kZeggen, Form::Ovt, "1p", "(wij) zeiden "},
+      {kZeggen, Form::Ovt, "1s", "(ik) zei "},
+      // A short vowel doubles the consonant after it.
+      {"'trekken (trok, h. getrokken)", Form::Ovt, "1p", "(wij) trokken "},
+      {"'schrikken (schrok, is geschrokken)", Form::Ovt, "3p", "(zij) schrokken "},
+      {"'zwemmen (zwom, h. gezwommen)", Form::Ovt, "2p", "(jullie) zwommen "},
+      {"'winnen (won, h. gewonnen)", Form::Ovt, "1p", "(wij) wonnen "},
+      {"be'ginnen (begon, is begonnen)", Form::Ovt, "1p", "(wij) begonnen "},
+      {"'treffen (trof, h. getroffen)", Form::Ovt, "3p", "(zij) troffen "},
+      {"'hebben (had, h. gehad)", Form::Ovt, "1p", "(wij) hadden "},
+      // A long vowel: single in the open syllable, f and s voiced.
+      {"'bijten (beet, h. gebeten)", Form::Ovt, "1p", "(wij) beten "},
+      {"'drinken (dronk, h. gedronken)", Form::Ovt, "3p", "(zij) dronken "},
+      {"'blazen (blies, h. geblazen)", Form::Ovt, "1p", "(wij) bliezen "},
+      {"'hijsen (hees, h. gehesen)", Form::Ovt, "1p", "(wij) hesen "},
+      {"ge'ven (gaf, h. gegeven)", Form::Ovt, "1p", "(wij) gaven "},
+      {"'kunnen (kon, h. gekund)", Form::Ovt, "1p", "(wij) konden "},
+      // Compounds, separable or not, by the verb they end in.
+      {kAankomen, Form::Ovt, "1p", "(wij) kwamen aan"},
+      {kVerslaan, Form::Ovt, "1p", "(wij) versloegen "},
+      {kOverkomen, Form::Ovt, "3p", "(zij) overkwamen "},
+      {"ont'vangen (ontving, h. ontvangen)", Form::Ovt, "2p", "(jullie) ontvingen "},
+      {"z. be'vinden (bevond z., h. z. bevonden)", Form::Ovt, "1p", "(wij) bevonden ons"},
+      // Regular verbs as before.
+      {"'werken (werkte, h. gewerkt)", Form::Ovt, "1p", "(wij) werkten "},
+      {kWassen, Form::Ovt, "1p", "(wij) wasten ons"},
+      {"'zaaien (zaaide, h. gezaaid)", Form::Ovt, "3p", "(zij) zaaiden "},
+      {kSchrijven, Form::Ovt, "3p", "(zij) schreven "},
+      {kZijn, Form::Ovt, "1p", "(wij) waren "},
+  };
+  expectForms(std::begin(cases), std::end(cases), Rules::Modern);
+}
+
+TEST_F(WoordFormsTest, ModernPresent) {
+  const FormCase cases[] = {
+      // An "i" after a vowel stays in the stem.
+      {kBloeien, Form::Tegenw, "s", "bloei(t)"},
+      {kBloeien, Form::Tegenw, "p", "bloeien"},
+      {"'zaaien (zaaide, h. gezaaid)", Form::Tegenw, "s", "zaai(t)"},
+      {"'waaien (woei, h. gewaaid)", Form::Tegenw, "s", "waai(t)"},
+      // Without a stress mark a stem that ends in a vowel is not doubled.
+      {"zaaien (zaaide, h. gezaaid)", Form::Tegenw, "s", "zaai(t)"},
+      {"zien (zag, h. gezien)", Form::Tegenw, "s", "zie(t)"},
+      // Compounds of gaan, staan, slaan, doen and komen.
+      {kVerslaan, Form::Tegenw, "s", "versla(a)(t)"},
+      {kVerslaan, Form::Tegenw, "p", "verslaan"},
+      {"ont'staan (ontstond, is ontstaan)", Form::Tegenw, "s", "ontsta(a)(t)"},
+      {"vol'doen (voldeed, h. voldaan)", Form::Tegenw, "s", "voldoe(t)"},
+      {kOverkomen, Form::Tegenw, "s", "overkom(t)"},
+      {kAankomen, Form::Tegenw, "s", "kom(t) aan"},
+      {"'mogen (mocht, h. gemogen)", Form::Tegenw, "s", "mag"},
+      {"'mogen (mocht, h. gemogen)", Form::Tegenw, "p", "mogen"},
+      // Strong verbs whose stem the old rules already made.
+      {"'bijten (beet, h. gebeten)", Form::Tegenw, "s", "bijt"},
+      {"'houden (hield, h. gehouden)", Form::Tegenw, "s", "houd(t)"},
+      {"'zwemmen (zwom, h. gezwommen)", Form::Tegenw, "s", "zwem(t)"},
+      {kStaan, Form::Tegenw, "s", "sta(a)(t)"},
+      {kDoen, Form::Tegenw, "s", "doe(t)"},
+      {kZeggen, Form::Tegenw, "s", "zeg(t)"},
+      {kLopen, Form::Tegenw, "s", "loop(t)"},
+  };
+  expectForms(std::begin(cases), std::end(cases), Rules::Modern);
+}
+
+TEST_F(WoordFormsTest, ModernImperativeIsWrittenOut) {
+  const FormCase cases[] = {
+      {kGaan, Form::Geb, "s", "ga!"},
+      {kGaan, Form::Geb, "p", "gaat!"},
+      {"weg gaan (ging weg, is weggegaan)", Form::Geb, "p", "gaat weg!"},
+      {kStaan, Form::Geb, "p", "staat!"},
+      {kVerslaan, Form::Geb, "s", "versla!"},
+      {kVerslaan, Form::Geb, "p", "verslaat!"},
+      {kDoen, Form::Geb, "s", "doe!"},
+      {kDoen, Form::Geb, "p", "doet!"},
+      {kBloeien, Form::Geb, "s", "bloei!"},
+      {kBloeien, Form::Geb, "p", "bloeit!"},
+      {kAankomen, Form::Geb, "s", "kom aan!"},
+      {kAankomen, Form::Geb, "p", "komt aan!"},
+      {kOverkomen, Form::Geb, "p", "overkomt!"},
+      {kLopen, Form::Geb, "p", "loopt!"},
+      {kWassen, Form::Geb, "s", "was je!"},
+      {kWassen, Form::Geb, "p", "wast je!"},
+      {kZetten, Form::Geb, "p", "zet!"},
+      {kZijn, Form::Geb, "s", "wees!"},
+      {kZijn, Form::Geb, "p", "weest!"},
+  };
+  expectForms(std::begin(cases), std::end(cases), Rules::Modern);
+}
+
+// The same glosses under the default rules keep the old texts.
+TEST_F(WoordFormsTest, DefaultRulesKeepTheOldTexts) {
+  const FormCase cases[] = {
+      {kVinden, Form::Ovt, "1p", "(wij) vondden "},
+      {kDoen, Form::Ovt, "1p", "(wij) deedden "},
+      {kZeggen, Form::Ovt, "1p", "(wij) zeien "},
+      {"'trekken (trok, h. getrokken)", Form::Ovt, "1p", "(wij) troken "},
+      {kBloeien, Form::Tegenw, "s", "bloeie(t)"},
+      {kVerslaan, Form::Tegenw, "s", "versla(t)"},
+      {kOverkomen, Form::Tegenw, "s", "overkoom(t)"},
+      {kGaan, Form::Geb, "p", "ga(a)t!"},
+      {"'mogen (mocht, h. gemogen)", Form::Tegenw, "s", "moog(t)"},
+  };
+  expectForms(std::begin(cases), std::end(cases));
+}
+
+// One Woord read under one rule set and then the other: nothing of the
+// rules of the gloss before carries over.
+TEST_F(WoordFormsTest, AResetWoordTakesTheRulesOfItsNewGloss) {
+  Woord w;
+  w.reset(kVinden, Rules::Modern);
+  EXPECT_EQ(w.ovt("1p"), "(wij) vonden ");
+  w.reset(kVinden);
+  EXPECT_EQ(w.ovt("1p"), "(wij) vondden ");
+  w.reset("'mogen (mocht, h. gemogen)", Rules::Modern);
+  EXPECT_EQ(w.tegenw("s"), "mag");
+  w.reset(kLopen, Rules::Modern);
+  EXPECT_EQ(w.tegenw("s"), "loop(t)");
 }
 
 TEST_F(WoordFormsTest, EmptyStem) {
