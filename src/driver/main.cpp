@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "driver/format.h"
 #include "driver/options.h"
 #include "driver/run.h"
 #include "dutch/tables.h"
@@ -19,5 +20,6 @@ int main(int argc, char* argv[]) {
   if (commandLine.action != Action::Run) return answer(commandLine);
   init();
   setLogPath(commandLine.logPath);
+  setOutputFormat(commandLine.format);
   return run(commandLine.files);
 }

@@ -1,5 +1,6 @@
 // The command line: morfenaar [OPTIE]... [BESTAND]... The options are long
-// GNU-style ones (--help, --version, --log=BESTAND or --log BESTAND) and may
+// GNU-style ones (--help, --version, --log=BESTAND or --log BESTAND,
+// --format=NAAM or --format NAAM) and may
 // stand anywhere before "--", which ends them; every other argument, "-"
 // included, is a file operand. The first of --help, --version or a wrong
 // argument, from the left, decides what the program does. The option
@@ -10,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "driver/format.h"
 #include "support/log.h"
 
 namespace morfenaar {
@@ -24,6 +26,7 @@ enum class Action {
 struct CommandLine {
   Action action = Action::Run;
   std::string logPath = kLogFileName;
+  Format format = Format::Records;
   std::vector<std::string> files;  // in order; "-" is standard input
   std::string error;               // one line with its LF, for standard error
 };

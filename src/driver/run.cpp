@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "driver/entry.h"
+#include "driver/format.h"
 #include "driver/messages.h"
 #include "driver/reader.h"
 #include "support/log.h"
@@ -145,12 +146,14 @@ bool readFile(const std::string& name, bool interactive, ListEnd& end) {
 int run(const std::vector<std::string>& files) {
   bool interactive = ::isatty(STDOUT_FILENO) == 1;
   bool inputFailed = false;
+  beginOutput(outputBuffer());
   for (const std::string& name : files) {
     ListEnd end = ListEnd::Done;
     bool read =
         name == "-" ? readStandardInput(interactive, end) : readFile(name, interactive, end);
     inputFailed = inputFailed || !read;
     if (end == ListEnd::BadGloss) {
+      endOutput(outputBuffer());
       if (!closeOutput()) toStderr(kStdoutFailed);
       closeLog();
       return kExitBadGloss;
@@ -161,6 +164,7 @@ int run(const std::vector<std::string>& files) {
       return kExitIoError;
     }
   }
+  endOutput(outputBuffer());
   bool outputOk = closeOutput();
   if (!outputOk) toStderr(kStdoutFailed);
   bool logOk = closeLog();
