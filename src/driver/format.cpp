@@ -3,18 +3,12 @@
 #include "driver/held_record.h"
 #include "driver/html_writer.h"
 #include "driver/jsonl_writer.h"
-#include "driver/record_writer.h"
 #include "driver/tsv_writer.h"
 #include "driver/unimorph_writer.h"
 
 namespace morfenaar {
 
 namespace {
-
-Format& chosenFormat() {
-  static Format format = Format::Records;
-  return format;
-}
 
 // The records of the verb being written, for the formats that hold them;
 // reused from verb to verb so that its storage is kept.
@@ -39,12 +33,8 @@ std::optional<Format> formatNamed(std::string_view name) {
   return std::nullopt;
 }
 
-void setOutputFormat(Format format) { chosenFormat() = format; }
-
-Format outputFormat() { return chosenFormat(); }
-
 void beginOutput(std::string& out) {
-  switch (chosenFormat()) {
+  switch (outputFormat()) {
     case Format::Tsv:
       writeTsvHeader(out);
       break;
@@ -58,8 +48,8 @@ void beginOutput(std::string& out) {
   }
 }
 
-void writeFormatted(std::string& out, const Record& record, const Entry& entry) {
-  switch (chosenFormat()) {
+void writeFormattedOther(std::string& out, const Record& record, const Entry& entry) {
+  switch (outputFormat()) {
     case Format::Records:
       writeRecord(out, record, entry.sourceTag);
       break;
@@ -79,7 +69,7 @@ void writeFormatted(std::string& out, const Record& record, const Entry& entry) 
 void endVerb(std::string& out, const Entry& entry) {
   HeldVerb& verb = heldVerb();
   if (verb.empty()) return;
-  switch (chosenFormat()) {
+  switch (outputFormat()) {
     case Format::Unimorph:
       writeUnimorphVerb(out, verb);
       break;
@@ -95,7 +85,7 @@ void endVerb(std::string& out, const Entry& entry) {
 }
 
 void endOutput(std::string& out) {
-  if (chosenFormat() == Format::Html) endHtmlPage(out);
+  if (outputFormat() == Format::Html) endHtmlPage(out);
 }
 
 }  // namespace morfenaar

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "driver/reader.h"
+#include "driver/record_writer.h"
 #include "hebrew/record.h"
 
 namespace morfenaar {
@@ -25,14 +26,28 @@ inline constexpr std::string_view kFormatNames = "records, tsv, jsonl, unimorph,
 // The format called `name`, or nothing for an unknown name.
 std::optional<Format> formatNamed(std::string_view name);
 
-// The format of the run; records until set.
-void setOutputFormat(Format format);
-Format outputFormat();
+// Where the format of the run is kept: records until setOutputFormat.
+inline Format& formatOfTheRun() {
+  static Format format = Format::Records;
+  return format;
+}
+inline void setOutputFormat(Format format) { formatOfTheRun() = format; }
+inline Format outputFormat() { return formatOfTheRun(); }
 
 // Before the first verb: the tsv header row, the head of the html page.
 void beginOutput(std::string& out);
-// One record of `entry`, written or held.
-void writeFormatted(std::string& out, const Record& record, const Entry& entry);
+// One record of `entry` in a format other than the records.
+void writeFormattedOther(std::string& out, const Record& record, const Entry& entry);
+// One record of `entry`, written or held. The records format, the default,
+// is chosen here, inline, before the others: it is written for every form
+// of a default run.
+inline void writeFormatted(std::string& out, const Record& record, const Entry& entry) {
+  if (outputFormat() == Format::Records) {
+    writeRecord(out, record, entry.sourceTag);
+  } else {
+    writeFormattedOther(out, record, entry);
+  }
+}
 // After the last record of the verb of `entry`: the held records are
 // written, and the next verb starts afresh. A verb that got no records
 // writes nothing.
