@@ -101,7 +101,7 @@ std::string dutchInfinitive(std::string_view gloss) {
 }
 
 void writeCaption(std::string& out, const Entry& entry) {
-  out += "<caption><bdi>";
+  out += "<caption><bdi dir=\"ltr\">";
   appendHtmlText(out, entry.firstField);
   out += "</bdi> \xC2\xB7 ";
   out += className(entry.klasse);

@@ -148,9 +148,9 @@ TEST(ProgramTest, EveryFormatWritesOddInputAsTypedOrEscaped) {
         "A\t\u00DF"
         "A\tV;2;SG;IMP;MASC\n"}},
       {"html",
-       {"<caption><bdi>1-KTB</bdi> \u00B7 qal \u00B7 a&lt;&amp;&quot;%s zijn</caption>",
+       {"<caption><bdi dir=\"ltr\">1-KTB</bdi> \u00B7 qal \u00B7 a&lt;&amp;&quot;%s zijn</caption>",
         "<div class=\"nl\">(ik) ben a&lt;&amp;&quot;%s geweest</div>",
-        "<caption><bdi>1-I\u00DF"
+        "<caption><bdi dir=\"ltr\">1-I\u00DF"
         "A</bdi> \u00B7 qal \u00B7 cre\u00EB"
         "ren</caption>",
         "<div class=\"vorm\">I\u00DF"

@@ -156,7 +156,7 @@ def html_text(records, source, hebrew):
             if dutch not in texts:
                 texts.append(dutch)
     page = [PAGE_HEAD, "<table>\n",
-            "<caption><bdi>%s</bdi> · qal · schrijven</caption>\n" % source,
+            '<caption><bdi dir="ltr">%s</bdi> · qal · schrijven</caption>\n' % source,
             "<thead><tr><th></th><th>verleden tijd</th><th>deelwoord</th>"
             "<th>toekomende tijd</th><th>gebiedende wijs</th></tr></thead>\n", "<tbody>\n"]
     pairs = {"jij (m.)": "jij (v.)", "jullie (m.)": "jullie (v.)", "zij (m.)": "zij (v.)"}
