@@ -1,23 +1,25 @@
 // Fuzzes the whole path of one input line: the reader, the gloss parser,
 // every Dutch form method, the reading of a root in Hebrew letters, the root
-// analysis, every generator, the forms in Hebrew letters and the record
-// writer. The log is left out (it would write a file on every run), but
-// every Dutch form that the log would hold is built. A gloss that would end the run is only
-// parsed: ending the process is the driver's business. Roots go through
-// writeParadigm as in the program, so a root that is neither Latin nor
-// Hebrew letters gets no records here either. The first byte of the input
-// chooses the rule set: odd for the modern rules, even for the default.
+// analysis, every generator, the forms in Hebrew letters and the writer of
+// one output format. The input's first byte chooses the rule set and the
+// format. The log is left out (it would write a file on every run), but
+// every Dutch form that the log would hold is built. A gloss that would end
+// the run is only parsed: ending the process is the driver's business.
+// Roots go through writeParadigm as in the program, so a root that is
+// neither Latin nor Hebrew letters gets no records here either.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <string_view>
 
+#include "driver/format.h"
 #include "driver/reader.h"
-#include "driver/record_writer.h"
 #include "dutch/tables.h"
 #include "dutch/woord.h"
 #include "hebrew/paradigm.h"
+#include "support/utf8.h"
 
 namespace {
 
@@ -25,9 +27,24 @@ using namespace morfenaar;
 
 const char* const kCodes[] = {"1s", "2s", "3s", "3sf", "1p", "2p", "3p", "s", "p"};
 
+constexpr Format kFormats[] = {Format::Records, Format::Tsv, Format::Jsonl, Format::Unimorph,
+                               Format::Html};
+
 // Output must never carry a NUL byte.
 void checkText(std::string_view text) {
   if (text.find('\0') != std::string_view::npos) std::abort();
+}
+
+// Every format but the records writes valid UTF-8 whatever the input, and
+// JSON strings never hold a raw control character.
+void checkOutput(std::string_view out) {
+  checkText(out);
+  if (outputFormat() == Format::Records) return;
+  if (!isValidUtf8(out)) std::abort();
+  if (outputFormat() != Format::Jsonl) return;
+  for (char c : out) {
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\n') std::abort();
+  }
 }
 
 void exerciseForms(const Woord& woord) {
@@ -46,18 +63,22 @@ void exerciseForms(const Woord& woord) {
 void processLine(std::string_view line, Rules rules) {
   Entry entry;
   if (splitLine(line, entry) != LineKind::Entry) return;
-  Woord woord(entry.gloss);
+  Woord woord(entry.gloss, rules);
   checkText(woord.messages());
   if (!woord.isOk()) return;
   exerciseForms(woord);
   // Every class number, whatever the digit says, so that each generator
   // meets every root.
   for (int klasse = 1; klasse <= 7; ++klasse) {
+    entry.klasse = klasse;
     std::string out;
-    writeParadigm(
-        klasse, entry.root, woord,
-        [&](const Record& record) { writeRecord(out, record, entry.sourceTag); }, rules);
-    checkText(out);
+    beginOutput(out);
+    writeParadigm(klasse, entry.root, woord,
+                  [&](const Record& record) { writeFormatted(out, record, entry); },
+                  rules);
+    endVerb(out, entry);
+    endOutput(out);
+    checkOutput(out);
   }
 }
 
@@ -70,7 +91,13 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);
-  const Rules rules = size > 0 && (data[0] & 1) != 0 ? Rules::Modern : Rules::Default;
+  if (input.empty()) return 0;
+  // The first byte chooses: its lowest bit the rule set, the rest the
+  // format. It stays part of the first line, so that the seeds keep their
+  // first entry.
+  const auto first = static_cast<unsigned char>(input.front());
+  const Rules rules = (first & 1) != 0 ? Rules::Modern : Rules::Default;
+  setOutputFormat(kFormats[(first >> 1) % std::size(kFormats)]);
   while (!input.empty()) {
     std::size_t end = input.find('\n');
     std::size_t take = end == std::string_view::npos ? input.size() : end + 1;

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "driver/format.h"
 #include "driver/messages.h"
-#include "driver/record_writer.h"
 #include "dutch/woord.h"
 #include "hebrew/paradigm.h"
 #include "hebrew/root.h"
@@ -55,7 +55,7 @@ EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diag
   }
   logForms(woord);
 
-  const RecordSink sink = [&](const Record& record) { writeRecord(out, record, entry.sourceTag); };
+  const RecordSink sink = [&](const Record& record) { writeFormatted(out, record, entry); };
   switch (writeParadigm(entry.klasse, entry.root, woord, sink, rules)) {
     case ParadigmStatus::RootTooShort:
       diagnostics += shortRootMessage(entry.klasse, entry.sourceTag);
@@ -70,6 +70,7 @@ EntryStatus processEntry(const Entry& entry, std::string& out, std::string& diag
     case ParadigmStatus::UnknownClass:
       break;
   }
+  endVerb(out, entry);
   return EntryStatus::Done;
 }
 

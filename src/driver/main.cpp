@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "driver/messages.h"
+#include "driver/format.h"
 #include "driver/options.h"
 #include "driver/run.h"
 #include "dutch/tables.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
     if (commandLine.action != Action::Run) return answer(commandLine);
     init();
     setLogPath(commandLine.logPath);
+    setOutputFormat(commandLine.format);
     return run(commandLine.files, commandLine.rules);
   } catch (const std::bad_alloc&) {
     // Before anything was read: run() handles its own.

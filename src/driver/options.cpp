@@ -1,6 +1,7 @@
 #include "driver/options.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "driver/messages.h"
 #include "driver/run.h"
@@ -27,6 +28,10 @@ constexpr std::string_view kUsage =
     "      --modern       de Hebreeuwse vormen van het hedendaagse Hebreeuws, in\n"
     "                     volle spelling, elke persoon eenmaal; de toekomende tijd\n"
     "                     alleen met de Nederlandse toekomende tijd\n"
+    "      --format=NAAM  schrijf de vormen als NAAM: records (standaard), tsv\n"
+    "                     (kolommen met kopregel), jsonl (een JSON-object per\n"
+    "                     regel), unimorph (lemma, vorm, kenmerken) of html (een\n"
+    "                     pagina met een tabel per werkwoord)\n"
     "      --help         toon deze hulp en stop\n"
     "      --version      toon de versie en stop\n"
     "      --             einde van de opties; wat volgt is een BESTAND\n"
@@ -43,6 +48,7 @@ constexpr std::string_view kUsage =
 
 constexpr std::string_view kLogOption = "--log";
 constexpr std::string_view kModernOption = "--modern";
+constexpr std::string_view kFormatOption = "--format";
 
 std::string usageError(std::string_view what) {
   std::string text = "morfenaar: ";
@@ -57,7 +63,7 @@ std::string quoted(std::string_view argument) {
 bool isOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }
 
 // Handles one option; `next` is the index of the argument after it, which
-// --log BESTAND takes. Returns false once the action is decided.
+// --log BESTAND and --format NAAM take. Returns false once the action is decided.
 bool takeOption(const std::vector<std::string_view>& args, std::size_t& next, CommandLine& line) {
   std::string_view arg = args[next - 1];
   std::string_view name = arg.substr(0, arg.find('='));
@@ -80,7 +86,7 @@ bool takeOption(const std::vector<std::string_view>& args, std::size_t& next, Co
     line.rules = Rules::Modern;
     return true;
   }
-  if (name != kLogOption) {
+  if (name != kLogOption && name != kFormatOption) {
     line.action = Action::Error;
     line.error = usageError("onbekende optie " + quoted(arg));
     return false;
@@ -92,8 +98,20 @@ bool takeOption(const std::vector<std::string_view>& args, std::size_t& next, Co
     value = args[next++];
   } else {
     line.action = Action::Error;
-    line.error = usageError("optie '--log' vraagt een BESTAND als argument");
+    line.error = usageError("optie " + quoted(name) + " vraagt een " +
+                            (name == kLogOption ? "BESTAND" : "NAAM") + " als argument");
     return false;
+  }
+  if (name == kFormatOption) {
+    std::optional<Format> format = formatNamed(value);
+    if (!format) {
+      line.action = Action::Error;
+      line.error = usageError("onbekend formaat " + quoted(value) + " (kies uit " +
+                              std::string(kFormatNames) + ")");
+      return false;
+    }
+    line.format = *format;
+    return true;
   }
   if (value.empty()) {
     line.action = Action::Error;

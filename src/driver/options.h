@@ -1,7 +1,8 @@
 // The command line: morfenaar [OPTIE]... [BESTAND]... The options are long
 // GNU-style ones (--help, --version, --modern, --log=BESTAND or --log
-// BESTAND) and may stand anywhere before "--", which ends them; every other
-// argument, "-" included, is a file operand. The first of --help, --version or a wrong
+// BESTAND, --format=NAAM or --format NAAM) and may stand anywhere before
+// "--", which ends them; every other argument, "-" included, is a file
+// operand. The first of --help, --version or a wrong
 // argument, from the left, decides what the program does. The option
 // parser's messages live with the parser.
 #pragma once
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "hebrew/paradigm.h"
+#include "driver/format.h"
 #include "support/log.h"
 
 namespace morfenaar {
@@ -26,6 +28,7 @@ struct CommandLine {
   Action action = Action::Run;
   std::string logPath = kLogFileName;
   Rules rules = Rules::Default;    // --modern: Rules::Modern
+  Format format = Format::Records;
   std::vector<std::string> files;  // in order; "-" is standard input
   std::string error;               // one line with its LF, for standard error
 };

@@ -11,6 +11,7 @@
 
 #include "driver/entry.h"
 #include "driver/line_checks.h"
+#include "driver/format.h"
 #include "driver/messages.h"
 #include "driver/reader.h"
 #include "support/log.h"
@@ -185,12 +186,14 @@ bool readFile(const std::string& name, bool interactive, Rules rules, ListEnd& e
 int readAll(const std::vector<std::string>& files, Rules rules) {
   bool interactive = ::isatty(STDOUT_FILENO) == 1;
   bool inputFailed = false;
+  beginOutput(outputBuffer());
   for (const std::string& name : files) {
     ListEnd end = ListEnd::Done;
     bool read = name == "-" ? readStandardInput(interactive, rules, end)
                             : readFile(name, interactive, rules, end);
     inputFailed = inputFailed || !read;
     if (end == ListEnd::BadGloss) {
+      endOutput(outputBuffer());
       if (!closeOutput()) toStderr(kStdoutFailed);
       closeLog();
       return kExitBadGloss;
@@ -201,6 +204,7 @@ int readAll(const std::vector<std::string>& files, Rules rules) {
       return kExitIoError;
     }
   }
+  endOutput(outputBuffer());
   bool outputOk = closeOutput();
   if (!outputOk) toStderr(kStdoutFailed);
   bool logOk = closeLog();

@@ -50,6 +50,11 @@ Pos lastIndexOf(std::string_view text, std::string_view needle);
 // The text without its leading and trailing blanks (the space character
 // only).
 std::string_view trimmed(std::string_view text);
+// The text without its trailing blanks (the space character only).
+inline std::string_view withoutTrailingBlanks(std::string_view text) {
+  while (endsWith(text, ' ')) text.remove_suffix(1);
+  return text;
+}
 // The slow part of trim(): for a text that begins or ends with a blank.
 void trimBlankEnds(std::string& text);
 // Removes all leading and trailing blanks (the space character only).

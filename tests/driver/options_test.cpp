@@ -13,6 +13,7 @@ struct ParseCase {
   std::vector<std::string_view> args;
   std::vector<std::string> files;
   const char* logPath;
+  Format format = Format::Records;
 };
 
 TEST(OptionsTest, FilesAndLogPathOfARun) {
@@ -29,6 +30,15 @@ TEST(OptionsTest, FilesAndLogPathOfARun) {
       {{"--log=a=b"}, {"-"}, "a=b"},
       {{"--log=a", "--log", "b"}, {"-"}, "b"},
       {{"--", "--log=x"}, {"--log=x"}, "morfenaar.log"},
+      {{"--format=tsv"}, {"-"}, "morfenaar.log", Format::Tsv},
+      {{"a", "--format", "html", "b"}, {"a", "b"}, "morfenaar.log", Format::Html},
+      {{"--format=jsonl", "--format", "records"}, {"-"}, "morfenaar.log", Format::Records},
+      {{"--format=unimorph", "--log", "x"}, {"-"}, "x", Format::Unimorph},
+      {{"--log", "--format=tsv"}, {"-"}, "--format=tsv", Format::Records},
+      {{"--format", "jsonl", "--", "--format=tsv"},
+       {"--format=tsv"},
+       "morfenaar.log",
+       Format::Jsonl},
   };
   for (const ParseCase& c : cases) {
     CommandLine line = parseCommandLine(c.args);
@@ -38,6 +48,7 @@ TEST(OptionsTest, FilesAndLogPathOfARun) {
     EXPECT_EQ(line.action, Action::Run);
     EXPECT_EQ(line.files, c.files);
     EXPECT_EQ(line.logPath, c.logPath);
+    EXPECT_EQ(line.format, c.format);
     EXPECT_EQ(line.error, "");
   }
 }

@@ -32,6 +32,19 @@ using testing::writeFile;
 // The worked example's input, output and log: ktb.in, ktb.out, ktb.log.
 inline const fs::path kGolden = fs::path(MORFENAAR_SOURCE_DIR) / "tests" / "e2e" / "golden";
 
+// Every output format with the extension of its golden file: ktb.out,
+// ktb.tsv and so on, and the same for the root in Hebrew letters,
+// ktb-hebreeuws.in (worked out from ktb.out by golden/derive.py).
+struct FormatGolden {
+  const char* name;
+  const char* extension;
+};
+inline constexpr FormatGolden kFormats[] = {{"records", ".out"},
+                                            {"tsv", ".tsv"},
+                                            {"jsonl", ".jsonl"},
+                                            {"unimorph", ".unimorph"},
+                                            {"html", ".html"}};
+
 struct Outcome {
   int status = -1;  // exit status, or 128 + signal number
   std::string out;

@@ -1,4 +1,5 @@
 #include "program.h"
+#include "support/utf8.h"
 #include "version.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@ namespace {
 
 const std::string kBom = "\xEF\xBB\xBF";
 const std::string kHint = ". Probeer 'morfenaar --help' voor meer informatie.\n";
+const std::string kFormatList = " (kies uit records, tsv, jsonl, unimorph, html)";
 const std::set<std::string> kNoLog = {"err", "in", "out"};
 
 // The KTB entry with `second` as the character after its class digit; the
@@ -56,6 +58,128 @@ TEST(ProgramTest, WritesTheFullTableOfOneEntry) {
   EXPECT_EQ(run.out, readFile(kGolden / "ktb.out"));
   EXPECT_TRUE(run.logExists);
   EXPECT_EQ(run.log, readFile(kGolden / "ktb.log"));
+}
+
+// The worked example in every format and both alphabets, against golden
+// files worked out from ktb.out; the log is the same in every format.
+TEST(ProgramTest, EveryFormatWritesTheWorkedExample) {
+  for (const char* stem : {"ktb", "ktb-hebreeuws"}) {
+    for (const FormatGolden& format : kFormats) {
+      for (const char* spelling : {"--format=", "--format "}) {
+        SCOPED_TRACE(std::string(stem) + " " + spelling + format.name);
+        RunOptions options;
+        options.args = std::string(spelling) + format.name;
+        Outcome run = runProgram(readFile(kGolden / (std::string(stem) + ".in")), options);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out, readFile(kGolden / (std::string(stem) + format.extension)));
+        EXPECT_EQ(run.log, readFile(kGolden / "ktb.log"));
+      }
+    }
+  }
+}
+
+// Refused lines and entries write nothing in any format, and a gloss that
+// ends the run still leaves a whole page: the output is that of the one
+// verb written, and the messages, the log and the status are those of the
+// records.
+TEST(ProgramTest, EveryFormatKeepsMessagesLogAndStatus) {
+  const std::string input =
+      "zonder tab\n1-KTB\tlo'pen (liep, gelopen)\n5-EK\t" + std::string(testing::kSchrijven) +
+      "\n9-KTB\t" + std::string(testing::kSchrijven) + "\n1-ktb\t" +
+      std::string(testing::kSchrijven) + "\n" + kKtb + "9-XYZ\tlopen\n" + kKtb;
+  const std::string err =
+      "Waarschuwing: regel zonder TAB overgeslagen: zonder tab\n"
+      "Bij voltooid deelwoord (gelopen) ontbreekt 'is ' of 'h. '\n"
+      "Waarschuwing: dit werkwoord werd niet verder verwerkt.\n"
+      "Waarschuwing: wortel te kort voor klasse 5, dit werkwoord werd niet verder verwerkt: "
+      "[5-EK]\n"
+      "Waarschuwing: wortel bevat tekens buiten het alfabet, dit werkwoord werd niet verder "
+      "verwerkt: [1-ktb]\n"
+      "Fout: haak open ontbreekt: lopen\n";
+  for (const FormatGolden& format : kFormats) {
+    SCOPED_TRACE(format.name);
+    RunOptions options;
+    options.args = std::string("--format=") + format.name;
+    Outcome run = runProgram(input, options);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, err);
+    EXPECT_EQ(run.out, readFile(kGolden / (std::string("ktb") + format.extension)));
+    EXPECT_EQ(run.log, ktbLog(4));
+  }
+}
+
+// Percent signs, quotes, <, & and bytes that are not UTF-8 (a Latin-1
+// letter in a gloss, the special root's 0xDF) come out as typed in the
+// records and as valid, escaped UTF-8 in the other formats. Worked out by
+// hand from the gloss rules: "bang zijn (was bang, is bang geweest)" with
+// a<&"%s for "bang".
+TEST(ProgramTest, EveryFormatWritesOddInputAsTypedOrEscaped) {
+  // clang-format off
+  const std::string input =
+      "1-KTB\ta<&\"%s zijn (was a<&\"%s, is a<&\"%s geweest)\n"
+      "1-I\xDF" "A\tcre\xEB'ren (cre\xEB" "erde, h. gecre\xEB" "erd)\n";
+  // clang-format on
+  const struct {
+    const char* format;
+    std::vector<std::string> parts;  // each in the output
+  } cases[] = {
+      {"records",
+       {"#KTBTI\t(ik) ben a<&\"%s geweest\t{1s}[1-KTB]\n",
+        "#I\xDF"
+        "ATI\t(ik) heb gecre\xEB"
+        "erd\t{1s}[1-I\xDF"
+        "A]\n"}},
+      {"tsv",
+       {"\n1-KTB\t1\tverleden\t1s\tKTBTI\t(ik) ben a<&\"%s geweest\n",
+        "\n1-I\u00DF"
+        "A\t1\tverleden\t1s\tI\u00DF"
+        "ATI\t(ik) heb gecre\u00EB"
+        "erd\n",
+        "\n1-KTB\t1\ttoekomend\t1s\tAKTWB\t(ik) was a<&\"%s\n"}},
+      {"jsonl",
+       {"{\"bron\":\"1-KTB\",\"klasse\":1,\"blok\":\"verleden\",\"persoon\":\"1s\",\"hebreeuws\":"
+        "\"KTBTI\",\"nederlands\":\"(ik) ben a<&\\\"%s geweest\"}\n",
+        "{\"bron\":\"1-I\u00DF"
+        "A\",\"klasse\":1,\"blok\":\"deelwoord\",\"persoon\":\"fs\","
+        "\"hebreeuws\":\"IW\u00DF"
+        "AT\",\"nederlands\":\"cre\u00EBr(t)\"}\n"}},
+      {"unimorph",
+       {"KTB\tKTBTI\tV;1;SG;PST\n",
+        "I\u00DF"
+        "A\tI\u00DF"
+        "ATI\tV;1;SG;PST\n",
+        "I\u00DF"
+        "A\t\u00DF"
+        "A\tV;2;SG;IMP;MASC\n"}},
+      {"html",
+       {"<caption><bdi dir=\"ltr\">1-KTB</bdi> \u00B7 qal \u00B7 a&lt;&amp;&quot;%s zijn</caption>",
+        "<div class=\"nl\">(ik) ben a&lt;&amp;&quot;%s geweest</div>",
+        "<caption><bdi dir=\"ltr\">1-I\u00DF"
+        "A</bdi> \u00B7 qal \u00B7 cre\u00EB"
+        "ren</caption>",
+        "<div class=\"vorm\">I\u00DF"
+        "ATI</div><div class=\"nl\">(ik) heb gecre\u00EB"
+        "erd</div>"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.format);
+    RunOptions options;
+    options.args = std::string("--format=") + c.format;
+    Outcome run = runProgram(input, options);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    for (const std::string& part : c.parts) {
+      EXPECT_NE(run.out.find(part), std::string::npos) << part << "\n" << run.out;
+    }
+    if (std::string_view(c.format) != "records") {
+      EXPECT_TRUE(isValidUtf8(run.out));
+    }
+    if (std::string_view(c.format) == "html") {
+      EXPECT_EQ(run.out.find("<&"), std::string::npos);
+      EXPECT_TRUE(run.out.ends_with("</table>\n</body>\n</html>\n"));
+    }
+  }
 }
 
 // Cells where a row's own pattern decides against the odd one out: whole
@@ -420,8 +544,9 @@ TEST(ProgramTest, HelpIsPrintedWithoutReadingAnything) {
     EXPECT_EQ(run.err, "");
     EXPECT_TRUE(run.out.starts_with("Gebruik: morfenaar [OPTIE]... [BESTAND]...\n"));
     for (const char* part :
-         {"\n      --log=BESTAND ", "\n      --help ", "\n      --version ", "\n      -- ",
-          "morfenaar.log", "Afsluitstatus: 0 ", "man morfenaar\n"}) {
+         {"\n      --log=BESTAND ", "\n      --format=NAAM ", "records (standaard), tsv",
+          "\n      --help ", "\n      --version ", "\n      -- ", "morfenaar.log",
+          "Afsluitstatus: 0 ", "man morfenaar\n"}) {
       EXPECT_NE(run.out.find(part), std::string::npos) << part;
     }
     EXPECT_EQ(run.out.find('#'), std::string::npos);
@@ -462,6 +587,15 @@ TEST(ProgramTest, VersionAndCommandLineErrors) {
       {"--log ''", 2, "", "morfenaar: optie '--log' vraagt een niet-lege bestandsnaam" + kHint},
       {"--help=yes", 2, "", "morfenaar: optie '--help' neemt geen argument" + kHint},
       {"--version=", 2, "", "morfenaar: optie '--version' neemt geen argument" + kHint},
+      {"--format=xml", 2, "", "morfenaar: onbekend formaat 'xml'" + kFormatList + kHint},
+      {"--format=HTML", 2, "", "morfenaar: onbekend formaat 'HTML'" + kFormatList + kHint},
+      {"--format=", 2, "", "morfenaar: onbekend formaat ''" + kFormatList + kHint},
+      {"--format xml --format=tsv", 2, "",
+       "morfenaar: onbekend formaat 'xml'" + kFormatList + kHint},
+      {"--format=tsv --format=xml", 2, "",
+       "morfenaar: onbekend formaat 'xml'" + kFormatList + kHint},
+      {"--format=tsv --version", 0, version, ""},
+      {"a.tsv --format", 2, "", "morfenaar: optie '--format' vraagt een NAAM als argument" + kHint},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args);
