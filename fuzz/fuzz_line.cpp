@@ -73,9 +73,9 @@ void processLine(std::string_view line, Rules rules) {
     entry.klasse = klasse;
     std::string out;
     beginOutput(out);
-    writeParadigm(klasse, entry.root, woord,
-                  [&](const Record& record) { writeFormatted(out, record, entry); },
-                  rules);
+    writeParadigm(
+        klasse, entry.root, woord,
+        [&](const Record& record) { writeFormatted(out, record, entry); }, rules);
     endVerb(out, entry);
     endOutput(out);
     checkOutput(out);

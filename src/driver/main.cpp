@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/messages.h"
 #include "driver/format.h"
+#include "driver/messages.h"
 #include "driver/options.h"
 #include "driver/run.h"
 #include "dutch/tables.h"

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "hebrew/paradigm.h"
 #include "driver/format.h"
 #include "support/log.h"
+#include "support/rules.h"
 
 namespace morfenaar {
 
@@ -27,7 +27,7 @@ enum class Action {
 struct CommandLine {
   Action action = Action::Run;
   std::string logPath = kLogFileName;
-  Rules rules = Rules::Default;    // --modern: Rules::Modern
+  Rules rules = Rules::Default;  // --modern: Rules::Modern
   Format format = Format::Records;
   std::vector<std::string> files;  // in order; "-" is standard input
   std::string error;               // one line with its LF, for standard error

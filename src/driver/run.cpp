@@ -10,8 +10,8 @@
 #include <unistd.h>
 
 #include "driver/entry.h"
-#include "driver/line_checks.h"
 #include "driver/format.h"
+#include "driver/line_checks.h"
 #include "driver/messages.h"
 #include "driver/reader.h"
 #include "support/log.h"
