@@ -515,7 +515,11 @@ TEST_F(SampleTest, ModernRulesWriteEverySlotOnce) {
     const SampleEntry& e = (*sample_)[i];
     SCOPED_TRACE(e.firstField);
     EXPECT_EQ(order[i], "[" + e.firstField + "]");
-    EXPECT_EQ(tagsBySource[order[i]], past + participles + future + (hasMoods(e) ? moods : ""));
+    std::string tags = past;
+    tags += participles;
+    tags += future;
+    if (hasMoods(e)) tags += moods;
+    EXPECT_EQ(tagsBySource[order[i]], tags);
   }
 }
 

@@ -95,7 +95,7 @@ void writeInfinitive(const AnalysedRoot& root, const Woord& woord, const RecordS
   if (!choice) return;
   const std::string body =
       modernForm(findRow(kInfinitiveRows, choice->row).forms[0], choice->args, root);
-  const std::string onbep = woord.onbep();
+  const std::string& onbep = woord.onbep();
   sink(Record{Block::Infinitive, "", "L" + body, onbep});
   sink(Record{Block::Infinitive, "", "M" + body, "om " + onbep});
 }
