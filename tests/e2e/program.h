@@ -34,7 +34,8 @@ inline const fs::path kGolden = fs::path(MORFENAAR_SOURCE_DIR) / "tests" / "e2e"
 
 // Every output format with the extension of its golden file: ktb.out,
 // ktb.tsv and so on, and the same for the root in Hebrew letters,
-// ktb-hebreeuws.in (worked out from ktb.out by golden/derive.py).
+// ktb-hebreeuws.in (worked out from ktb.out by golden/derive.py), and for
+// --modern (ktb-modern.out, and the files derive.py works out from it).
 struct FormatGolden {
   const char* name;
   const char* extension;

@@ -60,20 +60,32 @@ TEST(ProgramTest, WritesTheFullTableOfOneEntry) {
   EXPECT_EQ(run.log, readFile(kGolden / "ktb.log"));
 }
 
-// The worked example in every format and both alphabets, against golden
-// files worked out from ktb.out; the log is the same in every format.
+// The worked example in every format, both alphabets and both rule sets,
+// against golden files worked out from ktb.out and ktb-modern.out (written
+// by hand); the log is the same in every format.
 TEST(ProgramTest, EveryFormatWritesTheWorkedExample) {
-  for (const char* stem : {"ktb", "ktb-hebreeuws"}) {
+  const struct {
+    const char* stem;  // of the golden output files
+    const char* input;
+    const char* rules;  // options before --format
+    const char* log;
+  } examples[] = {
+      {"ktb", "ktb.in", "", "ktb.log"},
+      {"ktb-hebreeuws", "ktb-hebreeuws.in", "", "ktb.log"},
+      {"ktb-modern", "ktb.in", "--modern ", "ktb-modern.log"},
+      {"ktb-modern-hebreeuws", "ktb-hebreeuws.in", "--modern ", "ktb-modern.log"},
+  };
+  for (const auto& example : examples) {
     for (const FormatGolden& format : kFormats) {
       for (const char* spelling : {"--format=", "--format "}) {
-        SCOPED_TRACE(std::string(stem) + " " + spelling + format.name);
+        SCOPED_TRACE(std::string(example.stem) + " " + example.rules + spelling + format.name);
         RunOptions options;
-        options.args = std::string(spelling) + format.name;
-        Outcome run = runProgram(readFile(kGolden / (std::string(stem) + ".in")), options);
+        options.args = std::string(example.rules) + spelling + format.name;
+        Outcome run = runProgram(readFile(kGolden / example.input), options);
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.err, "");
-        EXPECT_EQ(run.out, readFile(kGolden / (std::string(stem) + format.extension)));
-        EXPECT_EQ(run.log, readFile(kGolden / "ktb.log"));
+        EXPECT_EQ(run.out, readFile(kGolden / (std::string(example.stem) + format.extension)));
+        EXPECT_EQ(run.log, readFile(kGolden / example.log));
       }
     }
   }

@@ -6,7 +6,9 @@ tests/e2e/golden/ktb.out, as the formats are described in the manual page:
 
 writes ktb.tsv, ktb.jsonl, ktb.unimorph and ktb.html, and the same for the
 root in Hebrew letters (ktb-hebreeuws.in and its .out and other files), here
-in tests/e2e/golden. The files are checked by eye and kept; the end-to-end
+in tests/e2e/golden. With --modern the records are ktb-modern.out, from which
+the same files of ktb-modern and ktb-modern-hebreeuws are worked out (the
+input is ktb.in or ktb-hebreeuws.in). The files are checked by eye and kept; the end-to-end
 tests compare the program's output with them. The program is not run.
 """
 
@@ -21,11 +23,24 @@ HEBREW = {"A": "א", "B": "ב", "E": "ה", "I": "י", "K": "כ", "L": "ל", "M":
 FINAL = {"K": "ך", "M": "ם", "N": "ן"}
 
 # The blocks in the order of the records, recognised by the tag sequence.
+# The default rules write the future forms twice: a block ends at the first
+# tag that it does not have.
 BLOCK_TAGS = [
     ("verleden", {"1s", "2s", "3s", "3sf", "1p", "2pm", "2pf", "3p"}),
     ("deelwoord", {"ms", "fs", "s", "mp", "fp"}),
     ("toekomend", {"1s", "2sm", "2sf", "3sm", "3sf", "1p", "2p", "2pf", "3p"}),
     ("gebiedend", {"2ms", "2fs", "2mp", "2fp"}),
+    ("infinitief", {""}),
+]
+
+# With --modern every tag is person, number, gender, and each slot is written
+# once: a block also ends at a tag that it already had (the past, the future
+# and the imperative share tags), except the infinitives' {}.
+MODERN_BLOCK_TAGS = [
+    ("verleden", {"1s", "2sm", "2sf", "3sm", "3sf", "1p", "2pm", "2pf", "3p"}),
+    ("deelwoord", {"sm", "sf", "pm", "pf"}),
+    ("toekomend", {"1s", "2sm", "2sf", "3sm", "3sf", "1p", "2pm", "2pf", "3pm", "3pf"}),
+    ("gebiedend", {"2sm", "2sf", "2pm", "2pf"}),
     ("infinitief", {""}),
 ]
 
@@ -59,6 +74,21 @@ SLOTS = {
     ("gebiedend", "2fs"): (["jij (v.)"], ["V;2;SG;IMP;FEM"]),
     ("gebiedend", "2mp"): (["jullie (m.)"], ["V;2;PL;IMP;MASC"]),
     ("gebiedend", "2fp"): (["jullie (v.)"], ["V;2;PL;IMP;FEM"]),
+    # The tags of --modern that the default rules do not have.
+    ("verleden", "2sm"): (["jij (m.)"], ["V;2;SG;PST;MASC"]),
+    ("verleden", "2sf"): (["jij (v.)"], ["V;2;SG;PST;FEM"]),
+    ("verleden", "3sm"): (["hij"], ["V;3;SG;PST;MASC"]),
+    ("deelwoord", "sm"): (["ik", "jij (m.)", "hij"], ["V;SG;PRS;MASC"]),
+    ("deelwoord", "sf"): (["ik", "jij (v.)", "zij"], ["V;SG;PRS;FEM"]),
+    ("deelwoord", "pm"): (["wij", "jullie (m.)", "zij (m.)"], ["V;PL;PRS;MASC"]),
+    ("deelwoord", "pf"): (["wij", "jullie (v.)", "zij (v.)"], ["V;PL;PRS;FEM"]),
+    ("toekomend", "2pm"): (["jullie (m.)"], ["V;2;PL;FUT;MASC"]),
+    ("toekomend", "3pm"): (["zij (m.)"], ["V;3;PL;FUT;MASC"]),
+    ("toekomend", "3pf"): (["zij (v.)"], ["V;3;PL;FUT;FEM"]),
+    ("gebiedend", "2sm"): (["jij (m.)"], ["V;2;SG;IMP;MASC"]),
+    ("gebiedend", "2sf"): (["jij (v.)"], ["V;2;SG;IMP;FEM"]),
+    ("gebiedend", "2pm"): (["jullie (m.)"], ["V;2;PL;IMP;MASC"]),
+    ("gebiedend", "2pf"): (["jullie (v.)"], ["V;2;PL;IMP;FEM"]),
 }
 
 PAGE_HEAD = """<!DOCTYPE html>
@@ -88,18 +118,22 @@ def in_hebrew(form):
     return "".join(letters)
 
 
-def read_records(hebrew):
+def read_records(name, hebrew, modern):
+    blocks = MODERN_BLOCK_TAGS if modern else BLOCK_TAGS
     records = []
     block = 0
-    with open(os.path.join(HERE, "ktb.out"), encoding="utf-8") as f:
+    seen = set()  # the tags of the current block so far
+    with open(os.path.join(HERE, name), encoding="utf-8") as f:
         for line in f:
             form, dutch, last = line[1:].rstrip("\n").split("\t")
             tag = last[1:last.index("}")]
-            while tag not in BLOCK_TAGS[block][1]:
+            while tag not in blocks[block][1] or (modern and tag and tag in seen):
                 block += 1
+                seen = set()
+            seen.add(tag)
             if hebrew:
                 form = in_hebrew(form)
-            records.append((BLOCK_TAGS[block][0], tag, form, dutch))
+            records.append((blocks[block][0], tag, form, dutch))
     return records
 
 
@@ -123,7 +157,9 @@ def jsonl_text(records, source):
 
 
 def unimorph_text(records):
-    lemma = [form for block, tag, form, _ in records if (block, tag) == ("verleden", "3s")][0]
+    # The 3ms past: {3s} of the default rules, {3sm} of --modern.
+    lemma = [form for block, tag, form, _ in records
+             if block == "verleden" and tag in ("3s", "3sm")][0]
     rows = []
     for block, tag, form, _ in records:
         features = SLOTS[block, tag][1] if block != "infinitief" else (
@@ -167,6 +203,10 @@ def html_text(records, source, hebrew):
             if (person, block) in spanned:
                 continue
             cell = cells.get((person, block), ([], []))
+            # One cell over both rows where both genders have the same
+            # forms and texts: a tag for both genders (the past 2s and 3p,
+            # the default future 3p), and the --modern past 2sm and 2sf,
+            # whose letters and Dutch are the same.
             other = pairs.get(person)
             if other and cell[0] and cells.get((other, block)) == cell:
                 spanned.add((other, block))
@@ -188,11 +228,14 @@ def write(name, text):
 
 def main():
     gloss = "schrij'ven (schreef, h. geschreven)"
-    for stem, hebrew in (("ktb", False), ("ktb-hebreeuws", True)):
+    for stem, hebrew, modern in (("ktb", False, False), ("ktb-hebreeuws", True, False),
+                                 ("ktb-modern", False, True),
+                                 ("ktb-modern-hebreeuws", True, True)):
         source = "1-" + ("כתב" if hebrew else "KTB")
-        records = read_records(hebrew)
+        records = read_records("ktb-modern.out" if modern else "ktb.out", hebrew, modern)
         if hebrew:
-            write(stem + ".in", "%s\t%s\n" % (source, gloss))
+            if not modern:
+                write(stem + ".in", "%s\t%s\n" % (source, gloss))
             write(stem + ".out", records_text(records, source))
         write(stem + ".tsv", tsv_text(records, source))
         write(stem + ".jsonl", jsonl_text(records, source))
