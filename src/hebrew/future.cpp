@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "hebrew/record.h"
+#include "hebrew/shared_rows.h"
 #include "support/strings.h"
 
 namespace morfenaar {
@@ -163,8 +164,7 @@ std::optional<FutureChoice> chooseFutureRow(const AnalysedRoot& r) {
       return FutureChoice{{"6", {rootFrom(r.root, 2)}}, {}};
     case 7:
       // 2sf, 2p, 2pf and 3p of 7a take only stem7.
-      if (r.variant == kVariantFinalE) return FutureChoice{{"7a", {r.stem7, ending7(r)}}, {}};
-      return FutureChoice{{"7b", {r.stem7}}, {}};
+      return FutureChoice{chooseClass7Row(r), {}};
     default:
       // Only for the compiler: writeParadigm passes classes 1 to 7 alone
       // (isKnownClass). A direct call with another number writes nothing.

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "hebrew/class5.h"
 #include "hebrew/record.h"
+#include "hebrew/shared_rows.h"
 
 namespace morfenaar {
 
@@ -61,8 +61,7 @@ std::optional<RowChoice> chooseImperativeRow(const AnalysedRoot& r) {
       return chooseClass5Row(r);
     case 7:
       // Only the 2ms record of 7a takes the ending.
-      if (r.variant == kVariantFinalE) return RowChoice{"7a", {r.stem7, ending7(r)}};
-      return RowChoice{"7b", {r.stem7}};
+      return chooseClass7Row(r);
     // Classes 4 and 6 have no imperative. The default is only for the
     // compiler: writeParadigm passes classes 1 to 7 alone (isKnownClass), and
     // a direct call with another number writes nothing.

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "hebrew/class5.h"
 #include "hebrew/record.h"
+#include "hebrew/shared_rows.h"
 #include "support/strings.h"
 
 namespace morfenaar {
@@ -51,13 +51,6 @@ RowChoice chooseClass1(const AnalysedRoot& r) {
   if (r.r1IsI || r.root == "NSA") return {"1e", {r.rad2, r.rad3}};
   if (r.r3IsA) return {"1f", {r.rad1, r.rad2, r.rad3}};
   return {"1g", {r.rad1, r.rad2, r.rad3}};
-}
-
-// Class 7 infinitive ending: only for a root ending in E (kVariantFinalE), "T"
-// after a stem7 ending in W and "WT" after any other.
-std::string_view infinitiveEnding7(const AnalysedRoot& r) {
-  if (r.variant != kVariantFinalE) return "";
-  return endsWith(r.stem7, 'W') ? "T" : "WT";
 }
 
 std::optional<RowChoice> chooseInfinitiveRow(const AnalysedRoot& r) {

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "hebrew/class5.h"
 #include "hebrew/record.h"
+#include "hebrew/shared_rows.h"
 
 namespace morfenaar {
 
@@ -56,8 +56,7 @@ std::optional<RowChoice> chooseParticipleRow(const AnalysedRoot& r) {
       return RowChoice{"6", {rootFrom(r.root, 2)}};
     case 7:
       // Only the ms record of 7a takes the ending.
-      if (r.variant == kVariantFinalE) return RowChoice{"7a", {r.stem7, ending7(r)}};
-      return RowChoice{"7b", {r.stem7}};
+      return chooseClass7Row(r);
     default:
       // Only for the compiler: writeParadigm passes classes 1 to 7 alone
       // (isKnownClass). A direct call with another number writes nothing.

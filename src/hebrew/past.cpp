@@ -3,8 +3,8 @@
 #include <array>
 #include <optional>
 
-#include "hebrew/class5.h"
 #include "hebrew/record.h"
+#include "hebrew/shared_rows.h"
 
 namespace morfenaar {
 

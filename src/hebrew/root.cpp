@@ -115,6 +115,11 @@ std::string_view rootFrom(std::string_view root, std::size_t from) {
 
 std::string_view ending7(const AnalysedRoot& root) { return endsWith(root.stem7, 'W') ? "" : "E"; }
 
+std::string_view infinitiveEnding7(const AnalysedRoot& root) {
+  if (root.variant != kVariantFinalE) return "";
+  return endsWith(root.stem7, 'W') ? "T" : "WT";
+}
+
 AnalysedRoot analyseRoot(int klasse, std::string_view root) {
   AnalysedRoot a;
   a.klasse = klasse;

@@ -14,7 +14,7 @@
 // Also here: isKnownClass, the one test of the class range; the alphabet
 // test of a Latin root; the letters that classes 2, 5, 6 and 7 write before
 // the radicals; and the parts of the root that several generators use
-// (rootFrom, ending7, the special root kRootUitgaan).
+// (rootFrom, ending7, infinitiveEnding7, the special root kRootUitgaan).
 #pragma once
 
 #include <cstddef>
@@ -95,6 +95,11 @@ inline constexpr std::string_view kRootUitgaan(
 // Class-7 ending of the past, participle, future and imperative forms:
 // empty when `stem7` ends in W, "E" otherwise.
 std::string_view ending7(const AnalysedRoot& root);
+
+// Class-7 ending of the infinitive: empty, except for a root ending in E
+// (kVariantFinalE), where it is "T" after a stem7 ending in W and "WT"
+// after any other.
+std::string_view infinitiveEnding7(const AnalysedRoot& root);
 
 // Analyses `root` for `klasse`. A root shorter than minimumRootLength(klasse)
 // and a class number that is not known get only the flags (from empty

@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "hebrew/class5.h"
 #include "hebrew/modern/modern.h"
 #include "hebrew/modern/rows.h"
 #include "hebrew/root_lists.h"
+#include "hebrew/shared_rows.h"
 
 namespace morfenaar::modern {
 
@@ -108,8 +108,7 @@ std::optional<RowChoice> chooseFutureRow(const AnalysedRoot& r, const IntensiveR
     case 6:
       return RowChoice{"6", {rootFrom(r.root, 2)}};
     case 7:
-      if (r.variant == kVariantFinalE) return RowChoice{"7a", {r.stem7, ending7(r)}};
-      return RowChoice{"7b", {r.stem7}};
+      return chooseClass7Row(r);
     default:
       return std::nullopt;
   }

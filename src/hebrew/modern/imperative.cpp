@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "hebrew/class5.h"
 #include "hebrew/modern/modern.h"
 #include "hebrew/modern/rows.h"
 #include "hebrew/root_lists.h"
+#include "hebrew/shared_rows.h"
 
 namespace morfenaar::modern {
 
@@ -72,8 +72,7 @@ std::optional<RowChoice> chooseImperativeRow(const AnalysedRoot& r, const Intens
     case 5:
       return chooseClass5Row(r);
     case 7:
-      if (r.variant == kVariantFinalE) return RowChoice{"7a", {r.stem7, ending7(r)}};
-      return RowChoice{"7b", {r.stem7}};
+      return chooseClass7Row(r);
     case 4:
     case 6:
     default:

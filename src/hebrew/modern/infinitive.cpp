@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
-#include "hebrew/class5.h"
 #include "hebrew/modern/modern.h"
 #include "hebrew/modern/rows.h"
 #include "hebrew/root_lists.h"
+#include "hebrew/shared_rows.h"
 #include "support/strings.h"
 
 namespace morfenaar::modern {
@@ -55,12 +55,6 @@ RowChoice chooseClass1(const AnalysedRoot& r) {
   if (r.r1IsI && !keepsFirstI(r.root)) return {"1e", {r.rad2, r.rad3}};
   if (r.r1IsN && !isGuttural(r.rad2)) return {"1f", {r.rad2, r.rad3}};
   return {"1g", {r.rad1, r.rad2, r.rad3}};
-}
-
-// Class 7 ending: WT after a root ending in E, T when stem7 ends in W.
-std::string_view infinitiveEnding7(const AnalysedRoot& r) {
-  if (r.variant != kVariantFinalE) return "";
-  return endsWith(r.stem7, 'W') ? "T" : "WT";
 }
 
 std::optional<RowChoice> chooseInfinitiveRow(const AnalysedRoot& r, const IntensiveRoot& in) {

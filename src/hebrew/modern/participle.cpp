@@ -1,10 +1,10 @@
 // Present participles of the modern rules: sm, sf, pm, pf for every class.
 #include <optional>
 
-#include "hebrew/class5.h"
 #include "hebrew/modern/modern.h"
 #include "hebrew/modern/rows.h"
 #include "hebrew/root_lists.h"
+#include "hebrew/shared_rows.h"
 
 namespace morfenaar::modern {
 
@@ -64,8 +64,7 @@ std::optional<RowChoice> chooseParticipleRow(const AnalysedRoot& r, const Intens
     case 6:
       return RowChoice{"6", {rootFrom(r.root, 2)}};
     case 7:
-      if (r.variant == kVariantFinalE) return RowChoice{"7a", {r.stem7, ending7(r)}};
-      return RowChoice{"7b", {r.stem7}};
+      return chooseClass7Row(r);
     default:
       return std::nullopt;
   }

@@ -1,9 +1,9 @@
 // Past tense of the modern rules: one row per class and weak-root case.
 #include <optional>
 
-#include "hebrew/class5.h"
 #include "hebrew/modern/modern.h"
 #include "hebrew/modern/rows.h"
+#include "hebrew/shared_rows.h"
 
 namespace morfenaar::modern {
 
