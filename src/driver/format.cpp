@@ -19,7 +19,7 @@ HeldVerb& heldVerb() {
 
 void hold(const Record& record) {
   heldVerb().push_back({record.block, std::string(record.tag), std::string(record.hebrew),
-                        std::string(record.dutch)});
+                        std::string(record.dutch), std::string(record.uitspraak)});
 }
 
 }  // namespace

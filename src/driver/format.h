@@ -34,6 +34,18 @@ inline Format& formatOfTheRun() {
 inline void setOutputFormat(Format format) { formatOfTheRun() = format; }
 inline Format outputFormat() { return formatOfTheRun(); }
 
+// Whether the tsv, jsonl and html formats write each form's pronunciation
+// (--niqqud): the column and field "uitspraak".
+enum class Pronunciation { Without, With };
+inline Pronunciation& pronunciationOfTheRun() {
+  static Pronunciation pronunciation = Pronunciation::Without;
+  return pronunciation;
+}
+inline void setPronunciation(Pronunciation pronunciation) {
+  pronunciationOfTheRun() = pronunciation;
+}
+inline bool showsPronunciation() { return pronunciationOfTheRun() == Pronunciation::With; }
+
 // Before the first verb: the tsv header row, the head of the html page.
 void beginOutput(std::string& out);
 // One record of `entry` in a format other than the records.

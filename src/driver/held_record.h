@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "hebrew/record.h"
@@ -12,10 +13,20 @@
 namespace morfenaar {
 
 struct HeldRecord {
+  HeldRecord() = default;
+  HeldRecord(Block block, std::string tag, std::string hebrew, std::string dutch,
+             std::string uitspraak = {})
+      : block(block),
+        tag(std::move(tag)),
+        hebrew(std::move(hebrew)),
+        dutch(std::move(dutch)),
+        uitspraak(std::move(uitspraak)) {}
+
   Block block = Block::Past;
   std::string tag;
   std::string hebrew;
   std::string dutch;
+  std::string uitspraak;
 };
 
 // One verb's records, in output order.

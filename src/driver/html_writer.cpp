@@ -48,17 +48,23 @@ std::string_view className(int klasse) {
   return klasse >= 1 && klasse <= 7 ? kClassNames[klasse - 1] : std::string_view("?");
 }
 
+// A Hebrew form with its pronunciation (empty without --niqqud).
+struct Form {
+  std::string_view hebrew;
+  std::string_view uitspraak;
+  bool operator==(const Form& other) const = default;
+};
+
 // The Hebrew forms of a cell and their Dutch texts, each once, in the order
 // of the records.
 struct Cell {
-  std::vector<std::string_view> forms;
+  std::vector<Form> forms;
   std::vector<std::string_view> texts;
 
   void add(const HeldRecord& record) {
     const std::string_view text = withoutTrailingBlanks(record.dutch);
-    if (std::find(forms.begin(), forms.end(), record.hebrew) == forms.end()) {
-      forms.emplace_back(record.hebrew);
-    }
+    const Form form{record.hebrew, record.uitspraak};
+    if (std::find(forms.begin(), forms.end(), form) == forms.end()) forms.push_back(form);
     if (std::find(texts.begin(), texts.end(), text) == texts.end()) texts.push_back(text);
   }
   bool operator==(const Cell& other) const = default;
@@ -111,11 +117,15 @@ void writeCaption(std::string& out, const Entry& entry) {
 }
 
 void writeCellContent(std::string& out, const Cell& cell) {
-  for (std::string_view form : cell.forms) {
-    out += isHebrewForm(form) ? "<div class=\"vorm\" lang=\"he\" dir=\"rtl\">"
-                              : "<div class=\"vorm\">";
-    appendHtmlText(out, form);
+  for (const Form& form : cell.forms) {
+    out += isHebrewForm(form.hebrew) ? "<div class=\"vorm\" lang=\"he\" dir=\"rtl\">"
+                                     : "<div class=\"vorm\">";
+    appendHtmlText(out, form.hebrew);
     out += "</div>";
+    if (form.uitspraak.empty()) continue;
+    out += "<div class=\"uitspraak\"><i>";
+    appendHtmlText(out, form.uitspraak);
+    out += "</i></div>";
   }
   for (std::string_view text : cell.texts) {
     out += "<div class=\"nl\">";

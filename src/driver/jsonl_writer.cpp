@@ -1,5 +1,6 @@
 #include "driver/jsonl_writer.h"
 
+#include "driver/format.h"
 #include "driver/slots.h"
 #include "support/strings.h"
 #include "support/utf8.h"
@@ -43,6 +44,10 @@ void writeJsonLine(std::string& out, const Record& record, const Entry& entry) {
   appendJsonString(out, record.hebrew);
   out += ",\"nederlands\":";
   appendJsonString(out, withoutTrailingBlanks(record.dutch));
+  if (showsPronunciation()) {
+    out += ",\"uitspraak\":";
+    appendJsonString(out, record.uitspraak);
+  }
   out += "}\n";
 }
 

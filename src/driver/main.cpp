@@ -26,6 +26,7 @@ int main(int argc, char* argv[]) {
     init();
     setLogPath(commandLine.logPath);
     setOutputFormat(commandLine.format);
+    if (commandLine.rules == Rules::Pointed) setPronunciation(Pronunciation::With);
     return run(commandLine.files, commandLine.rules);
   } catch (const std::bad_alloc&) {
     // Before anything was read: run() handles its own.

@@ -28,6 +28,8 @@ constexpr std::string_view kUsage =
     "      --modern       de Hebreeuwse vormen van het hedendaagse Hebreeuws, in\n"
     "                     volle spelling, elke persoon eenmaal; de toekomende tijd\n"
     "                     alleen met de Nederlandse toekomende tijd\n"
+    "      --niqqud       als --modern, met klinkertekens, en (in tsv, jsonl en\n"
+    "                     html) de uitspraak in Nederlandse spelling\n"
     "      --format=NAAM  schrijf de vormen als NAAM: records (standaard), tsv\n"
     "                     (kolommen met kopregel), jsonl (een JSON-object per\n"
     "                     regel), unimorph (lemma, vorm, kenmerken) of html (een\n"
@@ -48,6 +50,7 @@ constexpr std::string_view kUsage =
 
 constexpr std::string_view kLogOption = "--log";
 constexpr std::string_view kModernOption = "--modern";
+constexpr std::string_view kNiqqudOption = "--niqqud";
 constexpr std::string_view kFormatOption = "--format";
 
 std::string usageError(std::string_view what) {
@@ -77,13 +80,18 @@ bool takeOption(const std::vector<std::string_view>& args, std::size_t& next, Co
     }
     return false;
   }
-  if (name == kModernOption) {
+  if (name == kModernOption || name == kNiqqudOption) {
     if (hasValue) {
       line.action = Action::Error;
       line.error = usageError("optie " + quoted(name) + " neemt geen argument");
       return false;
     }
-    line.rules = Rules::Modern;
+    // --niqqud implies --modern, in either order.
+    if (name == kNiqqudOption) {
+      line.rules = Rules::Pointed;
+    } else if (line.rules == Rules::Default) {
+      line.rules = Rules::Modern;
+    }
     return true;
   }
   if (name != kLogOption && name != kFormatOption) {

@@ -1,5 +1,5 @@
 // The command line: morfenaar [OPTIE]... [BESTAND]... The options are long
-// GNU-style ones (--help, --version, --modern, --log=BESTAND or --log
+// GNU-style ones (--help, --version, --modern, --niqqud, --log=BESTAND or --log
 // BESTAND, --format=NAAM or --format NAAM) and may stand anywhere before
 // "--", which ends them; every other argument, "-" included, is a file
 // operand. The first of --help, --version or a wrong
@@ -27,7 +27,7 @@ enum class Action {
 struct CommandLine {
   Action action = Action::Run;
   std::string logPath = kLogFileName;
-  Rules rules = Rules::Default;  // --modern: Rules::Modern
+  Rules rules = Rules::Default;  // --modern: Rules::Modern; --niqqud: Rules::Pointed
   Format format = Format::Records;
   std::vector<std::string> files;  // in order; "-" is standard input
   std::string error;               // one line with its LF, for standard error

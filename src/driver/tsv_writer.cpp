@@ -1,5 +1,6 @@
 #include "driver/tsv_writer.h"
 
+#include "driver/format.h"
 #include "driver/slots.h"
 #include "support/strings.h"
 #include "support/utf8.h"
@@ -7,7 +8,8 @@
 namespace morfenaar {
 
 void writeTsvHeader(std::string& out) {
-  out += "bron\tklasse\tblok\tpersoon\thebreeuws\tnederlands\n";
+  out += "bron\tklasse\tblok\tpersoon\thebreeuws\tnederlands";
+  out += showsPronunciation() ? "\tuitspraak\n" : "\n";
 }
 
 void writeTsvRow(std::string& out, const Record& record, const Entry& entry) {
@@ -22,6 +24,10 @@ void writeTsvRow(std::string& out, const Record& record, const Entry& entry) {
   appendUtf8(out, record.hebrew);
   out += '\t';
   appendUtf8(out, withoutTrailingBlanks(record.dutch));
+  if (showsPronunciation()) {
+    out += '\t';
+    out += record.uitspraak;
+  }
   out += '\n';
 }
 

@@ -220,7 +220,7 @@ inline bool Woord::findStem() {
              "\n"});
     return false;
   }
-  const bool modern = rules == Rules::Modern;
+  const bool modern = isModern(rules);
   // "zien" keeps its "e": zie; otherwise the ending "en" goes. Under the
   // modern rules an "i" after a vowel belongs to that vowel and "en" goes
   // as after a consonant: bloeien -> bloei, zaaien -> zaai.

@@ -192,7 +192,7 @@ class Woord {
 
   // The plural of the simple past's verb by the rule set of the gloss.
   std::string ovtPlural(std::string_view verb) const {
-    return rules == Rules::Modern ? modernMeervoud(verb) : meervoud(verb);
+    return isModern(rules) ? modernMeervoud(verb) : meervoud(verb);
   }
   // Splits the simple past once per entry (see sOvtSingularHead) and
   // returns where its first blank is, npos for a simple past without rest.

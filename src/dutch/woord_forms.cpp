@@ -169,7 +169,7 @@ void Woord::buildGeb(Number number, std::string& text) const {
   // "zijn" takes its imperative from another stem: wees! / weest!, not
   // ben! / bent!. The present begins with the stem and its "(t)".
   if (sWerkw == "zijn" && text.starts_with("ben(")) text.replace(0, 3, "wees");
-  if (rules == Rules::Modern) {
+  if (isModern(rules)) {
     // Written out: the singular is the stem alone, the plural takes what
     // the parentheses add (loop! / loopt!, ga! / gaat!).
     if (number == Number::Plural) {

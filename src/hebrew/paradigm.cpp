@@ -9,10 +9,31 @@
 #include "hebrew/letters.h"
 #include "hebrew/modern/modern.h"
 #include "hebrew/participle.h"
+#include "hebrew/pointed/pointed.h"
 #include "hebrew/past.h"
 #include "hebrew/root.h"
 
 namespace morfenaar {
+
+namespace {
+
+// The S letters of a Hebrew root as the pointed forms write them: ס is
+// samekh, ש with the sin dot sin, and ש with the shin dot or none shin.
+pointed::SLetters pointedSLetters(const HebrewRoot& root) {
+  pointed::SLetters s;
+  for (std::string_view letter : root.sLetters) {
+    if (letter == "\u05E1") {
+      s.push_back(pointed::SLetter::Samekh);
+    } else if (letter.ends_with("\u05C2")) {
+      s.push_back(pointed::SLetter::Sin);
+    } else {
+      s.push_back(pointed::SLetter::Shin);
+    }
+  }
+  return s;
+}
+
+}  // namespace
 
 ParadigmStatus writeParadigm(int klasse, std::string_view root, const Woord& woord,
                              const RecordSink& sink, Rules rules) {
@@ -23,6 +44,16 @@ ParadigmStatus writeParadigm(int klasse, std::string_view root, const Woord& woo
   if (!hebrew && !isLatinRoot(root)) return ParadigmStatus::ForeignRoot;
   if (!hasClassPrefix(klasse, letters)) return ParadigmStatus::NoClassPrefix;
   AnalysedRoot analysed = analyseRoot(klasse, letters);
+
+  if (rules == Rules::Pointed) {
+    const pointed::SLetters s = hebrew ? pointedSLetters(*hebrew) : pointed::SLetters{};
+    pointed::writePast(analysed, s, woord, sink);
+    pointed::writeParticiples(analysed, s, woord, sink);
+    pointed::writeFuture(analysed, s, woord, sink);
+    pointed::writeImperative(analysed, s, woord, sink);
+    pointed::writeInfinitive(analysed, s, woord, sink);
+    return ParadigmStatus::Written;
+  }
 
   // The generators make their forms from the Latin twin; a record of a
   // Hebrew root gets its form in Hebrew letters before it is handed on.

@@ -21,10 +21,17 @@ namespace morfenaar {
 enum class Block { Past, Participle, Future, Imperative, Infinitive };
 
 struct Record {
+  Record() = default;
+  Record(Block block, std::string_view tag, std::string_view hebrew, std::string_view dutch,
+         std::string_view uitspraak = {})
+      : block(block), tag(tag), hebrew(hebrew), dutch(dutch), uitspraak(uitspraak) {}
+
   Block block = Block::Past;
   std::string_view tag;     // the person tag without its braces: "1s", "2pm", "" ...
   std::string_view hebrew;  // the form, in the alphabet the root was typed in
   std::string_view dutch;   // the Dutch text
+  // With --niqqud: the form said in Dutch spelling; empty otherwise.
+  std::string_view uitspraak;
 };
 
 // Takes the records of one entry in output order. The views of a record

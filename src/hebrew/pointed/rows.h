@@ -1,0 +1,42 @@
+// What the pointed generators share: the row type of their tables and the
+// one writer of a row. The slots, tags and Dutch person codes are those of
+// the modern rules (hebrew/modern/rows.h).
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "dutch/woord.h"
+#include "hebrew/modern/rows.h"
+#include "hebrew/pointed/vocalise.h"
+#include "hebrew/record.h"
+
+namespace morfenaar::pointed {
+
+using modern::kFutureSlots;
+using modern::kImperativeSlots;
+using modern::kParticipleSlots;
+using modern::kPastSlots;
+using modern::Slot;
+
+// A row of a pointed table: one pointed pattern (hebrew/pointed/vocalise.h)
+// per slot of its block, in slot order.
+struct Row {
+  std::string_view name;
+  std::array<std::string_view, modern::kMaxSlots> forms;
+};
+
+// Makes the form of every slot of `row` with the letters `args` and hands
+// its record to `sink`, with the Dutch text that `dutch` gives for the
+// slot's person code.
+template <class Dutch>
+void writeRow(Block block, std::span<const Slot> slots, const Row& row, PatternArgs args,
+              const SLetters& s, Dutch dutch, const RecordSink& sink) {
+  for (std::size_t i = 0; i < slots.size(); ++i) {
+    const PointedForm form = vocalise(row.forms[i], args, s);
+    sink(Record{block, slots[i].tag, form.hebrew, dutch(slots[i].code), form.uitspraak});
+  }
+}
+
+}  // namespace morfenaar::pointed
