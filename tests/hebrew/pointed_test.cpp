@@ -1,0 +1,134 @@
+// The pointed forms of --niqqud: the rules that the vocaliser adds to a
+// pointed pattern, and whole forms of one verb of each class and weak-root
+// type as a grammar's paradigm tables give them, each with its
+// pronunciation in Dutch spelling.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/points.h"
+#include "dutch/tables.h"
+#include "dutch/woord.h"
+#include "hebrew/paradigm.h"
+#include "hebrew/pointed/vocalise.h"
+
+namespace morfenaar::testing {
+namespace {
+
+using pointed::SLetter;
+
+struct VocaliseCase {
+  const char* pattern;
+  const char* letters;
+  SLetter s;
+  const char* hebrew;
+  const char* uitspraak;
+};
+
+TEST(Vocalise, AddsWhatTheLettersAskForAndSaysTheForm) {
+  const VocaliseCase cases[] = {
+      // dagesh lene at the start and after a silent shva; the stress mark
+      {"1q2'a3:TiI", "KTB", SLetter::Shin, "כָּתַבְתִּי", "katávti"},
+      // after a shva said at the start, no dagesh lene; the shva is not said
+      {"1:2a3:TeM", "KTB", SLetter::Shin, "כְּתַבְתֶּם", "ktavtém"},
+      // a said shva under a guttural is a hataf patah
+      {"1:2a3:TeM", "OBD", SLetter::Shin, "עֲבַדְתֶּם", "avadtém"},
+      // holam male and hiriq male; a shva after a long vowel is said in
+      // the grammar (no dagesh lene after it), not in today's speech
+      {"1Wo2:3iIM", "KTB", SLetter::Shin, "כּוֹתְבִים", "kotvím"},
+      // the second of two shvas is said
+      {"Ti1:2:3iI", "KTB", SLetter::Shin, "תִּכְתְּבִי", "tichteví"},
+      {"1i2.'a3:NW.", "DBR", SLetter::Shin, "דִּבַּרְנוּ", "dibárnoe"},
+      // a shva marked as said; dagesh forte
+      {"T;1a2.y3", "DBR", SLetter::Shin, "תְּדַבֵּר", "tedabér"},
+      {"EiT:1a2.'a3:TiI", "LBS", SLetter::Shin, "הִתְלַבַּשְׁתִּי", "hitlabásjti"},
+      // a furtive patah under a last het after tsere, said before it
+      {"1Wo2y3", "PTH", SLetter::Shin, "פּוֹתֵחַ", "potéach"},
+      // none after patah; a last kaf takes a shva and its final shape
+      {"1q2a3", "ELK", SLetter::Shin, "הָלַךְ", "halách"},
+      {"1q2a3", "SMH", SLetter::Sin, "שָׂמַח", "samách"},
+      {"1q2a3", "SGR", SLetter::Samekh, "סָגַר", "sagár"},
+      // a shva at the start under L is said
+      {"1:2a3", "LMD", SLetter::Shin, "לְמַד", "lemád"},
+      // and under the first of two like letters
+      {"1Wo2:2iIM", "SB", SLetter::Samekh, "סוֹבְבִים", "sovevím"},
+      // shuruk; the accent on both letters of oe
+      {"1q2:3W.", "KTB", SLetter::Shin, "כָּתְבוּ", "katvóé"},
+      // a last he without a vowel is not said; the stress before the end
+      {"1'q3qE", "QWM", SLetter::Shin, "קָמָה", "káma"},
+      // a missing letter ends the form, in the final shape of its last letter
+      {"1q2a3", "K", SLetter::Shin, "ךָּ", "ká"},
+  };
+  for (const VocaliseCase& c : cases) {
+    SCOPED_TRACE(std::string(c.pattern) + " " + c.letters);
+    std::vector<PatternArg> args;
+    for (const char* l = c.letters; *l != '\0'; ++l) args.emplace_back(*l);
+    const pointed::PointedForm form = pointed::vocalise(c.pattern, args, {c.s});
+    EXPECT_EQ(form.hebrew, canonicalOrder(c.hebrew));
+    EXPECT_EQ(form.uitspraak, c.uitspraak);
+  }
+}
+
+struct FormCase {
+  int klasse;
+  const char* root;  // as the verb list writes it
+  Block block;
+  const char* tag;
+  const char* hebrew;
+  const char* uitspraak;
+};
+
+// The records of one verb with --niqqud.
+struct HeldForm {
+  Block block;
+  std::string tag, hebrew, uitspraak;
+};
+std::vector<HeldForm> pointedParadigm(int klasse, std::string_view root) {
+  static const bool initialised = (init(), true);
+  (void)initialised;
+  const Woord woord("schrij'ven (schreef, h. geschreven)", Rules::Pointed);
+  std::vector<HeldForm> forms;
+  writeParadigm(
+      klasse, root, woord,
+      [&](const Record& r) {
+        forms.push_back({r.block, std::string(r.tag), std::string(r.hebrew),
+                         std::string(r.uitspraak)});
+      },
+      Rules::Pointed);
+  return forms;
+}
+
+TEST(PointedParadigm, FormsAsTheGrammarGivesThem) {
+  const FormCase cases[] = {
+      {1, "כתב", Block::Past, "1s", "כָּתַבְתִּי", "katávti"},
+      {1, "כתב", Block::Past, "2sm", "כָּתַבְתָּ", "katávta"},
+      {1, "כתב", Block::Past, "2sf", "כָּתַבְתְּ", "katávt"},
+      {1, "כתב", Block::Past, "2pm", "כְּתַבְתֶּם", "ktavtém"},
+      {1, "כתב", Block::Participle, "sm", "כּוֹתֵב", "kotév"},
+      {1, "כתב", Block::Participle, "sf", "כּוֹתֶבֶת", "kotévet"},
+      {1, "כתב", Block::Participle, "pm", "כּוֹתְבִים", "kotvím"},
+      {1, "כתב", Block::Future, "3sm", "יִכְתֹּב", "jichtóv"},
+      {1, "כתב", Block::Future, "2sf", "תִּכְתְּבִי", "tichteví"},
+      {1, "כתב", Block::Future, "3pf", "תִּכְתֹּבְנָה", "tichtóvna"},
+      {1, "כתב", Block::Infinitive, "", "לִכְתֹּב", "lichtóv"},
+      {1, "שׁמר", Block::Past, "1s", "שָׁמַרְתִּי", "sjamárti"},
+  };
+  for (const FormCase& c : cases) {
+    SCOPED_TRACE(std::to_string(c.klasse) + "-" + c.root + " {" + c.tag + "}");
+    const std::vector<HeldForm> forms = pointedParadigm(c.klasse, c.root);
+    const HeldForm* found = nullptr;
+    for (const HeldForm& f : forms) {
+      if (f.block == c.block && f.tag == c.tag) {
+        found = &f;
+        break;  // the first: the L-shape of the infinitives
+      }
+    }
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->hebrew, canonicalOrder(c.hebrew));
+    EXPECT_EQ(found->uitspraak, c.uitspraak);
+  }
+}
+
+}  // namespace
+}  // namespace morfenaar::testing
