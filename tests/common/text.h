@@ -34,6 +34,17 @@ inline std::vector<std::string> splitLines(std::string_view text) {
   return lines;
 }
 
+// The TAB-separated fields of one line.
+inline std::vector<std::string> splitFields(std::string_view line) {
+  std::vector<std::string> fields;
+  for (std::size_t end; (end = line.find('\t')) != std::string_view::npos;) {
+    fields.emplace_back(line.substr(0, end));
+    line.remove_prefix(end + 1);
+  }
+  fields.emplace_back(line);
+  return fields;
+}
+
 // The blank-separated words of `text`.
 inline std::vector<std::string> words(std::string_view text) {
   std::vector<std::string> result;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/text.h"
+#include "driver/format.h"
 #include "driver/html_writer.h"
 #include "driver/jsonl_writer.h"
 #include "driver/tsv_writer.h"
@@ -92,6 +93,22 @@ TEST(FormatWritersTest, TsvRowAndJsonLineOfOneRecord) {
   std::string header;
   writeTsvHeader(header);
   EXPECT_EQ(header, "bron\tklasse\tblok\tpersoon\thebreeuws\tnederlands\n");
+
+  // With --niqqud the pronunciation comes last, in the header too.
+  setPronunciation(Pronunciation::With);
+  const Record pointed(Block::Past, "1s", "כָּתַבְתִּי", "(ik) heb geschreven", "katávti");
+  std::string tsv, json;
+  writeTsvHeader(tsv);
+  writeTsvRow(tsv, pointed, entryOf("1-כתב"));
+  writeJsonLine(json, pointed, entryOf("1-כתב"));
+  setPronunciation(Pronunciation::Without);
+  EXPECT_EQ(tsv,
+            "bron\tklasse\tblok\tpersoon\thebreeuws\tnederlands\tuitspraak\n"
+            "1-כתב\t1\tverleden\t1s\tכָּתַבְתִּי\t(ik) heb geschreven\tkatávti\n");
+  EXPECT_EQ(
+      json,
+      R"({"bron":"1-כתב","klasse":1,"blok":"verleden","persoon":"1s","hebreeuws":"כָּתַבְתִּי","nederlands":"(ik) heb geschreven","uitspraak":"katávti"})"
+      "\n");
 }
 
 TEST(FormatWritersTest, HtmlTextIsEscaped) {
@@ -236,6 +253,19 @@ TEST(FormatWritersTest, HtmlTableOfOneVerb) {
   EXPECT_EQ(count(hebrew, "<div class=\"vorm\" lang=\"he\" dir=\"rtl\">"), 11u);
   EXPECT_EQ(count(hebrew, "<div class=\"vorm\">"), 0u);
   EXPECT_EQ(count(out, "dir=\"rtl\""), 0u);
+
+  // A pointed form has its pronunciation under it; forms whose letters
+  // agree but whose points differ keep a cell each.
+  std::string points;
+  writeHtmlTable(points,
+                 heldVerb({{Block::Past, "2sm", "כָּתַבְתָּ", "(jij) hebt geschreven", "katávta"},
+                           {Block::Past, "2sf", "כָּתַבְתְּ", "(jij) hebt geschreven", "katávt"}}),
+                 entryOf("1-כתב", "schrij'ven (schreef, h. geschreven)"));
+  EXPECT_EQ(tableRow(points, "jij (m.)"),
+            "<tr><th>jij (m.)</th><td><div class=\"vorm\" lang=\"he\" dir=\"rtl\">כָּתַבְתָּ</div>"
+            "<div class=\"uitspraak\"><i>katávta</i></div><div class=\"nl\">(jij) hebt "
+            "geschreven</div></td><td></td><td></td><td></td></tr>");
+  EXPECT_EQ(count(points, "<i>katávt</i>"), 1u);
 }
 
 }  // namespace

@@ -65,6 +65,10 @@ TEST(OptionsTest, ModernChoosesTheRuleSet) {
   line = parseCommandLine({"--", "--modern"});
   EXPECT_EQ(line.rules, Rules::Default);
   EXPECT_EQ(line.files, std::vector<std::string>{"--modern"});
+  // --niqqud implies --modern, whichever comes first.
+  EXPECT_EQ(parseCommandLine({"--niqqud"}).rules, Rules::Pointed);
+  EXPECT_EQ(parseCommandLine({"--niqqud", "--modern"}).rules, Rules::Pointed);
+  EXPECT_EQ(parseCommandLine({"--modern", "--niqqud"}).rules, Rules::Pointed);
   line = parseCommandLine({"--modern=ja"});
   EXPECT_EQ(line.action, Action::Error);
   EXPECT_EQ(line.error,

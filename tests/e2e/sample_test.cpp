@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "common/points.h"
 #include "common/records.h"
+#include "support/utf8.h"
 
 namespace morfenaar::e2e {
 namespace {
@@ -530,6 +532,44 @@ TEST_F(SampleTest, HebrewListMapsBackToTheLatinRunWithModernRules) {
   ASSERT_EQ(latinRun.status, 0);
   ASSERT_NE(latinRun.out, run_->out);  // the modern rules did run
   expectHebrewTwin(latinRun, "--modern");
+}
+
+// With --niqqud every form of the Hebrew list is pointed Hebrew in NFC:
+// valid UTF-8, Hebrew letters each followed by points in canonical order,
+// with a pronunciation that stresses one vowel; and the slots are those of
+// --modern.
+TEST_F(SampleTest, PointedFormsAreNfcHebrewInTheSlotsOfTheModernRules) {
+  RunOptions options;
+  options.args = "--niqqud --format=tsv";
+  Outcome pointed = runProgram(readFile(kHebrewSample), options);
+  options.args = "--modern --format=tsv";
+  Outcome modern = runProgram(readFile(kHebrewSample), options);
+  ASSERT_EQ(pointed.status, 0);
+  EXPECT_EQ(pointed.err, "");
+  const std::vector<std::string> rows = splitLines(pointed.out);
+  const std::vector<std::string> modernRows = splitLines(modern.out);
+  ASSERT_EQ(rows.size(), modernRows.size());
+  EXPECT_EQ(rows[0], "bron\tklasse\tblok\tpersoon\thebreeuws\tnederlands\tuitspraak");
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    const std::vector<std::string> fields = testing::splitFields(rows[i]);
+    const std::vector<std::string> modernFields = testing::splitFields(modernRows[i]);
+    ASSERT_EQ(fields.size(), 7u) << rows[i];
+    // The same entry, block and slot, and the same Dutch text.
+    for (std::size_t f : {0, 1, 2, 3, 5}) EXPECT_EQ(fields[f], modernFields[f]) << rows[i];
+    const std::string& form = fields[4];
+    ASSERT_TRUE(isValidUtf8(form)) << rows[i];
+    EXPECT_EQ(testing::canonicalOrder(form), form) << rows[i];
+    const std::vector<char32_t> cps = testing::codePoints(form);
+    ASSERT_FALSE(cps.empty()) << rows[i];
+    for (std::size_t k = 0; k < cps.size(); ++k) {
+      const bool letter = cps[k] >= 0x05D0 && cps[k] <= 0x05EA;
+      EXPECT_TRUE(letter || (k > 0 && testing::combiningClass(cps[k]) != 0)) << rows[i];
+    }
+    const std::string& uitspraak = fields[6];
+    const std::size_t accents = std::count(uitspraak.begin(), uitspraak.end(), '\xC3');
+    EXPECT_TRUE(accents == 1 || (accents == 2 && uitspraak.find("óé") != std::string::npos))
+        << rows[i];
+  }
 }
 
 }  // namespace
