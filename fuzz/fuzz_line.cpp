@@ -27,6 +27,7 @@ using namespace morfenaar;
 
 const char* const kCodes[] = {"1s", "2s", "3s", "3sf", "1p", "2p", "3p", "s", "p"};
 
+constexpr Rules kRules[] = {Rules::Default, Rules::Modern, Rules::Pointed};
 constexpr Format kFormats[] = {Format::Records, Format::Tsv, Format::Jsonl, Format::Unimorph,
                                Format::Html};
 
@@ -92,12 +93,13 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);
   if (input.empty()) return 0;
-  // The first byte chooses: its lowest bit the rule set, the rest the
-  // format. It stays part of the first line, so that the seeds keep their
-  // first entry.
+  // The first byte chooses the rule set (its value modulo 3) and the
+  // format (the rest). It stays part of the first line, so that the seeds
+  // keep their first entry.
   const auto first = static_cast<unsigned char>(input.front());
-  const Rules rules = (first & 1) != 0 ? Rules::Modern : Rules::Default;
-  setOutputFormat(kFormats[(first >> 1) % std::size(kFormats)]);
+  const Rules rules = kRules[first % std::size(kRules)];
+  setOutputFormat(kFormats[first / std::size(kRules) % std::size(kFormats)]);
+  setPronunciation(rules == Rules::Pointed ? Pronunciation::With : Pronunciation::Without);
   while (!input.empty()) {
     std::size_t end = input.find('\n');
     std::size_t take = end == std::string_view::npos ? input.size() : end + 1;

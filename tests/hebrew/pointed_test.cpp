@@ -57,6 +57,8 @@ TEST(Vocalise, AddsWhatTheLettersAskForAndSaysTheForm) {
       {"1q2:3W.", "KTB", SLetter::Shin, "כָּתְבוּ", "katvóé"},
       // a last he without a vowel is not said; the stress before the end
       {"1'q3qE", "QWM", SLetter::Shin, "קָמָה", "káma"},
+      // a letter without a Hebrew letter stays as it is and is not said
+      {"1q2a3", "KXB", SLetter::Shin, "כָּXַב", "kaáv"},
       // a missing letter ends the form, in the final shape of its last letter
       {"1q2a3", "K", SLetter::Shin, "ךָּ", "ká"},
   };

@@ -209,7 +209,7 @@ unsigned letterCodePoint(const Letter& l, bool final) {
     case 'Q': return 0x5E7;
     case 'R': return 0x5E8;
     case 'T': return 0x5EA;
-    default: std::abort();  // not a letter of the notation: a table bug
+    default: return 0;  // F, U, V, X, Y of a Latin root: no Hebrew letter
   }
 }
 
@@ -237,7 +237,12 @@ std::string hebrewOf(const std::vector<Letter>& letters) {
   std::string out;
   for (std::size_t i = 0; i < letters.size(); ++i) {
     const Letter& l = letters[i];
-    appendCodePoint(out, letterCodePoint(l, i + 1 == letters.size()));
+    const unsigned letter = letterCodePoint(l, i + 1 == letters.size());
+    if (letter == 0) {
+      out += l.latin;
+    } else {
+      appendCodePoint(out, letter);
+    }
     Vowel v = l.furtive ? Vowel::Patah : l.vowel;
     if (v != Vowel::None) appendCodePoint(out, vowelCodePoint(v));
     if ((l.dagesh && !isGuttural(l.latin) && l.latin != 'R') || l.lene) appendCodePoint(out, 0x5BC);

@@ -26,7 +26,9 @@
 //   - a furtive patah under a last H or O after a vowel other than a;
 //   - a shva under a last K, and the final shapes ך ם ן ף ץ;
 //   - the shin dot or sin dot on S, and ס for samekh (PointedLetters).
-// The marks of a letter are written in Unicode's canonical order (NFC).
+// The marks of a letter are written in Unicode's canonical order (NFC). A
+// letter of a Latin root that has no Hebrew letter (F, U, V, X, Y) is
+// written as it is, and not said.
 //
 // The pronunciation is modern Israeli Hebrew in Dutch spelling, with the
 // stressed vowel marked by an acute accent (on both letters of oe). The
