@@ -8,12 +8,16 @@ writes ktb.tsv, ktb.jsonl, ktb.unimorph and ktb.html, and the same for the
 root in Hebrew letters (ktb-hebreeuws.in and its .out and other files), here
 in tests/e2e/golden. With --modern the records are ktb-modern.out, from which
 the same files of ktb-modern and ktb-modern-hebreeuws are worked out (the
-input is ktb.in or ktb-hebreeuws.in). The files are checked by eye and kept; the end-to-end
+input is ktb.in or ktb-hebreeuws.in). With --niqqud they are those of
+--modern with the pointed forms and pronunciations of POINTED, worked out
+from a grammar's paradigm of the qal, for ktb-niqqud and
+ktb-niqqud-hebreeuws. The files are checked by eye and kept; the end-to-end
 tests compare the program's output with them. The program is not run.
 """
 
 import json
 import os
+import unicodedata
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -91,6 +95,22 @@ SLOTS = {
     ("gebiedend", "2pf"): (["jullie (v.)"], ["V;2;PL;IMP;FEM"]),
 }
 
+# The pointed forms of KTB, in the order of ktb-modern.out, with their
+# pronunciation (put in NFC when read).
+POINTED = [
+    ("כָּתַבְתִּי", "katávti"), ("כָּתַבְתָּ", "katávta"), ("כָּתַבְתְּ", "katávt"),
+    ("כָּתַב", "katáv"), ("כָּתְבָה", "katvá"), ("כָּתַבְנוּ", "katávnoe"),
+    ("כְּתַבְתֶּם", "ktavtém"), ("כְּתַבְתֶּן", "ktavtén"), ("כָּתְבוּ", "katvóé"),
+    ("כּוֹתֵב", "kotév"), ("כּוֹתֶבֶת", "kotévet"), ("כּוֹתְבִים", "kotvím"),
+    ("כּוֹתְבוֹת", "kotvót"),
+    ("אֶכְתֹּב", "echtóv"), ("תִּכְתֹּב", "tichtóv"), ("תִּכְתְּבִי", "tichteví"),
+    ("יִכְתֹּב", "jichtóv"), ("תִּכְתֹּב", "tichtóv"), ("נִכְתֹּב", "nichtóv"),
+    ("תִּכְתְּבוּ", "tichtevóé"), ("תִּכְתֹּבְנָה", "tichtóvna"), ("יִכְתְּבוּ", "jichtevóé"),
+    ("תִּכְתֹּבְנָה", "tichtóvna"),
+    ("כְּתֹב", "któv"), ("כִּתְבִי", "kitví"), ("כִּתְבוּ", "kitvóé"), ("כְּתֹבְנָה", "któvna"),
+    ("לִכְתֹּב", "lichtóv"), ("מִכְּתֹב", "miktóv"),
+]
+
 PAGE_HEAD = """<!DOCTYPE html>
 <html lang="nl">
 <head>
@@ -137,31 +157,44 @@ def read_records(name, hebrew, modern):
     return records
 
 
+def pointed_records(records):
+    """The records of --modern with the pointed forms and their
+    pronunciation as a fifth member."""
+    return [(block, tag, unicodedata.normalize("NFC", form), dutch, uitspraak)
+            for (block, tag, _, dutch), (form, uitspraak) in zip(records, POINTED)]
+
+
 def records_text(records, source):
-    return "".join("#%s\t%s\t{%s}[%s]\n" % (form, dutch, tag, source)
-                   for _, tag, form, dutch in records)
+    return "".join("#%s\t%s\t{%s}[%s]\n" % (r[2], r[3], r[1], source) for r in records)
 
 
 def tsv_text(records, source):
-    rows = ["bron\tklasse\tblok\tpersoon\thebreeuws\tnederlands\n"]
-    for block, tag, form, dutch in records:
-        rows.append("\t".join([source, "1", block, tag, form, dutch.rstrip(" ")]) + "\n")
+    pointed = len(records[0]) == 5
+    rows = ["bron\tklasse\tblok\tpersoon\thebreeuws\tnederlands" +
+            ("\tuitspraak\n" if pointed else "\n")]
+    for block, tag, form, dutch, *uitspraak in records:
+        rows.append("\t".join([source, "1", block, tag, form, dutch.rstrip(" ")] + uitspraak) +
+                    "\n")
     return "".join(rows)
 
 
 def jsonl_text(records, source):
-    return "".join(json.dumps({"bron": source, "klasse": 1, "blok": block, "persoon": tag,
-                               "hebreeuws": form, "nederlands": dutch.rstrip(" ")},
-                              ensure_ascii=False, separators=(",", ":")) + "\n"
-                   for block, tag, form, dutch in records)
+    lines = []
+    for block, tag, form, dutch, *uitspraak in records:
+        member = {"bron": source, "klasse": 1, "blok": block, "persoon": tag,
+                  "hebreeuws": form, "nederlands": dutch.rstrip(" ")}
+        if uitspraak:
+            member["uitspraak"] = uitspraak[0]
+        lines.append(json.dumps(member, ensure_ascii=False, separators=(",", ":")) + "\n")
+    return "".join(lines)
 
 
 def unimorph_text(records):
     # The 3ms past: {3s} of the default rules, {3sm} of --modern.
-    lemma = [form for block, tag, form, _ in records
+    lemma = [form for block, tag, form, *_ in records
              if block == "verleden" and tag in ("3s", "3sm")][0]
     rows = []
-    for block, tag, form, _ in records:
+    for block, tag, form, *_ in records:
         features = SLOTS[block, tag][1] if block != "infinitief" else (
             ["V;NFIN"] if form[0] in "Lל" else [])
         for f in features:
@@ -172,16 +205,23 @@ def unimorph_text(records):
 
 
 def cell_html(forms, texts, hebrew):
+    """`forms` holds (form, pronunciation) pairs; the pronunciation is
+    empty without --niqqud."""
     lang = ' lang="he" dir="rtl"' if hebrew else ""
-    return ("".join('<div class="vorm"%s>%s</div>' % (lang, f) for f in forms) +
-            "".join('<div class="nl">%s</div>' % t for t in texts))
+    html = []
+    for form, uitspraak in forms:
+        html.append('<div class="vorm"%s>%s</div>' % (lang, form))
+        if uitspraak:
+            html.append('<div class="uitspraak"><i>%s</i></div>' % uitspraak)
+    return "".join(html) + "".join('<div class="nl">%s</div>' % t for t in texts)
 
 
 def html_text(records, source, hebrew):
     cells = {}  # (person, block) -> ([forms], [texts])
     infinitives = {}  # Dutch text -> [forms]
-    for block, tag, form, dutch in records:
+    for block, tag, form, dutch, *uitspraak in records:
         dutch = dutch.rstrip(" ")
+        form = (form, uitspraak[0] if uitspraak else "")
         if block == "infinitief":
             infinitives.setdefault(dutch, []).append(form)
             continue
@@ -241,6 +281,16 @@ def main():
         write(stem + ".jsonl", jsonl_text(records, source))
         write(stem + ".unimorph", unimorph_text(records))
         write(stem + ".html", html_text(records, source, hebrew))
+    # --niqqud writes Hebrew letters with points for a root in either
+    # alphabet; the pronunciation makes the tsv, jsonl and html.
+    for stem, hebrew in (("ktb-niqqud", False), ("ktb-niqqud-hebreeuws", True)):
+        source = "1-" + ("כתב" if hebrew else "KTB")
+        records = pointed_records(read_records("ktb-modern.out", False, True))
+        write(stem + ".out", records_text(records, source))
+        write(stem + ".tsv", tsv_text(records, source))
+        write(stem + ".jsonl", jsonl_text(records, source))
+        write(stem + ".unimorph", unimorph_text(records))
+        write(stem + ".html", html_text(records, source, True))
 
 
 if __name__ == "__main__":
