@@ -155,6 +155,11 @@ constexpr Row kRows[] = {
     {"7r",   {"Mi1:2q3y4",     "Mi1:2q3'e4eT",   "Mi1:2q3:4iIM",    "Mi1:2q3:4WoT"}},
     {"7rh",  {"Mi1:2q3y4",     "Mi1:2q3'a4aT",   "Mi1:2q3:4iIM",    "Mi1:2q3:4WoT"}},
     {"7ra",  {"Mi1:2q3y4",     "Mi1:2q3y4T",     "Mi1:2q3:4iIM",    "Mi1:2q3:4WoT"}},
+    // hitpa'el, first radical D, J or T (EDBQ): the T assimilated, the
+    // first radical doubled
+    {"7t",   {"Mi1.a2.y3",     "Mi1.a2.'e3eT",   "Mi1.a2.:3iIM",    "Mi1.a2.:3WoT"}},
+    {"7th",  {"Mi1.a2.y3",     "Mi1.a2.'a3aT",   "Mi1.a2.:3iIM",    "Mi1.a2.:3WoT"}},
+    {"7ta",  {"Mi1.a2.y3",     "Mi1.a2.y3T",     "Mi1.a2.:3iIM",    "Mi1.a2.:3WoT"}},
     // hitpa'el, final He (stem7 without the He)
     {"7e",   {"Mi1:2a3.eE",    "Mi1:2a3.qE",     "Mi1:2a3.iIM",     "Mi1:2a3.WoT"}},
     {"7re",  {"Mi1:2q3eE",     "Mi1:2q3qE",      "Mi1:2q3iIM",      "Mi1:2q3WoT"}},
@@ -311,19 +316,21 @@ std::optional<RowChoice> chooseClass5(const AnalysedRoot& r) {
 // Class 6 from the letters after HW.
 std::optional<RowChoice> chooseClass6(const AnalysedRoot& r) {
   const std::string_view body = rootFrom(r.root, 2);
-  if (body.size() == 2) return RowChoice{byLastRadical(body[1], "6w", "6wh", "6wa"),
-                                         {body[0], '\0', body[1]}};
+  if (body.size() == 2)
+    return RowChoice{byLastRadical(body[1], "6w", "6wh", "6wa"), {body[0], '\0', body[1]}};
   if (body.size() != 3) return std::nullopt;
   const PatternValues args{body[0], body[1], body[2]};
   if (body[2] == 'E') return RowChoice{"6e", args};
-  if (body[0] == 'A' || body[0] == 'O') return RowChoice{byLastRadical(body[2], "6g", "6gh", "6ga"), args};
+  if (body[0] == 'A' || body[0] == 'O')
+    return RowChoice{byLastRadical(body[2], "6g", "6gh", "6ga"), args};
   return RowChoice{byLastRadical(body[2], "6", "6h", "6a"), args};
 }
 
 // Class 7 from stem7: the T (or the sibilant and the T) and the radicals.
 std::optional<RowChoice> chooseClass7(const AnalysedRoot& r) {
-  const std::string_view s = r.stem7;
+  std::string_view s = r.stem7;
   if (r.variant == kVariantFinalE) {
+    if (s.size() == 4 && s.ends_with("WW")) s.remove_suffix(1);  // ETHWWE
     if (s.size() != 3) return std::nullopt;
     return RowChoice{lengthensBefore(s[2]) ? "7re" : "7e", {s[0], s[1], s[2]}};
   }
@@ -333,6 +340,9 @@ std::optional<RowChoice> chooseClass7(const AnalysedRoot& r) {
   if (s.size() == 5 && s[0] == 'T') {
     return RowChoice{byLastRadical(s[4], "7q", "7qh", "7qa"), {s[1], s[2], s[3], s[4]}};
   }
+  if (s.size() == 3 && (s[0] == 'D' || s[0] == 'J' || s[0] == 'T')) {
+    return RowChoice{byLastRadical(s[2], "7t", "7th", "7ta"), {s[0], s[1], s[2]}};
+  }
   if (s.size() != 4) return std::nullopt;
   const PatternValues args{s[0], s[1], s[2], s[3]};
   if (lengthensBefore(s[2])) return RowChoice{byLastRadical(s[3], "7r", "7rh", "7ra"), args};
@@ -341,14 +351,22 @@ std::optional<RowChoice> chooseClass7(const AnalysedRoot& r) {
 
 std::optional<RowChoice> chooseRow(const AnalysedRoot& r) {
   switch (r.klasse) {
-    case 1: return chooseClass1(r);
-    case 2: return chooseClass2(r);
-    case 3: return chooseIntensive(r, false);
-    case 4: return chooseIntensive(r, true);
-    case 5: return chooseClass5(r);
-    case 6: return chooseClass6(r);
-    case 7: return chooseClass7(r);
-    default: return std::nullopt;
+    case 1:
+      return chooseClass1(r);
+    case 2:
+      return chooseClass2(r);
+    case 3:
+      return chooseIntensive(r, false);
+    case 4:
+      return chooseIntensive(r, true);
+    case 5:
+      return chooseClass5(r);
+    case 6:
+      return chooseClass6(r);
+    case 7:
+      return chooseClass7(r);
+    default:
+      return std::nullopt;
   }
 }
 
