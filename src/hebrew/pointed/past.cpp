@@ -35,8 +35,9 @@ constexpr Row kRows[] = {
     {"1-hollow-a", {"1'qATiI",        "1'qATq",         "1qAT",          "1qA",          "1'qAqE",         "1'qANW.",         "1qATeM",         "1qATeN",         "1'qAW."}},
     // hollow stative with tsere: מֵת, מֵתָה, but מַתִּי
     {"1-hollow-e", {"1'a3:TiI",       "1'a3:Tq",        "1a3:T:",        "1y3",          "1'y3qE",         "1'a3:NW.",        "1a3:TeM",        "1a3:TeN",        "1'y3W."}},
-    // יכל, irregular: the stative holam throughout, יָכֹלְתִּי
-    {"1-yakhol",   {"1q2'o3:TiI",     "1q2'o3:Tq",      "1q2o3:T:",      "1q2o3",        "1q2:3qE",        "1q2'o3:NW.",      "1:2q3:TeM",      "1:2q3:TeN",      "1q2:3W."}},
+    // יכל, irregular: the stative holam throughout, יָכֹלְתִּי, and qamats
+    // qatan in יְכָלְתֶּם (the T of the ending is written with its dagesh)
+    {"1-yakhol",   {"1q2'o3:T.iI",    "1q2'o3:T.q",     "1q2o3:T.:",     "1q2o3",        "1q2:3qE",        "1q2'o3:NW.",      "1:2q3:T.eM",     "1:2q3:T.eN",     "1q2:3W."}},
 
     // nif'al: נִכְתַּבְתִּי, נִכְתַּב, נִכְתְּבָה
     {"2",          {"Ni1:2'a3:TiI",   "Ni1:2'a3:Tq",    "Ni1:2a3:T:",    "Ni1:2a3",      "Ni1:2:3qE",      "Ni1:2'a3:NW.",    "Ni1:2a3:TeM",    "Ni1:2a3:TeN",    "Ni1:2:3W."}},
@@ -153,6 +154,11 @@ constexpr std::string_view kAssimilatedFirst[] = {
     "CG",  // יצג: הִצִּיג
     "CO",  // יצע: הִצִּיעַ
     "CT",  // יצת: הִצִּית
+    "JL",  // נטל: הִטִּיל
+    "TR",  // נתר: הִתִּיר
+    "QP",  // נקף: הִקִּיף
+    "BO",  // נבע: הִבִּיעַ
+    "NH",  // נוח, put down: הִנִּיחַ
 };
 
 template <std::size_t N>
@@ -283,21 +289,27 @@ char letterOf(char c, PatternArgs args) {
 
 // A guttural first radical right after the prefix of the nif'al, hif'il
 // or huf'al takes a hataf and gives the prefix segol (qamats in the
-// huf'al): נֶעֱזַב, הֶאֱמִין, הָעֳבַר; het keeps a silent shva: הֶחְלִיט,
-// הָחְלַט. A hataf before a shva becomes its full vowel: הֶעֶלְתָה.
+// huf'al): נֶעֱזַב, הֶאֱמִין, הָעֳבַר. Het keeps a silent shva: נֶחְשַׁב,
+// הֶחְלִיט, and in the huf'al the qubuts, הֻחְלַט. A hataf before a shva
+// becomes its full vowel, and that shva stays said, so the letter after it
+// takes no dagesh lene: נֶעֶזְבָה, הֶעֶלְתָה.
 void gutturalAfterPrefix(std::string& p, char first) {
   static constexpr std::string_view kPrefixes[][2] = {
       {"Ni1:", "Ne1:"}, {"Ei1:", "Ee1:"}, {"Eu1:", "Eq1:"}};
   for (const auto& [plain, guttural] : kPrefixes) {
     if (!p.starts_with(plain)) continue;
-    p.replace(0, plain.size(), guttural);
-    if (first == 'H') return;
     const bool hufal = plain[1] == 'u';
+    if (first == 'H') {
+      if (!hufal) p.replace(0, plain.size(), guttural);
+      return;
+    }
+    p.replace(0, plain.size(), guttural);
     const std::size_t at = guttural.size();  // after "1:"
     // "2:" next (a shva, not a hataf): the full vowel instead of the hataf.
-    const bool shvaNext = p.size() > at + 2 && p[at] == '2' && p[at + 1] == ':' &&
+    const bool shvaNext = p.size() > at + 3 && p[at] == '2' && p[at + 1] == ':' &&
                           p[at + 2] != 'a' && p[at + 2] != 'e' && p[at + 2] != 'o';
     if (shvaNext) {
+      p.insert(at + 3, "_");
       p.replace(at - 1, 1, hufal ? "q" : "e");
     } else {
       p.insert(at, hufal ? "o" : "e");
