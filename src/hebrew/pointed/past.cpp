@@ -124,6 +124,8 @@ constexpr Row kRows[] = {
     {"7-he-r",     {"Ei1:2q3'yITiI",  "Ei1:2q3'yITq",   "Ei1:2q3yIT",    "Ei1:2q3qE",    "Ei1:2q3:TqE",    "Ei1:2q3'yINW.",   "Ei1:2q3yITeM",   "Ei1:2q3yITeN",   "Ei1:2q3W."}},
     // four radicals after the T: הִתְבַּלְבַּלְתִּי, הִתְבַּלְבֵּל
     {"7-q",        {"EiT:1a2:3'a4:TiI", "EiT:1a2:3'a4:Tq", "EiT:1a2:3a4:T:", "EiT:1a2:3y4", "EiT:1a2:3:4qE",  "EiT:1a2:3'a4:NW.", "EiT:1a2:3a4:TeM", "EiT:1a2:3a4:TeN", "EiT:1a2:3:4W."}},
+    // the same with a sibilant first, before the T: הִשְׁתַּכְלַלְתִּי, הִשְׁתַּכְלֵל
+    {"7-q-st",     {"Ei1:Ta2:3'a4:TiI", "Ei1:Ta2:3'a4:Tq", "Ei1:Ta2:3a4:T:", "Ei1:Ta2:3y4", "Ei1:Ta2:3:4qE",  "Ei1:Ta2:3'a4:NW.", "Ei1:Ta2:3a4:TeM", "Ei1:Ta2:3a4:TeN", "Ei1:Ta2:3:4W."}},
     // hitpolel, holam male after the first radical: הִתְבּוֹנַנְתִּי, הִתְבּוֹנֵן
     {"7-polel",    {"EiT:1Wo3'a4:TiI", "EiT:1Wo3'a4:Tq", "EiT:1Wo3a4:T:", "EiT:1Wo3y4",  "EiT:1Wo3:4qE",   "EiT:1Wo3'a4:NW.", "EiT:1Wo3a4:TeM", "EiT:1Wo3a4:TeN", "EiT:1Wo3:4W."}},
 };
@@ -257,6 +259,7 @@ std::optional<RowChoice> chooseClass7(const AnalysedRoot& r) {
   if (s.size() == 5 && s[0] == 'T') {
     return RowChoice{s[2] == 'W' ? "7-polel" : "7-q", {s[1], s[2], s[3], s[4]}};
   }
+  if (s.size() == 5 && s[1] == 'T') return RowChoice{"7-q-st", {s[0], s[2], s[3], s[4]}};
   if (r.variant == kVariantFinalE) {
     if (s.size() != 3) return std::nullopt;
     return RowChoice{refusesDoubling(s[2]) ? "7-he-r" : "7-he", {s[0], s[1], s[2]}};
