@@ -71,6 +71,33 @@ constexpr std::string_view kAtInfinitive[] = {
 constexpr std::string_view kHollowWithW[] = {
     "DIN",  // oordelen: IDWN, DWN
 };
+
+constexpr std::string_view kHollowStative[] = {
+    "MWT",  // sterven: מֵת
+};
+
+constexpr std::string_view kAssimilatedFirst[] = {
+    "KR",  // NKR: הִכִּיר
+    "CL",  // NCL: הִצִּיל
+    "GS",  // NGS: הִגִּישׁ
+    "BJ",  // NBJ: הִבִּיט
+    "PL",  // NPL: הִפִּיל
+    "GO",  // NGO: הִגִּיעַ
+    "SG",  // NSG: הִשִּׂיג
+    "SQ",  // NSQ: הִסִּיק
+    "GD",  // NGD: הִגִּיד
+    "ZQ",  // NZQ: הִזִּיק
+    "CB",  // NCB: הִצִּיב
+    "CG",  // ICG: הִצִּיג
+    "CO",  // ICO: הִצִּיעַ
+    "CT",  // ICT: הִצִּית
+    "JL",  // NJL: הִטִּיל
+    "TR",  // NTR: הִתִּיר
+    "QP",  // NQP: הִקִּיף
+    "BO",  // NBO: הִבִּיעַ
+    "NH",  // NWH, put down: הִנִּיחַ
+    "SO",  // NSO: הִסִּיעַ
+};
 // clang-format on
 
 template <std::size_t N>
@@ -86,5 +113,9 @@ bool keepsFirstI(std::string_view root) { return holds(kKeepsFirstI, root); }
 bool isOkhalType(std::string_view root) { return holds(kOkhalType, root); }
 bool takesAtInfinitive(std::string_view root) { return holds(kAtInfinitive, root); }
 bool isHollowWithW(std::string_view root) { return holds(kHollowWithW, root); }
+bool isHollowStative(std::string_view root) { return holds(kHollowStative, root); }
+bool hasAssimilatedFirst(std::string_view radicals) {
+  return holds(kAssimilatedFirst, radicals);
+}
 
 }  // namespace morfenaar

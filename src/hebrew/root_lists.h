@@ -2,8 +2,8 @@
 // whose modern forms (the --modern rules, hebrew/modern/) follow another
 // pattern than their letters predict. Every list holds roots as the verb
 // list writes them in Latin letters (a root in Hebrew letters is looked up
-// by its Latin twin). The lists serve the modern rules alone; the default
-// rules have their own special roots.
+// by its Latin twin). The lists serve the modern rules, with and without
+// points; the default rules have their own special roots.
 #pragma once
 
 #include <string_view>
@@ -32,5 +32,14 @@ bool takesAtInfinitive(std::string_view root);
 // Hollow roots written with I whose forms are those of a hollow root with
 // W (ADWN, DWN).
 bool isHollowWithW(std::string_view root);
+
+// Hollow qal statives with tsere (מֵת), not qamats.
+bool isHollowStative(std::string_view root);
+
+// Hif'il and huf'al roots whose first radical (N, or the I of a few roots
+// with C second) is assimilated to the second: הִכִּיר, הֻצַּג. The verb
+// list writes them with their two other radicals only, as it writes hollow
+// roots (EKIR beside EBIN, EWCG beside EWQM); `radicals` are those two.
+bool hasAssimilatedFirst(std::string_view radicals);
 
 }  // namespace morfenaar

@@ -178,34 +178,6 @@ constexpr std::string_view kGeminateStative[] = {
     "TMM",  // eindigen
 };
 
-// Hollow qal verbs whose participle is a stative with tsere (מֵת), not
-// qamats.
-constexpr std::string_view kHollowStative[] = {
-    "MWT",  // sterven
-};
-
-// Hif'il verbs of a first radical N (or I that behaves so) that the verb
-// list writes with three letters and I, as a hollow root is written: the N
-// is assimilated and the second radical doubled (הִכִּיר, מַכִּיר), where
-// a hollow root has tsere (הֵבִין, מֵבִין).
-constexpr std::string_view kHifilFirstN[] = {
-    "EKIR",  // kennen: NKR
-    "EBIJ",  // kijken: NBJ
-    "EGID",  // zeggen: NGD
-    "EGIO",  // aankomen: NGO
-    "EGIS",  // indienen: NGS
-    "EPIL",  // laten vallen: NPL
-    "ECIL",  // redden: NCL
-    "ESIG",  // bereiken: NSG
-    "ESIQ",  // concluderen: NSQ
-    "EQIP",  // omringen: NQP
-    "EBIO",  // uiten: NBO
-    "EJIL",  // opleggen: NJL
-    "ESIO",  // vervoeren: NSO
-    "ECIG",  // voorstellen: ICG
-    "ECIO",  // voorstellen (een voorstel): ICO
-    "ECIT",  // aansteken: ICT
-};
 // clang-format on
 
 template <std::size_t N>
@@ -234,7 +206,7 @@ std::optional<RowChoice> chooseClass1(const AnalysedRoot& r) {
   if (holds(kGeminateStative, r.root)) return RowChoice{"1sd", {r.rad1, r.rad2, r.rad3}};
   if (r.r3IsE) return RowChoice{"1e", {r.rad1, r.rad2, r.rad3}};
   if (r.r2IsW || r.r2IsI) {
-    return RowChoice{holds(kHollowStative, r.root) ? "1wy" : "1w", {r.rad1, r.rad2, r.rad3}};
+    return RowChoice{isHollowStative(r.root) ? "1wy" : "1w", {r.rad1, r.rad2, r.rad3}};
   }
   return RowChoice{byLastRadical(r.rad3, "1", "1h", "1a"), {r.rad1, r.rad2, r.rad3}};
 }
@@ -304,7 +276,7 @@ std::optional<RowChoice> chooseClass5(const AnalysedRoot& r) {
     return RowChoice{firstAO ? "5ge" : "5e", args};
   }
   if (stem.size() == 1) {
-    if (holds(kHifilFirstN, r.root)) return RowChoice{"5n", {stem[0], '\0', r.rad3}};
+    if (hasAssimilatedFirst(std::string{stem[0], r.rad3})) return RowChoice{"5n", {stem[0], '\0', r.rad3}};
     return RowChoice{"5v", {stem[0], '\0', r.rad3}};
   }
   if (stem.size() != 2) return std::nullopt;

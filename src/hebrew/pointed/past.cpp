@@ -11,6 +11,7 @@
 
 #include "hebrew/pointed/pointed.h"
 #include "hebrew/pointed/rows.h"
+#include "hebrew/root_lists.h"
 
 namespace morfenaar::pointed {
 
@@ -134,35 +135,6 @@ constexpr Row kRows[] = {
 // Qal statives with tsere whose last radical is alef: יָרֵא, not יָרָא.
 constexpr std::string_view kStativeWithTsere[] = {"IRA", "SNA", "MLA", "CMA"};
 
-// Hollow qal statives with tsere: מֵת.
-constexpr std::string_view kHollowStative[] = {"MWT"};
-
-// Hif'il and huf'al roots whose first radical (N, or the yod of a few
-// I-tsadi roots) is assimilated to the second: הִכִּיר, הֻצַּג. The verb list
-// writes them with their two other radicals only, as it writes hollow
-// roots (הבין, הוקם); here are those two radicals.
-constexpr std::string_view kAssimilatedFirst[] = {
-    "KR",  // נכר: הִכִּיר
-    "CL",  // נצל: הִצִּיל
-    "GS",  // נגשׁ: הִגִּישׁ
-    "BJ",  // נבט: הִבִּיט
-    "PL",  // נפל: הִפִּיל
-    "GO",  // נגע: הִגִּיעַ
-    "SG",  // נשׂג: הִשִּׂיג
-    "SQ",  // נסק: הִסִּיק
-    "GD",  // נגד: הִגִּיד
-    "ZQ",  // נזק: הִזִּיק
-    "CB",  // נצב: הִצִּיב
-    "CG",  // יצג: הִצִּיג
-    "CO",  // יצע: הִצִּיעַ
-    "CT",  // יצת: הִצִּית
-    "JL",  // נטל: הִטִּיל
-    "TR",  // נתר: הִתִּיר
-    "QP",  // נקף: הִקִּיף
-    "BO",  // נבע: הִבִּיעַ
-    "NH",  // נוח, put down: הִנִּיחַ
-};
-
 template <std::size_t N>
 bool listed(const std::string_view (&list)[N], std::string_view root) {
   return std::ranges::find(list, root) != std::end(list);
@@ -178,7 +150,7 @@ std::optional<RowChoice> chooseClass1(const AnalysedRoot& r) {
   if (r.r3IsE) return RowChoice{r.rad2 == 'I' ? "1-he-yod" : "1-he", rad};
   if (r.r2IsW || r.r2IsI) {
     if (r.r3IsA) return RowChoice{"1-hollow-a", rad};
-    return RowChoice{listed(kHollowStative, r.root) ? "1-hollow-e" : "1-hollow", rad};
+    return RowChoice{isHollowStative(r.root) ? "1-hollow-e" : "1-hollow", rad};
   }
   if (r.root == "IKL") return RowChoice{"1-yakhol", rad};
   if (r.r3IsA) return RowChoice{listed(kStativeWithTsere, r.root) ? "1-alef-e" : "1-alef", rad};
@@ -234,7 +206,7 @@ std::optional<RowChoice> chooseClass5(const AnalysedRoot& r) {
   }
   if (n == 4 && r.rad2 == 'I') {
     const std::string pair{r.rad1, r.rad3};
-    return RowChoice{listed(kAssimilatedFirst, pair) ? "5-n" : "5-hollow", rad};
+    return RowChoice{hasAssimilatedFirst(pair) ? "5-n" : "5-hollow", rad};
   }
   if (r.rad1 == 'W') return RowChoice{"5-w", rad};
   return RowChoice{"5", rad};
@@ -245,7 +217,7 @@ std::optional<RowChoice> chooseClass6(const AnalysedRoot& r) {
   const std::string_view rest = rootFrom(r.root, 2);
   if (rest.size() == 2) {
     if (rest[1] == 'A') return RowChoice{"6-hollow-a", {rest[0], rest[1]}};
-    return RowChoice{listed(kAssimilatedFirst, rest) ? "6-n" : "6-hollow", {rest[0], rest[1]}};
+    return RowChoice{hasAssimilatedFirst(rest) ? "6-n" : "6-hollow", {rest[0], rest[1]}};
   }
   if (rest.size() != 3) return std::nullopt;
   const PatternValues rad{rest[0], rest[1], rest[2]};
