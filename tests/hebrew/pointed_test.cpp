@@ -37,6 +37,8 @@ TEST(Vocalise, AddsWhatTheLettersAskForAndSaysTheForm) {
       // holam male and hiriq male; a shva after a long vowel is said in
       // the grammar (no dagesh lene after it), not in today's speech
       {"1Wo2:3iIM", "KTB", SLetter::Shin, "כּוֹתְבִים", "kotvím"},
+      // but not after a stressed one
+      {"1q2'o3:TiI", "IKL", SLetter::Shin, "יָכֹלְתִּי", "jachólti"},
       // the second of two shvas is said
       {"Ti1:2:3iI", "KTB", SLetter::Shin, "תִּכְתְּבִי", "tichteví"},
       {"1i2.'a3:NW.", "DBR", SLetter::Shin, "דִּבַּרְנוּ", "dibárnoe"},
@@ -115,6 +117,39 @@ TEST(PointedParadigm, FormsAsTheGrammarGivesThem) {
       {1, "כתב", Block::Future, "3pf", "תִּכְתֹּבְנָה", "tichtóvna"},
       {1, "כתב", Block::Infinitive, "", "לִכְתֹּב", "lichtóv"},
       {1, "שׁמר", Block::Past, "1s", "שָׁמַרְתִּי", "sjamárti"},
+      // past: one verb of each class and weak-root type
+      {1, "בנה", Block::Past, "1s", "בָּנִיתִי", "baníti"},
+      {1, "קום", Block::Past, "3sf", "קָמָה", "káma"},
+      {1, "מצא", Block::Past, "1s", "מָצָאתִי", "matsáti"},
+      {1, "נתן", Block::Past, "1s", "נָתַתִּי", "natáti"},
+      {2, "נכנס", Block::Past, "3sf", "נִכְנְסָה", "nichnesá"},
+      {2, "נולד", Block::Past, "1s", "נוֹלַדְתִּי", "noládti"},
+      {2, "נבנה", Block::Past, "1s", "נִבְנֵיתִי", "nivnéti"},
+      {3, "דבר", Block::Past, "3sm", "דִּבֵּר", "dibér"},
+      {3, "דבר", Block::Past, "1p", "דִּבַּרְנוּ", "dibárnoe"},
+      {3, "גלה", Block::Past, "1p", "גִּלִּינוּ", "gilínoe"},
+      {4, "דובר", Block::Past, "3sm", "דֻּבַּר", "doebár"},
+      {5, "הקים", Block::Past, "1s", "הֵקַמְתִּי", "hekámti"},
+      {5, "האמין", Block::Past, "1p", "הֶאֱמַנּוּ", "heemánoe"},
+      {6, "הוקם", Block::Past, "3sf", "הוּקְמָה", "hoekmá"},
+      {7, "התלבשׁ", Block::Past, "1s", "הִתְלַבַּשְׁתִּי", "hitlabásjti"},
+      {7, "השׁתמשׁ", Block::Past, "1s", "הִשְׁתַּמַּשְׁתִּי", "hisjtamásjti"},
+      // participles
+      {1, "בנה", Block::Participle, "sm", "בּוֹנֶה", "boné"},
+      {1, "בנה", Block::Participle, "sf", "בּוֹנָה", "boná"},
+      {1, "קום", Block::Participle, "sf", "קָמָה", "kamá"},
+      {1, "גדל", Block::Participle, "sf", "גְּדֵלָה", "gdelá"},
+      {1, "פתח", Block::Participle, "sf", "פּוֹתַחַת", "potáchat"},
+      {2, "נכתב", Block::Participle, "sm", "נִכְתָּב", "nichtáv"},
+      {2, "נבנה", Block::Participle, "sf", "נִבְנֵית", "nivnét"},
+      {2, "נולד", Block::Participle, "sf", "נוֹלֶדֶת", "nolédet"},
+      {3, "דבר", Block::Participle, "sf", "מְדַבֶּרֶת", "medabéret"},
+      {3, "ברך", Block::Participle, "sm", "מְבָרֵךְ", "mevaréch"},
+      {4, "דובר", Block::Participle, "sm", "מְדֻבָּר", "medoebár"},
+      {5, "הבין", Block::Participle, "sf", "מְבִינָה", "meviná"},
+      {5, "הכתיב", Block::Participle, "pm", "מַכְתִּיבִים", "machtivím"},
+      {6, "הוקם", Block::Participle, "sm", "מוּקָם", "moekám"},
+      {7, "התלבשׁ", Block::Participle, "sf", "מִתְלַבֶּשֶׁת", "mitlabésjet"},
   };
   for (const FormCase& c : cases) {
     SCOPED_TRACE(std::to_string(c.klasse) + "-" + c.root + " {" + c.tag + "}");

@@ -129,9 +129,12 @@ Vowel sounded(const std::vector<Letter>& letters, std::size_t i) {
   return letters[i].vowel;
 }
 
-// True when the consonant at `i` has a long vowel in the grammar's reading:
-// qamats, tsere, holam, or a vowel written with a vowel letter.
+// True when the consonant at `i` has a long vowel in an open syllable in
+// the grammar's reading: qamats, tsere, holam, or a vowel written with a
+// vowel letter, not stressed (a stressed vowel closes its syllable:
+// יָכֹלְתִּי).
 bool hasLongVowel(const std::vector<Letter>& letters, std::size_t i) {
+  if (letters[i].stressed) return false;
   Vowel v = letters[i].vowel;
   if (v == Vowel::Qamats || v == Vowel::Tsere || v == Vowel::Holam) return true;
   return i + 1 < letters.size() && letters[i + 1].mater != Mater::None;
@@ -147,8 +150,8 @@ std::vector<std::size_t> consonants(const std::vector<Letter>& letters) {
 }
 
 // Is the shva of the consonant cons[k] said in the grammar's reading? At
-// the start, under a doubled letter, after another shva and after a long
-// vowel; never at the end.
+// the start, under a doubled letter, after another shva and after an
+// unstressed long vowel; never at the end.
 bool shvaVocal(const std::vector<Letter>& letters, const std::vector<std::size_t>& cons,
                std::size_t k) {
   const Letter& l = letters[cons[k]];

@@ -21,7 +21,8 @@
 // shuruk, "iI" is hiriq male. What the letters ask for is added by rule:
 //   - a dagesh lene in B G D K P T at the start of the form and after a
 //     silent shva (a shva is said, in the grammar's reading, at the start,
-//     under a doubled letter, after another shva and after a long vowel);
+//     under a doubled letter, after another shva and after a long vowel
+//     that is not stressed);
 //   - a hataf patah for a said shva under A, E, H or O;
 //   - a furtive patah under a last H or O after a vowel other than a;
 //   - a shva under a last K, and the final shapes ך ם ן ף ץ;
