@@ -60,9 +60,10 @@ TEST(ProgramTest, WritesTheFullTableOfOneEntry) {
   EXPECT_EQ(run.log, readFile(kGolden / "ktb.log"));
 }
 
-// The worked example in every format, both alphabets and both rule sets,
-// against golden files worked out from ktb.out and ktb-modern.out (written
-// by hand); the log is the same in every format.
+// The worked example in every format, both alphabets and the three rule
+// sets, against golden files worked out from ktb.out and ktb-modern.out
+// (written by hand) and the pointed paradigm in derive.py; the log is the
+// same in every format.
 TEST(ProgramTest, EveryFormatWritesTheWorkedExample) {
   const struct {
     const char* stem;  // of the golden output files
@@ -74,6 +75,8 @@ TEST(ProgramTest, EveryFormatWritesTheWorkedExample) {
       {"ktb-hebreeuws", "ktb-hebreeuws.in", "", "ktb.log"},
       {"ktb-modern", "ktb.in", "--modern ", "ktb-modern.log"},
       {"ktb-modern-hebreeuws", "ktb-hebreeuws.in", "--modern ", "ktb-modern.log"},
+      {"ktb-niqqud", "ktb.in", "--niqqud ", "ktb-modern.log"},
+      {"ktb-niqqud-hebreeuws", "ktb-hebreeuws.in", "--niqqud ", "ktb-modern.log"},
   };
   for (const auto& example : examples) {
     for (const FormatGolden& format : kFormats) {
