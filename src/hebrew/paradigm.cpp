@@ -9,8 +9,8 @@
 #include "hebrew/letters.h"
 #include "hebrew/modern/modern.h"
 #include "hebrew/participle.h"
-#include "hebrew/pointed/pointed.h"
 #include "hebrew/past.h"
+#include "hebrew/pointed/pointed.h"
 #include "hebrew/root.h"
 
 namespace morfenaar {

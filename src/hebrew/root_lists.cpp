@@ -114,8 +114,6 @@ bool isOkhalType(std::string_view root) { return holds(kOkhalType, root); }
 bool takesAtInfinitive(std::string_view root) { return holds(kAtInfinitive, root); }
 bool isHollowWithW(std::string_view root) { return holds(kHollowWithW, root); }
 bool isHollowStative(std::string_view root) { return holds(kHollowStative, root); }
-bool hasAssimilatedFirst(std::string_view radicals) {
-  return holds(kAssimilatedFirst, radicals);
-}
+bool hasAssimilatedFirst(std::string_view radicals) { return holds(kAssimilatedFirst, radicals); }
 
 }  // namespace morfenaar

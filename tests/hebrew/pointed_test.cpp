@@ -96,8 +96,8 @@ std::vector<HeldForm> pointedParadigm(int klasse, std::string_view root) {
   writeParadigm(
       klasse, root, woord,
       [&](const Record& r) {
-        forms.push_back({r.block, std::string(r.tag), std::string(r.hebrew),
-                         std::string(r.uitspraak)});
+        forms.push_back(
+            {r.block, std::string(r.tag), std::string(r.hebrew), std::string(r.uitspraak)});
       },
       Rules::Pointed);
   return forms;

@@ -276,7 +276,8 @@ std::optional<RowChoice> chooseClass5(const AnalysedRoot& r) {
     return RowChoice{firstAO ? "5ge" : "5e", args};
   }
   if (stem.size() == 1) {
-    if (hasAssimilatedFirst(std::string{stem[0], r.rad3})) return RowChoice{"5n", {stem[0], '\0', r.rad3}};
+    if (hasAssimilatedFirst(std::string{stem[0], r.rad3}))
+      return RowChoice{"5n", {stem[0], '\0', r.rad3}};
     return RowChoice{"5v", {stem[0], '\0', r.rad3}};
   }
   if (stem.size() != 2) return std::nullopt;

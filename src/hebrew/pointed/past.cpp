@@ -244,14 +244,21 @@ std::optional<RowChoice> chooseClass7(const AnalysedRoot& r) {
 
 std::optional<RowChoice> chooseRow(const AnalysedRoot& r) {
   switch (r.klasse) {
-    case 1: return chooseClass1(r);
-    case 2: return chooseClass2(r);
+    case 1:
+      return chooseClass1(r);
+    case 2:
+      return chooseClass2(r);
     case 3:
-    case 4: return chooseIntensive(r);
-    case 5: return chooseClass5(r);
-    case 6: return chooseClass6(r);
-    case 7: return chooseClass7(r);
-    default: return std::nullopt;
+    case 4:
+      return chooseIntensive(r);
+    case 5:
+      return chooseClass5(r);
+    case 6:
+      return chooseClass6(r);
+    case 7:
+      return chooseClass7(r);
+    default:
+      return std::nullopt;
   }
 }
 

@@ -31,12 +31,12 @@ enum class Mater { None, HolamMale, Shuruk, Yod };
 struct Letter {
   char latin = '\0';
   Vowel vowel = Vowel::None;
-  bool dagesh = false;     // written in the pattern (forte, or the shuruk)
-  bool stressed = false;   // ' in the pattern
-  bool saidShva = false;   // ; in the pattern
-  bool rafe = false;       // _ in the pattern: no dagesh lene
-  bool lene = false;       // dagesh lene, by rule
-  bool furtive = false;    // furtive patah, by rule
+  bool dagesh = false;    // written in the pattern (forte, or the shuruk)
+  bool stressed = false;  // ' in the pattern
+  bool saidShva = false;  // ; in the pattern
+  bool rafe = false;      // _ in the pattern: no dagesh lene
+  bool lene = false;      // dagesh lene, by rule
+  bool furtive = false;   // furtive patah, by rule
   Mater mater = Mater::None;
   SLetter s = SLetter::Shin;
 };
@@ -68,6 +68,7 @@ std::vector<Letter> parse(std::string_view pattern, PatternArgs args) {
     }
     if (letters.empty()) std::abort();  // a mark before any letter: a table bug
     Letter& l = letters.back();
+    // clang-format off
     switch (c) {
       case 'a': l.vowel = Vowel::Patah; break;
       case 'q': l.vowel = Vowel::Qamats; break;
@@ -96,6 +97,7 @@ std::vector<Letter> parse(std::string_view pattern, PatternArgs args) {
       default:
         std::abort();  // not a mark of the notation: a table bug
     }
+    // clang-format on
   }
   return letters;
 }
@@ -189,6 +191,7 @@ void appendCodePoint(std::string& out, unsigned cp) {
   out += static_cast<char>(0x80 | (cp & 0x3F));
 }
 
+// clang-format off
 unsigned letterCodePoint(const Letter& l, bool final) {
   switch (l.latin) {
     case 'A': return 0x5D0;
@@ -215,7 +218,9 @@ unsigned letterCodePoint(const Letter& l, bool final) {
     default: return 0;  // F, U, V, X, Y of a Latin root: no Hebrew letter
   }
 }
+// clang-format on
 
+// clang-format off
 unsigned vowelCodePoint(Vowel v) {
   switch (v) {
     case Vowel::Shva: return 0x5B0;
@@ -233,6 +238,7 @@ unsigned vowelCodePoint(Vowel v) {
   }
   return 0;
 }
+// clang-format on
 
 // The letters with their marks in canonical order: the vowel (classes 10
 // to 20), the dagesh (21), the shin or sin dot (24, 25).
@@ -256,6 +262,7 @@ std::string hebrewOf(const std::vector<Letter>& letters) {
   return out;
 }
 
+// clang-format off
 std::string_view consonantSound(const Letter& l, bool last) {
   const bool hard = l.dagesh || l.lene;
   switch (l.latin) {
@@ -281,7 +288,9 @@ std::string_view consonantSound(const Letter& l, bool last) {
     default: return "";
   }
 }
+// clang-format on
 
+// clang-format off
 std::string_view vowelSound(Vowel v, bool stressed) {
   switch (v) {
     case Vowel::Patah: case Vowel::Qamats: case Vowel::HatafPatah:
@@ -295,6 +304,7 @@ std::string_view vowelSound(Vowel v, bool stressed) {
   }
   return "";
 }
+// clang-format on
 
 // Is the shva of the consonant cons[k] said, in today's speech? When it is
 // the second of two shvas, stands under the first of two like letters,
@@ -306,8 +316,8 @@ bool shvaSaid(const std::vector<Letter>& letters, const std::vector<std::size_t>
   if (k + 1 == cons.size()) return false;
   if (k > 0 && isShva(letters[cons[k - 1]].vowel)) return true;
   if (letters[cons[k + 1]].latin == l.latin) return true;
-  return k == 0 && (l.latin == 'I' || l.latin == 'L' || l.latin == 'M' || l.latin == 'N' ||
-                    l.latin == 'R');
+  return k == 0 &&
+         (l.latin == 'I' || l.latin == 'L' || l.latin == 'M' || l.latin == 'N' || l.latin == 'R');
 }
 
 std::string uitspraakOf(const std::vector<Letter>& letters, const std::vector<std::size_t>& cons) {
