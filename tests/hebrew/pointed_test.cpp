@@ -150,6 +150,22 @@ TEST(PointedParadigm, FormsAsTheGrammarGivesThem) {
       {5, "הכתיב", Block::Participle, "pm", "מַכְתִּיבִים", "machtivím"},
       {6, "הוקם", Block::Participle, "sm", "מוּקָם", "moekám"},
       {7, "התלבשׁ", Block::Participle, "sf", "מִתְלַבֶּשֶׁת", "mitlabésjet"},
+      // future
+      {1, "עבד", Block::Future, "2sf", "תַּעַבְדִי", "taavdí"},
+      {1, "נפל", Block::Future, "3sm", "יִפֹּל", "jipól"},
+      {1, "ישׁב", Block::Future, "1s", "אֵשֵׁב", "esjév"},
+      {1, "אכל", Block::Future, "1s", "אֹכַל", "ochál"},
+      {1, "קום", Block::Future, "2sf", "תָּקוּמִי", "takóémi"},
+      {1, "בנה", Block::Future, "3pf", "תִּבְנֶינָה", "tivnéna"},
+      {1, "קרא", Block::Future, "2pf", "תִּקְרֶאנָה", "tikréna"},
+      {1, "ישׁן", Block::Future, "2pf", "תִּישַׁנָּה", "tisjána"},
+      {2, "נכנס", Block::Future, "3sm", "יִכָּנֵס", "jikanés"},
+      {3, "ברך", Block::Future, "2sf", "תְּבָרְכִי", "tevarchí"},
+      {4, "דובר", Block::Future, "3sm", "יְדֻבַּר", "jedoebár"},
+      {5, "הזמין", Block::Future, "2pf", "תַּזְמֵנָּה", "tazména"},
+      {5, "הקים", Block::Future, "2sf", "תָּקִימִי", "takími"},
+      {6, "הוקם", Block::Future, "3sm", "יוּקַם", "joekám"},
+      {7, "התלבשׁ", Block::Future, "2pf", "תִּתְלַבֵּשְׁנָה", "titlabésjna"},
   };
   for (const FormCase& c : cases) {
     SCOPED_TRACE(std::to_string(c.klasse) + "-" + c.root + " {" + c.tag + "}");

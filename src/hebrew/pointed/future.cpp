@@ -141,34 +141,10 @@ constexpr Row kRows[] = {
     {"7q",    {"AeT:1a2:3y4",  "TiT:1a2:3y4",  "TiT:1a2:3:4iI",  "IiT:1a2:3y4",  "TiT:1a2:3y4",  "NiT:1a2:3y4",  "TiT:1a2:3:4W.",  "TiT:1a2:3'y4:NqE","IiT:1a2:3:4W.",  "TiT:1a2:3'y4:NqE"}},
 };
 
-// Hif'il and huf'al roots whose first radical (N, or I before C) is
-// assimilated into the second, which is doubled: הִכִּיר, הֻכַּר from נכר.
-// The list writes them as it writes hollow roots (הכיר as הכין), so their
-// letters do not tell them apart.
-constexpr std::string_view kAssimilatedFirst[] = {
-    "NKR",  // herkennen: הִכִּיר
-    "NPL",  // laten vallen: הִפִּיל
-    "NGO",  // aankomen: הִגִּיעַ
-    "NCL",  // redden: הִצִּיל
-    "NBJ",  // kijken: הִבִּיט
-    "NGD",  // zeggen: הִגִּיד
-    "NSO",  // vervoeren: הִסִּיעַ
-    "NSG",  // bereiken: הִשִּׂיג
-    "NZQ",  // schaden: הִזִּיק
-    "NSQ",  // concluderen: הִסִּיק
-    "NQP",  // omringen: הִקִּיף
-    "NBO",  // uiten: הִבִּיעַ
-    "ICO",  // voorstellen: הִצִּיעַ
-    "ICG",  // voorstellen, tonen: הִצִּיג
-    "ICT",  // in brand steken: הִצִּית
-};
 // clang-format on
 
 bool assimilatesFirst(char second, char third) {
-  for (std::string_view root : kAssimilatedFirst) {
-    if (root[1] == second && root[2] == third) return true;
-  }
-  return false;
+  return hasAssimilatedFirst(std::string{second, third});
 }
 
 bool isHO(char letter) { return letter == 'H' || letter == 'O'; }
@@ -256,7 +232,8 @@ std::optional<RowChoice> chooseClass5(const AnalysedRoot& r) {
   }
   if (r.variant == kVariantThreeLetters) return RowChoice{"5gem", {s[0], r.rad3}};
   if (s.size() == 1) {
-    if (assimilatesFirst(s[0], r.rad3)) return RowChoice{isHO(r.rad3) ? "5n-a" : "5n", {s[0], r.rad3}};
+    if (assimilatesFirst(s[0], r.rad3))
+      return RowChoice{isHO(r.rad3) ? "5n-a" : "5n", {s[0], r.rad3}};
     if (r.rad3 == 'A') return RowChoice{"5h-A", {s[0]}};
     return RowChoice{isHO(r.rad3) ? "5h-a" : "5h", {s[0], r.rad3}};
   }
@@ -305,14 +282,21 @@ std::optional<RowChoice> chooseClass7(const AnalysedRoot& r) {
 
 std::optional<RowChoice> chooseRow(const AnalysedRoot& r) {
   switch (r.klasse) {
-    case 1: return chooseClass1(r);
-    case 2: return chooseClass2(r);
+    case 1:
+      return chooseClass1(r);
+    case 2:
+      return chooseClass2(r);
     case 3:
-    case 4: return chooseIntensive(r);
-    case 5: return chooseClass5(r);
-    case 6: return chooseClass6(r);
-    case 7: return chooseClass7(r);
-    default: return std::nullopt;
+    case 4:
+      return chooseIntensive(r);
+    case 5:
+      return chooseClass5(r);
+    case 6:
+      return chooseClass6(r);
+    case 7:
+      return chooseClass7(r);
+    default:
+      return std::nullopt;
   }
 }
 
