@@ -3,8 +3,10 @@
 // consonants (rootLetters); the rows are read through soundRules first.
 //
 // Also here, for the infinitive as well (infinitive.cpp declares them):
-// the consonants of a root as the pointed rows use them, and the rules of
-// the letters that a row cannot know before its letters are filled in.
+// the consonants of a root as the pointed rows use them, the weak-root case
+// of a hif'il root, and the rules of the letters that a row cannot know
+// before its letters are filled in.
+#include <algorithm>
 #include <cctype>
 #include <optional>
 #include <string>
@@ -52,6 +54,42 @@ PatternValues rootLetters(const AnalysedRoot& r) {
 
 namespace {
 
+// Hif'il roots whose first radical N (or the I of a root with I and C) is
+// assimilated to the next letter, written like a hollow root: הִכִּיר, not
+// הֵבִין.
+constexpr std::string_view kAssimilatedHifil[] = {
+    "EKIR",  // נכר
+    "EGID",  // נגד
+    "ECIL",  // נצל
+    "EBIJ",  // נבט
+    "EGIO",  // נגע
+    "EPIL",  // נפל
+    "ESIG",  // נשג
+    "EQIP",  // נקף
+    "EZIQ",  // נזק
+    "ECIO",  // יצע
+    "ECIG",  // יצג
+};
+
+}  // namespace
+
+std::string_view hifilCase(const AnalysedRoot& r) {
+  const std::string& s = r.stem;
+  if (r.variant == kVariantFinalE) {
+    if (s.starts_with('W')) return "5-we";
+    return s.size() == 1 ? "5-e1" : "5-e";
+  }
+  if (r.variant == kVariantThreeLetters) return "5-gem";
+  if (s.size() < 2) {
+    return std::ranges::find(kAssimilatedHifil, r.root) != std::end(kAssimilatedHifil) ? "5-n"
+                                                                                         : "5-h";
+  }
+  if (s[0] == 'W') return "5-w";
+  return s[0] == 'A' || s[0] == 'O' ? "5-G" : "5";
+}
+
+namespace {
+
 bool isLetterOrNumber(char c) { return (c >= 'A' && c <= 'Z') || (c >= '1' && c <= '4'); }
 
 char valueOf(char number, PatternArgs args) {
@@ -59,12 +97,15 @@ char valueOf(char number, PatternArgs args) {
   return n < args.size() ? args[n].letter : '\0';
 }
 
-// The vowel mark of the letter that `out` ends with: its position, or npos.
+// The full vowel of the letter that `out` ends with: its position, or npos.
 std::size_t lastVowel(const std::string& out) {
   for (std::size_t i = out.size(); i-- > 0;) {
     char c = out[i];
     if (isLetterOrNumber(c)) break;
-    if ((c == 'i' || c == 'a') && (i == 0 || out[i - 1] != ':')) return i;
+    if (std::string_view("iayqeo").find(c) != std::string_view::npos &&
+        (i == 0 || out[i - 1] != ':')) {
+      return i;
+    }
   }
   return std::string::npos;
 }
@@ -79,7 +120,9 @@ std::size_t lastVowel(const std::string& out) {
 //     said, as the hataf patah (שַׂחֲקִי);
 //   - a last radical N before the N of an ending is written once, with
 //     dagesh (תֵּנָּה, הָבֵנָּה);
-//   - an A that closes a syllable is silent and has no shva (בֹּאנָה).
+//   - a last radical A before the N of the -na ending is silent and has no
+//     shva, and the vowel before it is segol (קְרֶאנָה, הַמְצֶאנָה) unless
+//     it is holam (בֹּאנָה).
 std::string soundRules(std::string_view pattern, PatternArgs args) {
   std::string out;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -112,7 +155,11 @@ std::string soundRules(std::string_view pattern, PatternArgs args) {
       i = end;  // the N of the ending
       continue;
     }
-    if (v == 'A' && marks == ":" && beforeLetter) marks.clear();
+    if (v == 'A' && marks == ":" && beforeLetter && pattern[end] == 'N') {
+      marks.clear();
+      std::size_t before = lastVowel(out);
+      if (before != std::string::npos && out[before] != 'o') out[before] = 'e';
+    }
     out += c;
     out += marks;
     i = end - 1;
@@ -134,16 +181,15 @@ constexpr Row kRows[] = {
     // qal, a: לְמַד, שְׁלַח; with a guttural second בְּחַר בַּחֲרִי; A last קְרָא
     {"1a",    {"1:2a3",       "1i2:3_iI",      "1i2:3_W.",      "1:2'a3:NqE"}},
     {"1a-G",  {"1:2a3",       "1a2:a3iI",      "1a2:a3W.",      "1:2'a3:NqE"}},
-    {"1a-A",  {"1:2q3",       "1i2:3iI",       "1i2:3W.",       "1:2'e3NqE"}},
+    {"1a-A",  {"1:2q3",       "1i2:3iI",       "1i2:3W.",       "1:2'a3:NqE"}},
     // qal, He last: בְּנֵה; היה and חיה: הֱיֵה הֲיִי
     {"1e",    {"1:2yE",       "1:2iI",         "1:2W.",         "1:2'eINqE"}},
     {"1e-HI", {"1:e2yE",      "1:a2iI",        "1:e2W.",        "1:e2'eINqE"}},
     // qal, the first radical dropped (I first of the yeshev type, N first
-    // with a, HLK, LQH, NTN): שֵׁב לֵךְ תֵּן, סַע דַּע קַח, שָׂא, צֵא
+    // with a, HLK, LQH, NTN): שֵׁב לֵךְ תֵּן צֵא, סַע דַּע קַח, שָׂא
     {"1-e",   {"2y3",         "2:3iI",         "2:3W.",         "2'y3:NqE"}},
     {"1-a",   {"2a3",         "2:3iI",         "2:3W.",         "2'a3:NqE"}},
-    {"1-qA",  {"2q3",         "2:3iI",         "2:3W.",         "2'e3NqE"}},
-    {"1-yA",  {"2y3",         "2:3iI",         "2:3W.",         "2'e3NqE"}},
+    {"1-qA",  {"2q3",         "2:3iI",         "2:3W.",         "2'a3:NqE"}},
     // qal, hollow: קוּם קֹמְנָה, נוּחַ נַחְנָה, שִׂים שֵׂמְנָה, בּוֹא
     {"1u",    {"1W.3",        "1'W.3iI",       "1'W.3W.",       "1'o3:NqE"}},
     {"1u-a",  {"1W.3",        "1'W.3iI",       "1'W.3W.",       "1'a3:NqE"}},
@@ -151,37 +197,37 @@ constexpr Row kRows[] = {
     {"1bo",   {"1Wo3",        "1'Wo3iI",       "1'Wo3W.",       "1'o3:NqE"}},
     // qal, the last two radicals alike: סֹב סֹבִּי סֻבֶּינָה
     {"1gem",  {"1o3",         "1'o3.iI",       "1'o3.W.",       "1u3.'eINqE"}},
-    // nif'al: הִכָּתֵב; a guttural last הִפָּתַח; A last הִמָּצֵא; He last הִבָּנֵה;
-    // two letters (a geminate root) הִסֵּב
-    {"2",     {"Ei1.q2y3",    "Ei1.q2:3iI",    "Ei1.q2:3W.",    "Ei1.q2'a3:NqE"}},
+    // nif'al: הִכָּתֵב הִכָּתֵבְנָה; a guttural last הִפָּתַח הִפָּתַחְנָה; He last
+    // הִבָּנֵה; two letters (a geminate root) הִסֵּב
+    {"2",     {"Ei1.q2y3",    "Ei1.q2:3iI",    "Ei1.q2:3W.",    "Ei1.q2'y3:NqE"}},
     {"2-a",   {"Ei1.q2a3",    "Ei1.q2:3iI",    "Ei1.q2:3W.",    "Ei1.q2'a3:NqE"}},
-    {"2-A",   {"Ei1.q2y3",    "Ei1.q2:3iI",    "Ei1.q2:3W.",    "Ei1.q2'e3NqE"}},
     {"2-e",   {"Ei1.q2yE",    "Ei1.q2iI",      "Ei1.q2W.",      "Ei1.q2'eINqE"}},
     {"2-gem", {"Ei1.y2",      "Ei1.a2.iI",     "Ei1.a2.W.",     "Ei1.a2.'eINqE"}},
-    // pi'el: דַּבֵּר; a guttural last שַׁלַּח; A last רַפֵּא; He last גַּלֵּה;
-    // four letters תַּרְגֵּם
+    // pi'el: דַּבֵּר; a guttural last שַׁלֵּחַ שַׁלַּחְנָה; He last גַּלֵּה; four
+    // letters תַּרְגֵּם
     {"3",     {"1a2.y3",      "1a2.:3iI",      "1a2.:3W.",      "1a2.'y3:NqE"}},
-    {"3-a",   {"1a2.a3",      "1a2.:3iI",      "1a2.:3W.",      "1a2.'a3:NqE"}},
-    {"3-A",   {"1a2.y3",      "1a2.:3iI",      "1a2.:3W.",      "1a2.'e3NqE"}},
+    {"3-a",   {"1a2.y3",      "1a2.:3iI",      "1a2.:3W.",      "1a2.'a3:NqE"}},
     {"3-e",   {"1a2.yE",      "1a2.iI",        "1a2.W.",        "1a2.'eINqE"}},
     {"3-4",   {"1a2:3y4",     "1a2:3:4iI",     "1a2:3:4W.",     "1a2:3'y4:NqE"}},
-    // hif'il: הַכְתֵּב הַכְתִּיבִי; a guttural last הַצְלַח; A or O first הַאֲמֵן;
-    // W first הוֹרֵד, with a guttural last הוֹדַע; He last הַפְנֵה, one letter
-    // before it הַכֵּה; hollow הָקֵם; geminate הָסֵב
+    // hif'il: הַכְתֵּב הַכְתִּיבִי; a guttural last הַצְלֵחַ הַצְלַחְנָה; A or O
+    // first הַאֲמֵן; W first הוֹרֵד, with a guttural last הוֹדֵעַ הוֹדַעְנָה; He
+    // last הַפְנֵה, one letter before it הַכֵּה; hollow הָקֵם; N first
+    // assimilated הַכֵּר; geminate הָפֵר
     {"5",     {"Ea1:2y3",     "Ea1:2'iI3iI",   "Ea1:2'iI3W.",   "Ea1:2'y3:NqE"}},
-    {"5-a",   {"Ea1:2a3",     "Ea1:2'iI3iI",   "Ea1:2'iI3W.",   "Ea1:2'a3:NqE"}},
+    {"5-a",   {"Ea1:2y3",     "Ea1:2'iI3iI",   "Ea1:2'iI3W.",   "Ea1:2'a3:NqE"}},
     {"5-G",   {"Ea1:a2y3",    "Ea1:a2'iI3iI",  "Ea1:a2'iI3W.",  "Ea1:a2'y3:NqE"}},
     {"5-w",   {"EWo2y3",      "EWo2'iI3iI",    "EWo2'iI3W.",    "EWo2'y3:NqE"}},
-    {"5-wa",  {"EWo2a3",      "EWo2'iI3iI",    "EWo2'iI3W.",    "EWo2'a3:NqE"}},
+    {"5-wa",  {"EWo2y3",      "EWo2'iI3iI",    "EWo2'iI3W.",    "EWo2'a3:NqE"}},
     {"5-e",   {"Ea1:2yE",     "Ea1:2iI",       "Ea1:2W.",       "Ea1:2'eINqE"}},
     {"5-e1",  {"Ea1.yE",      "Ea1.iI",        "Ea1.W.",        "Ea1.'eINqE"}},
     {"5-we",  {"EWo2yE",      "EWo2iI",        "EWo2W.",        "EWo2'eINqE"}},
     {"5-h",   {"Eq1y2",       "Eq1'iI2iI",     "Eq1'iI2W.",     "Eq1'y2:NqE"}},
-    {"5-gem", {"Eq1y2",       "Eq1'y2.iI",     "Eq1'y2.W.",     "Eq1y2.'eINqE"}},
+    {"5-n",   {"Ea1.y2",      "Ea1.'iI2iI",    "Ea1.'iI2W.",    "Ea1.'y2:NqE"}},
+    {"5-gem", {"Eq1y2",       "Eq1'y2.iI",     "Eq1'y2.W.",     "Eq1'y2:NqE"}},
     // hitpa'el: הִתְלַבֵּשׁ, הִשְׁתַּמֵּשׁ (the sibilant before the T); a guttural
-    // last הִתְגַּלַּח; He last הִתְפַּנֵּה
+    // last הִתְגַּלֵּחַ הִתְגַּלַּחְנָה; He last הִתְפַּנֵּה
     {"7",     {"Ei1:2a3.y4",  "Ei1:2a3.:4iI",  "Ei1:2a3.:4W.",  "Ei1:2a3.'y4:NqE"}},
-    {"7-a",   {"Ei1:2a3.a4",  "Ei1:2a3.:4iI",  "Ei1:2a3.:4W.",  "Ei1:2a3.'a4:NqE"}},
+    {"7-a",   {"Ei1:2a3.y4",  "Ei1:2a3.:4iI",  "Ei1:2a3.:4W.",  "Ei1:2a3.'a4:NqE"}},
     {"7-e",   {"Ei1:2a3.yE",  "Ei1:2a3.iI",    "Ei1:2a3.W.",    "Ei1:2a3.'eINqE"}},
 };
 // clang-format on
@@ -205,7 +251,6 @@ std::string_view chooseClass1(const AnalysedRoot& r) {
   }
   if (r.r2EqR3) return "1gem";
   if (r.r1IsI && !keepsFirstI(r.root)) {
-    if (r.r3IsA) return "1-yA";
     return takesPatah(r.rad3) ? "1-a" : "1-e";
   }
   if (r.r1IsA) {
@@ -214,15 +259,15 @@ std::string_view chooseClass1(const AnalysedRoot& r) {
     if (!isGuttural(r.rad2)) return a ? "1a" : "1o-A";
     return a ? "1a-AG" : "1o-AG";
   }
+  // I first of the yirash type keeps its I and has a: יְרַשׁ.
   if (r.r3IsA) return "1a-A";
-  if (qalTakesA(r)) return isGuttural(r.rad2) ? "1a-G" : "1a";
+  if (qalTakesA(r) || r.r1IsI) return isGuttural(r.rad2) ? "1a-G" : "1a";
   return "1o";
 }
 
 std::string_view chooseClass2(const AnalysedRoot& r) {
   if (r.root.size() == 3 && r.r2EqR3) return "2-gem";
   if (r.r3IsE) return "2-e";
-  if (r.r3IsA) return "2-A";
   return takesPatah(r.rad3) ? "2-a" : "2";
 }
 
@@ -230,21 +275,14 @@ std::string_view chooseClass3(const PatternValues& letters) {
   const PatternArgs l = letters;
   if (l.size() == 4) return "3-4";
   if (l[2].letter == 'E') return "3-e";
-  if (l[2].letter == 'A') return "3-A";
   return takesPatah(l[2].letter) ? "3-a" : "3";
 }
 
 std::string_view chooseClass5(const AnalysedRoot& r) {
-  const std::string& s = r.stem;
-  if (r.variant == kVariantFinalE) {
-    if (s.starts_with('W')) return "5-we";
-    return s.size() == 1 ? "5-e1" : "5-e";
-  }
-  if (r.variant == kVariantThreeLetters) return "5-gem";
-  if (s.size() < 2) return "5-h";
-  if (s[0] == 'W') return takesPatah(r.rad3) ? "5-wa" : "5-w";
-  if (s[0] == 'A' || s[0] == 'O') return "5-G";
-  return takesPatah(r.rad3) ? "5-a" : "5";
+  std::string_view c = hifilCase(r);
+  if (c == "5" && takesPatah(r.rad3)) return "5-a";
+  if (c == "5-w" && takesPatah(r.rad3)) return "5-wa";
+  return c;
 }
 
 std::string_view chooseClass7(const AnalysedRoot& r) {

@@ -14,9 +14,11 @@
 
 namespace morfenaar::pointed {
 
-// In imperative.cpp: the consonants of a root, and the rules of the letters
+// In imperative.cpp: the consonants of a root, the row of a hif'il root
+// (the rows of both tables that begin with 5), and the rules of the letters
 // that a row is read through.
 PatternValues rootLetters(const AnalysedRoot& r);
+std::string_view hifilCase(const AnalysedRoot& r);
 std::string soundRules(std::string_view pattern, PatternArgs args);
 
 namespace {
@@ -63,7 +65,7 @@ constexpr Row kRows[] = {
     {"3-4",   {"L:1a2:3y4",      "Mi1.a2:3y4"}},
     // hif'il: לְהַכְתִּיב; A or O first לְהַאֲמִין; W first לְהוֹרִיד; He last
     // לְהַפְנוֹת, one letter before it לְהַכּוֹת, W first לְהוֹדוֹת; hollow
-    // לְהָקִים; geminate לְהָסֵב
+    // לְהָקִים; N first assimilated לְהַכִּיר; geminate לְהָפֵר
     {"5",     {"L:Ea1:2iI3",     "MyEa1:2iI3"}},
     {"5-G",   {"L:Ea1:a2iI3",    "MyEa1:a2iI3"}},
     {"5-w",   {"L:EWo2iI3",      "MyEWo2iI3"}},
@@ -71,6 +73,7 @@ constexpr Row kRows[] = {
     {"5-e1",  {"L:Ea1.WoT",      "MyEa1.WoT"}},
     {"5-we",  {"L:EWo2WoT",      "MyEWo2WoT"}},
     {"5-h",   {"L:Eq1iI2",       "MyEq1iI2"}},
+    {"5-n",   {"L:Ea1.iI2",      "MyEa1.iI2"}},
     {"5-gem", {"L:Eq1y2",        "MyEq1y2"}},
     // hitpa'el: לְהִתְלַבֵּשׁ לְהִשְׁתַּמֵּשׁ; He last לְהִתְפַּנּוֹת
     {"7",     {"L:Ei1:2a3.y4",   "MyEi1:2a3.y4"}},
@@ -108,18 +111,6 @@ std::string_view chooseClass1(const AnalysedRoot& r) {
   return isGuttural(r.rad1) ? "1o-G" : "1o";
 }
 
-std::string_view chooseClass5(const AnalysedRoot& r) {
-  const std::string& s = r.stem;
-  if (r.variant == kVariantFinalE) {
-    if (s.starts_with('W')) return "5-we";
-    return s.size() == 1 ? "5-e1" : "5-e";
-  }
-  if (r.variant == kVariantThreeLetters) return "5-gem";
-  if (s.size() < 2) return "5-h";
-  if (s[0] == 'W') return "5-w";
-  return s[0] == 'A' || s[0] == 'O' ? "5-G" : "5";
-}
-
 std::optional<std::string_view> chooseRow(const AnalysedRoot& r, PatternArgs letters) {
   switch (r.klasse) {
     case 1:
@@ -132,7 +123,7 @@ std::optional<std::string_view> chooseRow(const AnalysedRoot& r, PatternArgs let
       if (letters.size() == 4) return "3-4";
       return letters[2].letter == 'E' ? "3-e" : "3";
     case 5:
-      return chooseClass5(r);
+      return hifilCase(r);
     case 7:
       return r.variant == kVariantFinalE ? "7-e" : "7";
     default:
