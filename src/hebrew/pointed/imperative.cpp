@@ -73,6 +73,12 @@ constexpr std::string_view kAssimilatedHifil[] = {
 
 }  // namespace
 
+// A four-letter pi'el root of a hollow root with its last radical twice:
+// K W N N (כּוֹנֵן).
+bool isPolel(PatternArgs letters) {
+  return letters.size() == 4 && letters[1].letter == 'W' && letters[2].letter == letters[3].letter;
+}
+
 std::string_view hifilCase(const AnalysedRoot& r) {
   const std::string& s = r.stem;
   if (r.variant == kVariantFinalE) {
@@ -182,9 +188,10 @@ constexpr Row kRows[] = {
     {"1a",    {"1:2a3",       "1i2:3_iI",      "1i2:3_W.",      "1:2'a3:NqE"}},
     {"1a-G",  {"1:2a3",       "1a2:a3iI",      "1a2:a3W.",      "1:2'a3:NqE"}},
     {"1a-A",  {"1:2q3",       "1i2:3iI",       "1i2:3W.",       "1:2'a3:NqE"}},
-    // qal, He last: בְּנֵה; היה and חיה: הֱיֵה הֲיִי
+    // qal, He last: בְּנֵה; היה and חיה: הֱיֵה הֲיִי; A first אֱפֵה
     {"1e",    {"1:2yE",       "1:2iI",         "1:2W.",         "1:2'eINqE"}},
     {"1e-HI", {"1:e2yE",      "1:a2iI",        "1:e2W.",        "1:e2'eINqE"}},
+    {"1e-A",  {"1:e2yE",      "1:e2iI",        "1:e2W.",        "1:e2'eINqE"}},
     // qal, the first radical dropped (I first of the yeshev type, N first
     // with a, HLK, LQH, NTN): שֵׁב לֵךְ תֵּן צֵא, סַע דַּע קַח, שָׂא
     {"1-e",   {"2y3",         "2:3iI",         "2:3W.",         "2'y3:NqE"}},
@@ -198,21 +205,24 @@ constexpr Row kRows[] = {
     // qal, the last two radicals alike: סֹב סֹבִּי סֻבֶּינָה
     {"1gem",  {"1o3",         "1'o3.iI",       "1'o3.W.",       "1u3.'eINqE"}},
     // nif'al: הִכָּתֵב הִכָּתֵבְנָה; a guttural last הִפָּתַח הִפָּתַחְנָה; He last
-    // הִבָּנֵה; two letters (a geminate root) הִסֵּב
+    // הִבָּנֵה; two letters (a geminate root) הִסֵּב; hollow הִכּוֹן
     {"2",     {"Ei1.q2y3",    "Ei1.q2:3iI",    "Ei1.q2:3W.",    "Ei1.q2'y3:NqE"}},
     {"2-a",   {"Ei1.q2a3",    "Ei1.q2:3iI",    "Ei1.q2:3W.",    "Ei1.q2'a3:NqE"}},
     {"2-e",   {"Ei1.q2yE",    "Ei1.q2iI",      "Ei1.q2W.",      "Ei1.q2'eINqE"}},
     {"2-gem", {"Ei1.y2",      "Ei1.a2.iI",     "Ei1.a2.W.",     "Ei1.a2.'eINqE"}},
+    {"2-u",   {"Ei1.Wo3",     "Ei1.'Wo3iI",    "Ei1.'Wo3W.",    "Ei1.'o3:NqE"}},
     // pi'el: דַּבֵּר; a guttural last שַׁלֵּחַ שַׁלַּחְנָה; He last גַּלֵּה; four
-    // letters תַּרְגֵּם
+    // letters תַּרְגֵּם; a hollow root with its last radical twice כּוֹנֵן
     {"3",     {"1a2.y3",      "1a2.:3iI",      "1a2.:3W.",      "1a2.'y3:NqE"}},
     {"3-a",   {"1a2.y3",      "1a2.:3iI",      "1a2.:3W.",      "1a2.'a3:NqE"}},
     {"3-e",   {"1a2.yE",      "1a2.iI",        "1a2.W.",        "1a2.'eINqE"}},
     {"3-4",   {"1a2:3y4",     "1a2:3:4iI",     "1a2:3:4W.",     "1a2:3'y4:NqE"}},
+    {"3-wo",  {"1Wo3y4",      "1Wo3:4iI",      "1Wo3:4W.",      "1Wo3'y4:NqE"}},
     // hif'il: הַכְתֵּב הַכְתִּיבִי; a guttural last הַצְלֵחַ הַצְלַחְנָה; A or O
     // first הַאֲמֵן; W first הוֹרֵד, with a guttural last הוֹדֵעַ הוֹדַעְנָה; He
     // last הַפְנֵה, one letter before it הַכֵּה; hollow הָקֵם; N first
-    // assimilated הַכֵּר; geminate הָפֵר
+    // assimilated הַכֵּר; a guttural last before -na with a (הָנַחְנָה,
+    // הַגַּעְנָה); geminate הָפֵר
     {"5",     {"Ea1:2y3",     "Ea1:2'iI3iI",   "Ea1:2'iI3W.",   "Ea1:2'y3:NqE"}},
     {"5-a",   {"Ea1:2y3",     "Ea1:2'iI3iI",   "Ea1:2'iI3W.",   "Ea1:2'a3:NqE"}},
     {"5-G",   {"Ea1:a2y3",    "Ea1:a2'iI3iI",  "Ea1:a2'iI3W.",  "Ea1:a2'y3:NqE"}},
@@ -222,13 +232,17 @@ constexpr Row kRows[] = {
     {"5-e1",  {"Ea1.yE",      "Ea1.iI",        "Ea1.W.",        "Ea1.'eINqE"}},
     {"5-we",  {"EWo2yE",      "EWo2iI",        "EWo2W.",        "EWo2'eINqE"}},
     {"5-h",   {"Eq1y2",       "Eq1'iI2iI",     "Eq1'iI2W.",     "Eq1'y2:NqE"}},
+    {"5-ha",  {"Eq1y2",       "Eq1'iI2iI",     "Eq1'iI2W.",     "Eq1'a2:NqE"}},
     {"5-n",   {"Ea1.y2",      "Ea1.'iI2iI",    "Ea1.'iI2W.",    "Ea1.'y2:NqE"}},
+    {"5-na",  {"Ea1.y2",      "Ea1.'iI2iI",    "Ea1.'iI2W.",    "Ea1.'a2:NqE"}},
     {"5-gem", {"Eq1y2",       "Eq1'y2.iI",     "Eq1'y2.W.",     "Eq1'y2:NqE"}},
     // hitpa'el: הִתְלַבֵּשׁ, הִשְׁתַּמֵּשׁ (the sibilant before the T); a guttural
-    // last הִתְגַּלֵּחַ הִתְגַּלַּחְנָה; He last הִתְפַּנֵּה
+    // last הִתְגַּלֵּחַ הִתְגַּלַּחְנָה; He last הִתְפַּנֵּה; a hollow root with its
+    // last radical twice הִתְבּוֹנֵן
     {"7",     {"Ei1:2a3.y4",  "Ei1:2a3.:4iI",  "Ei1:2a3.:4W.",  "Ei1:2a3.'y4:NqE"}},
     {"7-a",   {"Ei1:2a3.y4",  "Ei1:2a3.:4iI",  "Ei1:2a3.:4W.",  "Ei1:2a3.'a4:NqE"}},
     {"7-e",   {"Ei1:2a3.yE",  "Ei1:2a3.iI",    "Ei1:2a3.W.",    "Ei1:2a3.'eINqE"}},
+    {"7-wo",  {"Ei1:2Wo4y4",  "Ei1:2Wo4:4iI",  "Ei1:2Wo4:4W.",  "Ei1:2Wo4'y4:NqE"}},
 };
 // clang-format on
 
@@ -243,7 +257,10 @@ std::string_view chooseClass1(const AnalysedRoot& r) {
   if (r.r1IsN && !r.r3IsE && !isGuttural(r.rad2) && (qalTakesA(r) || r.r3IsA)) {
     return r.r3IsA ? "1-qA" : "1-a";
   }
-  if (r.r3IsE) return (r.rad1 == 'E' || r.rad1 == 'H') && r.r2IsI ? "1e-HI" : "1e";
+  if (r.r3IsE) {
+    if (r.r1IsA) return "1e-A";
+    return (r.rad1 == 'E' || r.rad1 == 'H') && r.r2IsI ? "1e-HI" : "1e";
+  }
   if (r.r2IsW || r.r2IsI) {
     if (r.r2IsI && !isHollowWithW(r.root)) return "1i";
     if (r.r3IsA) return "1bo";
@@ -267,12 +284,14 @@ std::string_view chooseClass1(const AnalysedRoot& r) {
 
 std::string_view chooseClass2(const AnalysedRoot& r) {
   if (r.root.size() == 3 && r.r2EqR3) return "2-gem";
+  if (r.root.size() == 4 && r.r2IsW) return "2-u";
   if (r.r3IsE) return "2-e";
   return takesPatah(r.rad3) ? "2-a" : "2";
 }
 
 std::string_view chooseClass3(const PatternValues& letters) {
   const PatternArgs l = letters;
+  if (isPolel(l)) return "3-wo";
   if (l.size() == 4) return "3-4";
   if (l[2].letter == 'E') return "3-e";
   return takesPatah(l[2].letter) ? "3-a" : "3";
@@ -282,11 +301,15 @@ std::string_view chooseClass5(const AnalysedRoot& r) {
   std::string_view c = hifilCase(r);
   if (c == "5" && takesPatah(r.rad3)) return "5-a";
   if (c == "5-w" && takesPatah(r.rad3)) return "5-wa";
+  if (c == "5-h" && takesPatah(r.rad3)) return "5-ha";
+  if (c == "5-n" && takesPatah(r.rad3)) return "5-na";
   return c;
 }
 
 std::string_view chooseClass7(const AnalysedRoot& r) {
   if (r.variant == kVariantFinalE) return "7-e";
+  const std::string& s = r.stem7;
+  if (s.size() == 5 && s[2] == 'W' && s[3] == s[4]) return "7-wo";
   return r.stem7.size() >= 4 && takesPatah(r.stem7[3]) ? "7-a" : "7";
 }
 

@@ -15,10 +15,12 @@
 namespace morfenaar::pointed {
 
 // In imperative.cpp: the consonants of a root, the row of a hif'il root
-// (the rows of both tables that begin with 5), and the rules of the letters
-// that a row is read through.
+// (the rows of both tables that begin with 5), the test of a pi'el root of
+// the כּוֹנֵן type, and the rules of the letters that a row is read
+// through.
 PatternValues rootLetters(const AnalysedRoot& r);
 std::string_view hifilCase(const AnalysedRoot& r);
+bool isPolel(PatternArgs letters);
 std::string soundRules(std::string_view pattern, PatternArgs args);
 
 namespace {
@@ -44,8 +46,10 @@ constexpr Row kRows[] = {
     {"1at-a", {"Lq2'a3aT",       "Mi2.'a3aT"}},
     {"1at-A", {"Lq2y3T",         "Mi2.y3T"}},
     {"1tet",  {"Lq2yT",          "Mi2.yT"}},
-    // qal, He last: לִבְנוֹת; A first לֶאֱפוֹת; E, H or O first לַעֲלוֹת
+    // qal, He last: לִבְנוֹת; A first לֶאֱפוֹת; E, H or O first לַעֲלוֹת; היה
+    // and חיה לִהְיוֹת מִהְיוֹת
     {"1e",    {"Li1:2WoT",       "Mi1.:2WoT"}},
+    {"1e-HI", {"Li1:2WoT",       "Mi1:2WoT"}},
     {"1e-A",  {"Le1:e2WoT",      "My1:e2WoT"}},
     {"1e-G",  {"La1:a2WoT",      "My1:a2WoT"}},
     // qal, hollow: לָקוּם לָשִׂים לָבוֹא; the last two radicals alike: לָסֹב
@@ -54,15 +58,18 @@ constexpr Row kRows[] = {
     {"1bo",   {"Lq1Wo3",         "Mi1.Wo3"}},
     {"1gem",  {"Lq1o3",          "Mi1.o3"}},
     // nif'al: לְהִכָּתֵב; a guttural last לְהִפָּתַח; He last לְהִבָּנוֹת;
-    // two letters לְהִסֵּב
+    // two letters לְהִסֵּב; hollow לְהִכּוֹן
     {"2",     {"L:Ei1.q2y3",     "MyEi1.q2y3"}},
     {"2-a",   {"L:Ei1.q2a3",     "MyEi1.q2a3"}},
     {"2-e",   {"L:Ei1.q2WoT",    "MyEi1.q2WoT"}},
     {"2-gem", {"L:Ei1.y2",       "MyEi1.y2"}},
-    // pi'el: לְדַבֵּר; He last לְגַלּוֹת; four letters לְתַרְגֵּם
+    {"2-u",   {"L:Ei1.Wo3",      "MyEi1.Wo3"}},
+    // pi'el: לְדַבֵּר; He last לְגַלּוֹת; four letters לְתַרְגֵּם; a hollow root
+    // with its last radical twice לְכוֹנֵן
     {"3",     {"L:1a2.y3",       "Mi1.a2.y3"}},
     {"3-e",   {"L:1a2.WoT",      "Mi1.a2.WoT"}},
     {"3-4",   {"L:1a2:3y4",      "Mi1.a2:3y4"}},
+    {"3-wo",  {"L:1Wo3y4",       "Mi1.Wo3y4"}},
     // hif'il: לְהַכְתִּיב; A or O first לְהַאֲמִין; W first לְהוֹרִיד; He last
     // לְהַפְנוֹת, one letter before it לְהַכּוֹת, W first לְהוֹדוֹת; hollow
     // לְהָקִים; N first assimilated לְהַכִּיר; geminate לְהָפֵר
@@ -75,9 +82,11 @@ constexpr Row kRows[] = {
     {"5-h",   {"L:Eq1iI2",       "MyEq1iI2"}},
     {"5-n",   {"L:Ea1.iI2",      "MyEa1.iI2"}},
     {"5-gem", {"L:Eq1y2",        "MyEq1y2"}},
-    // hitpa'el: לְהִתְלַבֵּשׁ לְהִשְׁתַּמֵּשׁ; He last לְהִתְפַּנּוֹת
+    // hitpa'el: לְהִתְלַבֵּשׁ לְהִשְׁתַּמֵּשׁ; He last לְהִתְפַּנּוֹת; a hollow root
+    // with its last radical twice לְהִתְבּוֹנֵן
     {"7",     {"L:Ei1:2a3.y4",   "MyEi1:2a3.y4"}},
     {"7-e",   {"L:Ei1:2a3.WoT",  "MyEi1:2a3.WoT"}},
+    {"7-wo",  {"L:Ei1:2Wo4y4",   "MyEi1:2Wo4y4"}},
 };
 // clang-format on
 
@@ -95,7 +104,7 @@ std::string_view chooseClass1(const AnalysedRoot& r) {
   if (r.r3IsE) {
     // היה and חיה keep the silent shva: לִהְיוֹת.
     if (r.r1IsA) return "1e-A";
-    if ((r.rad1 == 'E' || r.rad1 == 'H') && r.r2IsI) return "1e";
+    if ((r.rad1 == 'E' || r.rad1 == 'H') && r.r2IsI) return "1e-HI";
     return isGuttural(r.rad1) ? "1e-G" : "1e";
   }
   if (r.r2IsW || r.r2IsI) {
@@ -117,15 +126,19 @@ std::optional<std::string_view> chooseRow(const AnalysedRoot& r, PatternArgs let
       return chooseClass1(r);
     case 2:
       if (r.root.size() == 3 && r.r2EqR3) return "2-gem";
+      if (r.root.size() == 4 && r.r2IsW) return "2-u";
       if (r.r3IsE) return "2-e";
       return r.rad3 == 'H' || r.rad3 == 'O' ? "2-a" : "2";
     case 3:
+      if (isPolel(letters)) return "3-wo";
       if (letters.size() == 4) return "3-4";
       return letters[2].letter == 'E' ? "3-e" : "3";
     case 5:
       return hifilCase(r);
     case 7:
-      return r.variant == kVariantFinalE ? "7-e" : "7";
+      if (r.variant == kVariantFinalE) return "7-e";
+      if (r.stem7.size() == 5 && r.stem7[2] == 'W' && r.stem7[3] == r.stem7[4]) return "7-wo";
+      return "7";
     default:
       return std::nullopt;  // 4 and 6 have no infinitive
   }
