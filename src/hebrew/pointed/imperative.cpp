@@ -1,18 +1,15 @@
 // Imperative with vowel points: one row per class and weak-root case; none
 // for classes 4 and 6. The letters 1 to 4 of a row are the root's
 // consonants (rootLetters); the rows are read through soundRules first.
-//
-// Also here, for the infinitive as well (infinitive.cpp declares them):
-// the consonants of a root as the pointed rows use them, the weak-root case
-// of a hif'il root, and the rules of the letters that a row cannot know
-// before its letters are filled in.
 #include <algorithm>
 #include <cctype>
 #include <optional>
 #include <string>
 
 #include "hebrew/pointed/pointed.h"
+#include "hebrew/pointed/root_letters.h"
 #include "hebrew/pointed/rows.h"
+#include "hebrew/pointed/sound_rules.h"
 #include "hebrew/root_lists.h"
 #include "hebrew/shared_rows.h"
 
@@ -20,158 +17,6 @@ namespace morfenaar::pointed {
 
 using modern::isGuttural;
 using modern::qalTakesA;
-
-// The consonants of a root in order, without the letters that only carry a
-// vowel: the radicals of classes 1 to 3 (a four-letter pi'el root has four),
-// of class 2 without its N (ניצל: N C L, its yod written for the hiriq), of
-// class 5 without its he and its yod (EKTIB: K T B), of class 7 the stem
-// after the he, its T first or the sibilant that changed places with it
-// (ETLBS: T L B S, ESTMS: S T M S).
-PatternValues rootLetters(const AnalysedRoot& r) {
-  switch (r.klasse) {
-    case 2:
-      return {r.rad1 == 'I' ? 'N' : r.rad1, r.rad2, r.rad3};
-    case 3: {
-      const modern::IntensiveRoot in = modern::intensiveRoot(r);
-      const std::string& m = in.middle;
-      if (m.size() == 2 && m[0] != m[1]) return {in.first, m[0], m[1], in.last};
-      return {in.first, m.empty() ? '\0' : m[0], in.last};
-    }
-    case 5: {
-      const std::string& s = r.stem;
-      if (s.size() >= 2) return {s[0], s[1], r.rad3};
-      return {s.empty() ? '\0' : s[0], r.rad3};
-    }
-    case 7: {
-      const std::string& s = r.stem7;
-      auto at = [&](std::size_t i) { return i < s.size() ? s[i] : '\0'; };
-      return {at(0), at(1), at(2), at(3)};
-    }
-    default:
-      return {r.rad1, r.rad2, r.rad3};
-  }
-}
-
-namespace {
-
-// Hif'il roots whose first radical N (or the I of a root with I and C) is
-// assimilated to the next letter, written like a hollow root: הִכִּיר, not
-// הֵבִין.
-constexpr std::string_view kAssimilatedHifil[] = {
-    "EKIR",  // נכר
-    "EGID",  // נגד
-    "ECIL",  // נצל
-    "EBIJ",  // נבט
-    "EGIO",  // נגע
-    "EPIL",  // נפל
-    "ESIG",  // נשג
-    "EQIP",  // נקף
-    "EZIQ",  // נזק
-    "ECIO",  // יצע
-    "ECIG",  // יצג
-};
-
-}  // namespace
-
-// A four-letter pi'el root of a hollow root with its last radical twice:
-// K W N N (כּוֹנֵן).
-bool isPolel(PatternArgs letters) {
-  return letters.size() == 4 && letters[1].letter == 'W' && letters[2].letter == letters[3].letter;
-}
-
-std::string_view hifilCase(const AnalysedRoot& r) {
-  const std::string& s = r.stem;
-  if (r.variant == kVariantFinalE) {
-    if (s.starts_with('W')) return "5-we";
-    return s.size() == 1 ? "5-e1" : "5-e";
-  }
-  if (r.variant == kVariantThreeLetters) return "5-gem";
-  if (s.size() < 2) {
-    return std::ranges::find(kAssimilatedHifil, r.root) != std::end(kAssimilatedHifil) ? "5-n"
-                                                                                         : "5-h";
-  }
-  if (s[0] == 'W') return "5-w";
-  return s[0] == 'A' || s[0] == 'O' ? "5-G" : "5";
-}
-
-namespace {
-
-bool isLetterOrNumber(char c) { return (c >= 'A' && c <= 'Z') || (c >= '1' && c <= '4'); }
-
-char valueOf(char number, PatternArgs args) {
-  std::size_t n = static_cast<std::size_t>(number - '1');
-  return n < args.size() ? args[n].letter : '\0';
-}
-
-// The full vowel of the letter that `out` ends with: its position, or npos.
-std::size_t lastVowel(const std::string& out) {
-  for (std::size_t i = out.size(); i-- > 0;) {
-    char c = out[i];
-    if (isLetterOrNumber(c)) break;
-    if (std::string_view("iayqeo").find(c) != std::string_view::npos &&
-        (i == 0 || out[i - 1] != ':')) {
-      return i;
-    }
-  }
-  return std::string::npos;
-}
-
-}  // namespace
-
-// `pattern` as the letters `args` make it:
-//   - a guttural or R takes no dagesh forte: before A and R the vowel of
-//     the letter before it is lengthened (patah to qamats, hiriq to tsere:
-//     בָּרֵךְ, הֵרָאֵה); before E, H and O hiriq becomes tsere (הֵעָזֵר,
-//     מֵחוּץ) and patah stays (שַׂחֵק), and a shva under that letter is
-//     said, as the hataf patah (שַׂחֲקִי);
-//   - a last radical N before the N of an ending is written once, with
-//     dagesh (תֵּנָּה, הָבֵנָּה);
-//   - a last radical A before the N of the -na ending is silent and has no
-//     shva, and the vowel before it is segol (קְרֶאנָה, הַמְצֶאנָה) unless
-//     it is holam (בֹּאנָה).
-std::string soundRules(std::string_view pattern, PatternArgs args) {
-  std::string out;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const char c = pattern[i];
-    if (c < '1' || c > '4') {
-      out += c;
-      continue;
-    }
-    std::size_t end = i + 1;
-    while (end < pattern.size() && !isLetterOrNumber(pattern[end])) ++end;
-    std::string marks(pattern.substr(i + 1, end - i - 1));
-    const char v = valueOf(c, args);
-    const std::size_t dagesh = marks.find('.');
-    if (dagesh != std::string::npos && (isGuttural(v) || v == 'R')) {
-      marks.erase(dagesh, 1);
-      std::size_t before = lastVowel(out);
-      if (before != std::string::npos && out[before] == 'i') out[before] = 'y';
-      if (before != std::string::npos && out[before] == 'a' && (v == 'A' || v == 'R')) {
-        out[before] = 'q';
-      }
-      const std::size_t shva = marks.find(':');
-      const bool plainShva = shva != std::string::npos &&
-                             (shva + 1 == marks.size() || !std::islower(marks[shva + 1]));
-      if (plainShva && v != 'A' && v != 'R') marks.insert(shva + 1, "a");
-    }
-    const bool beforeLetter = end < pattern.size();
-    if (v == 'N' && marks == ":" && beforeLetter && pattern[end] == 'N') {
-      out += c;
-      out += '.';
-      i = end;  // the N of the ending
-      continue;
-    }
-    if (v == 'A' && marks == ":" && beforeLetter && pattern[end] == 'N') {
-      marks.clear();
-      std::size_t before = lastVowel(out);
-      if (before != std::string::npos && out[before] != 'o') out[before] = 'e';
-    }
-    out += c;
-    out += marks;
-    i = end - 1;
-  }
-  return out;
-}
 
 namespace {
 
@@ -316,12 +161,18 @@ std::string_view chooseClass7(const AnalysedRoot& r) {
 std::optional<RowChoice> chooseRow(const AnalysedRoot& r) {
   const PatternValues letters = rootLetters(r);
   switch (r.klasse) {
-    case 1: return RowChoice{chooseClass1(r), letters};
-    case 2: return RowChoice{chooseClass2(r), letters};
-    case 3: return RowChoice{chooseClass3(letters), letters};
-    case 5: return RowChoice{chooseClass5(r), letters};
-    case 7: return RowChoice{chooseClass7(r), letters};
-    default: return std::nullopt;  // 4 and 6 have no imperative
+    case 1:
+      return RowChoice{chooseClass1(r), letters};
+    case 2:
+      return RowChoice{chooseClass2(r), letters};
+    case 3:
+      return RowChoice{chooseClass3(letters), letters};
+    case 5:
+      return RowChoice{chooseClass5(r), letters};
+    case 7:
+      return RowChoice{chooseClass7(r), letters};
+    default:
+      return std::nullopt;  // 4 and 6 have no imperative
   }
 }
 

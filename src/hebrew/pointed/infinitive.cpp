@@ -8,20 +8,13 @@
 #include <string>
 
 #include "hebrew/pointed/pointed.h"
+#include "hebrew/pointed/root_letters.h"
 #include "hebrew/pointed/rows.h"
+#include "hebrew/pointed/sound_rules.h"
 #include "hebrew/root_lists.h"
 #include "hebrew/shared_rows.h"
 
 namespace morfenaar::pointed {
-
-// In imperative.cpp: the consonants of a root, the row of a hif'il root
-// (the rows of both tables that begin with 5), the test of a pi'el root of
-// the כּוֹנֵן type, and the rules of the letters that a row is read
-// through.
-PatternValues rootLetters(const AnalysedRoot& r);
-std::string_view hifilCase(const AnalysedRoot& r);
-bool isPolel(PatternArgs letters);
-std::string soundRules(std::string_view pattern, PatternArgs args);
 
 namespace {
 

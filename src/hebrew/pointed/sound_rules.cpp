@@ -1,0 +1,80 @@
+#include "hebrew/pointed/sound_rules.h"
+
+#include <cctype>
+#include <cstddef>
+
+#include "hebrew/modern/rows.h"
+
+namespace morfenaar::pointed {
+
+using modern::isGuttural;
+
+namespace {
+
+bool isLetterOrNumber(char c) { return (c >= 'A' && c <= 'Z') || (c >= '1' && c <= '4'); }
+
+char valueOf(char number, PatternArgs args) {
+  std::size_t n = static_cast<std::size_t>(number - '1');
+  return n < args.size() ? args[n].letter : '\0';
+}
+
+// The full vowel of the letter that `out` ends with: its position, or npos.
+std::size_t lastVowel(const std::string& out) {
+  for (std::size_t i = out.size(); i-- > 0;) {
+    char c = out[i];
+    if (isLetterOrNumber(c)) break;
+    if (std::string_view("iayqeo").find(c) != std::string_view::npos &&
+        (i == 0 || out[i - 1] != ':')) {
+      return i;
+    }
+  }
+  return std::string::npos;
+}
+
+}  // namespace
+
+std::string soundRules(std::string_view pattern, PatternArgs args) {
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char c = pattern[i];
+    if (c < '1' || c > '4') {
+      out += c;
+      continue;
+    }
+    std::size_t end = i + 1;
+    while (end < pattern.size() && !isLetterOrNumber(pattern[end])) ++end;
+    std::string marks(pattern.substr(i + 1, end - i - 1));
+    const char v = valueOf(c, args);
+    const std::size_t dagesh = marks.find('.');
+    if (dagesh != std::string::npos && (isGuttural(v) || v == 'R')) {
+      marks.erase(dagesh, 1);
+      std::size_t before = lastVowel(out);
+      if (before != std::string::npos && out[before] == 'i') out[before] = 'y';
+      if (before != std::string::npos && out[before] == 'a' && (v == 'A' || v == 'R')) {
+        out[before] = 'q';
+      }
+      const std::size_t shva = marks.find(':');
+      const bool plainShva =
+          shva != std::string::npos && (shva + 1 == marks.size() || !std::islower(marks[shva + 1]));
+      if (plainShva && v != 'A' && v != 'R') marks.insert(shva + 1, "a");
+    }
+    const bool beforeLetter = end < pattern.size();
+    if (v == 'N' && marks == ":" && beforeLetter && pattern[end] == 'N') {
+      out += c;
+      out += '.';
+      i = end;  // the N of the ending
+      continue;
+    }
+    if (v == 'A' && marks == ":" && beforeLetter && pattern[end] == 'N') {
+      marks.clear();
+      std::size_t before = lastVowel(out);
+      if (before != std::string::npos && out[before] != 'o') out[before] = 'e';
+    }
+    out += c;
+    out += marks;
+    i = end - 1;
+  }
+  return out;
+}
+
+}  // namespace morfenaar::pointed

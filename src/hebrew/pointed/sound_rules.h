@@ -1,0 +1,26 @@
+// What a pointed row of the imperative and infinitive cannot know before
+// its letters are filled in: the rules of the letters themselves, applied
+// to the pattern before it is vocalised.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "hebrew/pattern.h"
+
+namespace morfenaar::pointed {
+
+// `pattern` as the letters `args` make it:
+//   - a guttural or R takes no dagesh forte: before A and R the vowel of
+//     the letter before it is lengthened (patah to qamats, hiriq to tsere:
+//     בָּרֵךְ, הֵרָאֵה); before E, H and O hiriq becomes tsere (הֵעָזֵר,
+//     מֵחוּץ) and patah stays (שַׂחֵק), and a shva under that letter is
+//     said, as the hataf patah (שַׂחֲקִי);
+//   - a last radical N before the N of an ending is written once, with
+//     dagesh (תֵּנָּה, הָבֵנָּה);
+//   - a last radical A before the N of the -na ending is silent and has no
+//     shva, and the vowel before it is segol (קְרֶאנָה, הַמְצֶאנָה) unless
+//     it is holam (בֹּאנָה).
+std::string soundRules(std::string_view pattern, PatternArgs args);
+
+}  // namespace morfenaar::pointed
