@@ -166,6 +166,20 @@ TEST(PointedParadigm, FormsAsTheGrammarGivesThem) {
       {5, "הקים", Block::Future, "2sf", "תָּקִימִי", "takími"},
       {6, "הוקם", Block::Future, "3sm", "יוּקַם", "joekám"},
       {7, "התלבשׁ", Block::Future, "2pf", "תִּתְלַבֵּשְׁנָה", "titlabésjna"},
+      // imperative and infinitive
+      {1, "למד", Block::Imperative, "2pf", "לְמַדְנָה", "lemádna"},
+      {1, "בחר", Block::Imperative, "2sf", "בַּחֲרִי", "bacharí"},
+      {1, "קום", Block::Imperative, "2sf", "קוּמִי", "kóémi"},
+      {1, "נתן", Block::Imperative, "2pf", "תֵּנָּה", "téna"},
+      {2, "נכתב", Block::Imperative, "2sm", "הִכָּתֵב", "hikatév"},
+      {3, "דבר", Block::Imperative, "2pm", "דַּבְּרוּ", "dabróé"},
+      {3, "ברך", Block::Imperative, "2sm", "בָּרֵךְ", "baréch"},
+      {7, "התלבשׁ", Block::Imperative, "2pf", "הִתְלַבֵּשְׁנָה", "hitlabésjna"},
+      {1, "בנה", Block::Infinitive, "", "לִבְנוֹת", "livnót"},
+      {1, "ישׁב", Block::Infinitive, "", "לָשֶׁבֶת", "lasjévet"},
+      {1, "עבד", Block::Infinitive, "", "לַעֲבֹד", "laavód"},
+      {2, "נבנה", Block::Infinitive, "", "לְהִבָּנוֹת", "lehibanót"},
+      {5, "הקים", Block::Infinitive, "", "לְהָקִים", "lehakím"},
   };
   for (const FormCase& c : cases) {
     SCOPED_TRACE(std::to_string(c.klasse) + "-" + c.root + " {" + c.tag + "}");
