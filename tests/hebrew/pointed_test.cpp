@@ -53,6 +53,8 @@ TEST(Vocalise, AddsWhatTheLettersAskForAndSaysTheForm) {
       {"1q2a3", "SGR", SLetter::Samekh, "סָגַר", "sagár"},
       // a shva at the start under L is said
       {"1:2a3", "LMD", SLetter::Shin, "לְמַד", "lemád"},
+      // and before a glottal stop
+      {"1:2a3", "JOM", SLetter::Shin, "טְעַם", "teám"},
       // and under the first of two like letters
       {"1Wo2:2iIM", "SB", SLetter::Samekh, "סוֹבְבִים", "sovevím"},
       // shuruk; the accent on both letters of oe

@@ -308,7 +308,9 @@ std::string_view vowelSound(Vowel v, bool stressed) {
 
 // Is the shva of the consonant cons[k] said, in today's speech? When it is
 // the second of two shvas, stands under the first of two like letters,
-// starts the form under I, L, M, N or R, or the pattern says so.
+// starts the form under I, L, M, N or R or before alef, he or ayin (no
+// word begins with a consonant and a glottal stop: טְעַם te-ám), or the
+// pattern says so.
 bool shvaSaid(const std::vector<Letter>& letters, const std::vector<std::size_t>& cons,
               std::size_t k) {
   const Letter& l = letters[cons[k]];
@@ -316,8 +318,10 @@ bool shvaSaid(const std::vector<Letter>& letters, const std::vector<std::size_t>
   if (k + 1 == cons.size()) return false;
   if (k > 0 && isShva(letters[cons[k - 1]].vowel)) return true;
   if (letters[cons[k + 1]].latin == l.latin) return true;
-  return k == 0 &&
-         (l.latin == 'I' || l.latin == 'L' || l.latin == 'M' || l.latin == 'N' || l.latin == 'R');
+  if (k != 0) return false;
+  const char next = letters[cons[1]].latin;
+  return l.latin == 'I' || l.latin == 'L' || l.latin == 'M' || l.latin == 'N' || l.latin == 'R' ||
+         next == 'A' || next == 'E' || next == 'O';
 }
 
 std::string uitspraakOf(const std::vector<Letter>& letters, const std::vector<std::size_t>& cons) {
