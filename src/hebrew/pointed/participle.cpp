@@ -227,7 +227,8 @@ std::optional<RowChoice> chooseClass2(const AnalysedRoot& r) {
 
 // Classes 3 and 4 alike (`pual` for class 4). A consonantal W or I in the
 // middle (QIWWE, JIIL) is one letter, doubled by the pattern.
-std::optional<RowChoice> chooseIntensive(const AnalysedRoot& r, bool pual) {
+std::optional<RowChoice> chooseIntensive(const AnalysedRoot& r) {
+  const bool pual = r.klasse == 4;
   const modern::IntensiveRoot in = modern::intensiveRoot(r);
   std::string_view middle = in.middle;
   if (middle == "WW" || middle == "II") middle = middle.substr(0, 1);
@@ -329,9 +330,8 @@ std::optional<RowChoice> chooseRow(const AnalysedRoot& r) {
     case 2:
       return chooseClass2(r);
     case 3:
-      return chooseIntensive(r, false);
     case 4:
-      return chooseIntensive(r, true);
+      return chooseIntensive(r);
     case 5:
       return chooseClass5(r);
     case 6:
