@@ -7,8 +7,9 @@
 // first field as typed, the class digit, the block's Dutch name, the person
 // tag without braces, the Hebrew form and the Dutch text without its
 // trailing blanks. With --niqqud a seventh column, uitspraak, gives the
-// form's pronunciation in Dutch spelling. The text is UTF-8 (support/utf8.h) and written as it is:
-// no field of an entry can hold a TAB, CR or LF, and there is no quoting.
+// form's pronunciation in Dutch spelling. The text is UTF-8
+// (support/utf8.h) and written as it is: no field of an entry can hold a
+// TAB, CR or LF, and there is no quoting.
 #pragma once
 
 #include <string>

@@ -32,7 +32,9 @@ enum class ParadigmStatus {
 // length counted in letters, and the forms of its records are made in
 // Hebrew letters (hebrew/letters.h). The class is tested first, then the
 // length, then the alphabet, then the letters before the radicals (on the
-// Latin twin of a Hebrew root). `rules` chooses the generators.
+// Latin twin of a Hebrew root). `rules` chooses the generators; with
+// Rules::Pointed every form is pointed Hebrew (hebrew/pointed/pointed.h),
+// whatever the root's alphabet, and a record carries its pronunciation.
 ParadigmStatus writeParadigm(int klasse, std::string_view root, const Woord& woord,
                              const RecordSink& sink, Rules rules = Rules::Default);
 

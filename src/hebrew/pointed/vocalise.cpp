@@ -102,8 +102,8 @@ std::vector<Letter> parse(std::string_view pattern, PatternArgs args) {
   return letters;
 }
 
-// Marks the vowel letters: a W with holam or dagesh and a Y without a vowel
-// after a letter that has none, or after hiriq, tsere or segol.
+// Marks the vowel letters: a W with holam or dagesh after a letter without
+// a vowel, and an I without a vowel after hiriq, tsere or segol.
 void findMaters(std::vector<Letter>& letters) {
   for (std::size_t i = 1; i < letters.size(); ++i) {
     Letter& l = letters[i];
@@ -186,6 +186,7 @@ void applyRules(std::vector<Letter>& letters, const std::vector<std::size_t>& co
   }
 }
 
+// A code point of the Hebrew block (U+0590 to U+05FF), two bytes in UTF-8.
 void appendCodePoint(std::string& out, unsigned cp) {
   out += static_cast<char>(0xC0 | (cp >> 6));
   out += static_cast<char>(0x80 | (cp & 0x3F));
