@@ -97,7 +97,8 @@ TEST(FormatWritersTest, TsvRowAndJsonLineOfOneRecord) {
   // With --niqqud the pronunciation comes last, in the header too.
   setPronunciation(Pronunciation::With);
   const Record pointed(Block::Past, "1s", "כָּתַבְתִּי", "(ik) heb geschreven", "katávti");
-  std::string tsv, json;
+  std::string tsv;
+  std::string json;
   writeTsvHeader(tsv);
   writeTsvRow(tsv, pointed, entryOf("1-כתב"));
   writeJsonLine(json, pointed, entryOf("1-כתב"));

@@ -45,6 +45,10 @@ TEST(Vocalise, AddsWhatTheLettersAskForAndSaysTheForm) {
       // a shva marked as said; dagesh forte
       {"T;1a2.y3", "DBR", SLetter::Shin, "תְּדַבֵּר", "tedabér"},
       {"EiT:1a2.'a3:TiI", "LBS", SLetter::Shin, "הִתְלַבַּשְׁתִּי", "hitlabásjti"},
+      // a root's N before the N of an ending is written once, doubled; not
+      // after a said shva
+      {"1q2'a3:NW.", "NTN", SLetter::Shin, "נָתַנּוּ", "natánoe"},
+      {"1q2:TqE", "ST", SLetter::Shin, "שָׁתְתָה", "sjatetá"},
       // a furtive patah under a last het after tsere, said before it
       {"1Wo2y3", "PTH", SLetter::Shin, "פּוֹתֵחַ", "potéach"},
       // none after patah; a last kaf takes a shva and its final shape

@@ -300,21 +300,6 @@ std::optional<RowChoice> chooseRow(const AnalysedRoot& r) {
   }
 }
 
-// A last radical N and the N of -na are written once, doubled:
-// תִּישַׁנָּה, תַּזְמֵנָּה, not תִּישַׁנְנָה.
-std::string mergeNun(std::string_view pattern, PatternArgs args) {
-  constexpr std::string_view kNa = ":NqE";
-  std::string result(pattern);
-  if (!pattern.ends_with(kNa) || pattern.size() == kNa.size()) return result;
-  const char before = pattern[pattern.size() - kNa.size() - 1];
-  if (before < '1' || before > '4') return result;
-  const auto n = static_cast<std::size_t>(before - '1');
-  if (n < args.size() && args[n].letter == 'N') {
-    result.replace(result.size() - kNa.size(), kNa.size(), ".qE");
-  }
-  return result;
-}
-
 }  // namespace
 
 void writeFuture(const AnalysedRoot& root, const SLetters& s, const Woord& woord,
@@ -324,7 +309,7 @@ void writeFuture(const AnalysedRoot& root, const SLetters& s, const Woord& woord
   const Row& row = findRow(kRows, choice->row);
   const PatternArgs args = choice->args;
   for (std::size_t i = 0; i < std::size(kFutureSlots); ++i) {
-    const PointedForm form = vocalise(mergeNun(row.forms[i], args), args, s);
+    const PointedForm form = vocalise(row.forms[i], args, s);
     const Slot& slot = kFutureSlots[i];
     sink(Record{Block::Future, slot.tag, form.hebrew, woord.toek(slot.code), form.uitspraak});
   }

@@ -311,13 +311,7 @@ std::string adjustPattern(std::string_view pattern, std::size_t slot, const Anal
   for (std::size_t i = 0; i + 2 < p.size(); ++i) {
     const char letter = letterOf(p[i], args);
     if (p[i + 1] != ':' || letter == '\0') continue;
-    if (slot == 5 && letter == 'N' && p[i + 2] == 'N') {
-      // A last N and the N of -nu are one doubled N: נָתַנּוּ, הִזְמַנּוּ.
-      p.replace(i + 1, 2, ".");
-    } else if (tEnding && letter == 'T' && p[i + 2] == 'T') {
-      // A last T and the T of the ending likewise: מַתִּי, כָּרַתִּי.
-      p.replace(i + 1, 2, ".");
-    } else if (tEnding && letter == 'N' && p[i + 2] == 'T' && r.klasse == 1 && r.nunNun) {
+    if (tEnding && letter == 'N' && p[i + 2] == 'T' && r.klasse == 1 && r.nunNun) {
       // נתן: its last N is assimilated to the T of the ending, נָתַתִּי.
       p.replace(i, 3, "T.");
     }

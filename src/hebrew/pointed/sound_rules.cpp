@@ -54,17 +54,11 @@ std::string soundRules(std::string_view pattern, PatternArgs args) {
         out[before] = 'q';
       }
       const std::size_t shva = marks.find(':');
-      const bool plainShva =
-          shva != std::string::npos && (shva + 1 == marks.size() || !std::islower(marks[shva + 1]));
+      const bool plainShva = shva != std::string::npos &&
+                             (shva + 1 == marks.size() || std::islower(marks[shva + 1]) == 0);
       if (plainShva && v != 'A' && v != 'R') marks.insert(shva + 1, "a");
     }
     const bool beforeLetter = end < pattern.size();
-    if (v == 'N' && marks == ":" && beforeLetter && pattern[end] == 'N') {
-      out += c;
-      out += '.';
-      i = end;  // the N of the ending
-      continue;
-    }
     if (v == 'A' && marks == ":" && beforeLetter && pattern[end] == 'N') {
       marks.clear();
       std::size_t before = lastVowel(out);

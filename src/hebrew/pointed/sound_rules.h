@@ -16,8 +16,6 @@ namespace morfenaar::pointed {
 //     בָּרֵךְ, הֵרָאֵה); before E, H and O hiriq becomes tsere (הֵעָזֵר,
 //     מֵחוּץ) and patah stays (שַׂחֵק), and a shva under that letter is
 //     said, as the hataf patah (שַׂחֲקִי);
-//   - a last radical N before the N of an ending is written once, with
-//     dagesh (תֵּנָּה, הָבֵנָּה);
 //   - a last radical A before the N of the -na ending is silent and has no
 //     shva, and the vowel before it is segol (קְרֶאנָה, הַמְצֶאנָה) unless
 //     it is holam (בֹּאנָה).

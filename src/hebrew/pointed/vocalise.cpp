@@ -35,6 +35,7 @@ struct Letter {
   bool stressed = false;  // ' in the pattern
   bool saidShva = false;  // ; in the pattern
   bool rafe = false;      // _ in the pattern: no dagesh lene
+  bool fromRoot = false;  // a letter value (1 to 4), not a letter of the pattern
   bool lene = false;      // dagesh lene, by rule
   bool furtive = false;   // furtive patah, by rule
   Mater mater = Mater::None;
@@ -59,7 +60,7 @@ std::vector<Letter> parse(std::string_view pattern, PatternArgs args) {
       char value = n < args.size() ? args[n].letter : '\0';
       if (value == kRootUitgaan[1]) value = 'C';
       if (value == '\0') break;
-      letters.push_back(Letter{.latin = value});
+      letters.push_back(Letter{.latin = value, .fromRoot = true});
       continue;
     }
     if (c >= 'A' && c <= 'Z') {
@@ -160,6 +161,27 @@ bool shvaVocal(const std::vector<Letter>& letters, const std::vector<std::size_t
   if (!isShva(l.vowel) || k + 1 == cons.size()) return false;
   if (k == 0 || l.dagesh || l.saidShva) return true;
   return isShva(letters[cons[k - 1]].vowel) || hasLongVowel(letters, cons[k - 1]);
+}
+
+// A root's N or T with a silent shva before the same letter of an ending
+// is written once, doubled: נָתַנּוּ, תִּשְׁכֹּנָּה, כָּרַתִּי; not after a
+// said shva (שָׁתְתָה).
+void mergeLikeLetters(std::vector<Letter>& letters) {
+  const std::vector<std::size_t> cons = consonants(letters);
+  for (std::size_t k = cons.size(); k-- > 1;) {
+    const std::size_t i = cons[k];
+    if (i + 1 == letters.size()) continue;
+    const Letter& l = letters[i];
+    Letter& next = letters[i + 1];
+    if (!l.fromRoot || next.fromRoot || (l.latin != 'N' && l.latin != 'T') ||
+        next.latin != l.latin || !isShva(l.vowel) || l.saidShva || l.dagesh ||
+        shvaVocal(letters, cons, k)) {
+      continue;
+    }
+    next.dagesh = true;
+    next.stressed = next.stressed || l.stressed;
+    letters.erase(letters.begin() + static_cast<std::ptrdiff_t>(i));
+  }
 }
 
 // Dagesh lene, hataf under gutturals, furtive patah and the shva of final
@@ -358,6 +380,7 @@ PointedForm vocalise(std::string_view pattern, PatternArgs args, const SLetters&
     l.s = sLetters[std::min(sSeen++, sLetters.size() - 1)];
   }
   findMaters(letters);
+  mergeLikeLetters(letters);
   const std::vector<std::size_t> cons = consonants(letters);
   applyRules(letters, cons);
   return PointedForm{hebrewOf(letters), uitspraakOf(letters, cons)};

@@ -19,6 +19,8 @@
 //
 // Vowel letters are written as letters: "1Wo2y3" is כּוֹתֵב (holam male), "2.:1W." ends in
 // shuruk, "iI" is hiriq male. What the letters ask for is added by rule:
+//   - a root's N or T with a shva before the same letter of an ending
+//     written once, doubled (נָתַנּוּ, כָּרַתִּי);
 //   - a dagesh lene in B G D K P T at the start of the form and after a
 //     silent shva (a shva is said, in the grammar's reading, at the start,
 //     under a doubled letter, after another shva and after a long vowel
