@@ -11,7 +11,10 @@
 #include "dutch/tables.h"
 #include "dutch/woord.h"
 #include "hebrew/paradigm.h"
+#include "hebrew/pointed/root_letters.h"
+#include "hebrew/pointed/sound_rules.h"
 #include "hebrew/pointed/vocalise.h"
+#include "hebrew/root.h"
 
 namespace morfenaar::testing {
 namespace {
@@ -80,6 +83,51 @@ TEST(Vocalise, AddsWhatTheLettersAskForAndSaysTheForm) {
   }
 }
 
+// The letters of a row change it: a guttural or R takes no dagesh forte,
+// and a silent alef before -na takes the vowel before it to segol.
+TEST(Vocalise, SoundRulesOfTheLetters) {
+  const VocaliseCase cases[] = {
+      // patah lengthened to qamats before R
+      {"1a2.y3", "BRK", SLetter::Shin, "בָּרֵךְ", "baréch"},
+      // kept before het, whose shva is said as hataf patah
+      {"1a2.y3", "SHQ", SLetter::Sin, "שַׂחֵק", "sachék"},
+      {"1a2.:3iI", "SHQ", SLetter::Sin, "שַׂחֲקִי", "sachakí"},
+      // hiriq lengthened to tsere before ayin
+      {"Ei1.q2y3", "OZR", SLetter::Shin, "הֵעָזֵר", "heazér"},
+      {"1:2'a3:NqE", "QRA", SLetter::Shin, "קְרֶאנָה", "kréna"},
+  };
+  for (const VocaliseCase& c : cases) {
+    SCOPED_TRACE(std::string(c.pattern) + " " + c.letters);
+    std::vector<PatternArg> args;
+    for (const char* l = c.letters; *l != '\0'; ++l) args.emplace_back(*l);
+    const pointed::PointedForm form =
+        pointed::vocalise(pointed::soundRules(c.pattern, args), args, {c.s});
+    EXPECT_EQ(form.hebrew, canonicalOrder(c.hebrew));
+    EXPECT_EQ(form.uitspraak, c.uitspraak);
+  }
+}
+
+// The consonants of a root, without the letters that only carry a vowel
+// and with those that the class writes before them.
+TEST(Vocalise, RootLettersOfEachClass) {
+  const struct {
+    int klasse;
+    const char* root;
+    const char* letters;
+  } cases[] = {
+      {1, "KTB", "KTB"},   {2, "NICL", "NCL"},   {3, "DBR", "DBR"},    {3, "TRGM", "TRGM"},
+      {5, "EKTIB", "KTB"}, {7, "ETLBS", "TLBS"}, {7, "ESTMS", "STMS"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.root);
+    const AnalysedRoot root = analyseRoot(c.klasse, c.root);
+    const PatternValues values = pointed::rootLetters(root);
+    std::string letters;
+    for (const PatternArg& arg : PatternArgs(values)) letters += arg.letter;
+    EXPECT_EQ(letters, c.letters);
+  }
+}
+
 struct FormCase {
   int klasse;
   const char* root;  // as the verb list writes it
@@ -123,6 +171,12 @@ TEST(PointedParadigm, FormsAsTheGrammarGivesThem) {
       {1, "כתב", Block::Future, "3pf", "תִּכְתֹּבְנָה", "tichtóvna"},
       {1, "כתב", Block::Infinitive, "", "לִכְתֹּב", "lichtóv"},
       {1, "שׁמר", Block::Past, "1s", "שָׁמַרְתִּי", "sjamárti"},
+      // a ש without a dot and a Latin S are shin; sin and samekh as typed
+      {1, "שמר", Block::Past, "1s", "שָׁמַרְתִּי", "sjamárti"},
+      {1, "SMR", Block::Past, "1s", "שָׁמַרְתִּי", "sjamárti"},
+      {1, "KTB", Block::Future, "3sm", "יִכְתֹּב", "jichtóv"},
+      {1, "שׂמח", Block::Past, "3sm", "שָׂמַח", "samách"},
+      {1, "סגר", Block::Past, "3sm", "סָגַר", "sagár"},
       // past: one verb of each class and weak-root type
       {1, "בנה", Block::Past, "1s", "בָּנִיתִי", "baníti"},
       {1, "קום", Block::Past, "3sf", "קָמָה", "káma"},
