@@ -70,6 +70,8 @@ TEST(Vocalise, AddsWhatTheLettersAskForAndSaysTheForm) {
       {"1'q3qE", "QWM", SLetter::Shin, "קָמָה", "káma"},
       // a letter without a Hebrew letter stays as it is and is not said
       {"1q2a3", "KXB", SLetter::Shin, "כָּXַב", "kaáv"},
+      // a qamats before a hataf qamats is said o
+      {"Mq1:o2q3", "OBR", SLetter::Shin, "מָעֳבָר", "moovár"},
       // a missing letter ends the form, in the final shape of its last letter
       {"1q2a3", "K", SLetter::Shin, "ךָּ", "ká"},
   };

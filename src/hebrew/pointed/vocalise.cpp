@@ -355,6 +355,11 @@ std::string uitspraakOf(const std::vector<Letter>& letters, const std::vector<st
   for (std::size_t k = 0; k < cons.size(); ++k) {
     Vowel v = sounded(letters, cons[k]);
     if (isShva(v) && !shvaSaid(letters, cons, k)) v = Vowel::None;
+    // A qamats before a hataf qamats is a qamats qatan, said o: מָעֳבָר.
+    if (v == Vowel::Qamats && k + 1 < cons.size() &&
+        letters[cons[k + 1]].vowel == Vowel::HatafQamats) {
+      v = Vowel::Holam;
+    }
     said[k] = v;
     if (v != Vowel::None) lastVowel = k;
     if (letters[cons[k]].stressed) stressAt = k;

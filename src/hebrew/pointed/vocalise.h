@@ -35,7 +35,8 @@
 //
 // The pronunciation is modern Israeli Hebrew in Dutch spelling, with the
 // stressed vowel marked by an acute accent (on both letters of oe). The
-// stress falls on the last vowel unless a ' says otherwise. A shva is said
+// stress falls on the last vowel unless a ' says otherwise; a qamats
+// before a hataf qamats is a qamats qatan, said o. A shva is said
 // (e) as the second of two, under the first of two like letters, at the
 // start under I, L, M, N or R or before alef, he or ayin, and where the
 // pattern says so with ;.
