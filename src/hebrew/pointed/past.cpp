@@ -3,8 +3,9 @@
 //
 // The rows spell the strong forms; what a single letter of the root does
 // to them is applied per form by adjustPattern: a guttural first radical
-// after the prefix of the nif'al, hif'il and huf'al, a last radical N
-// before the ending -nu, a last radical T before an ending in T.
+// after the prefix of the nif'al, hif'il and huf'al, and the last N of נתן
+// before an ending in T (נָתַתִּי). A last N or T before the same letter of
+// an ending is the vocaliser's rule.
 #include <algorithm>
 #include <optional>
 #include <string>
