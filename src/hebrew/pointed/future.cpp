@@ -306,13 +306,9 @@ void writeFuture(const AnalysedRoot& root, const SLetters& s, const Woord& woord
                  const RecordSink& sink) {
   std::optional<RowChoice> choice = chooseRow(root);
   if (!choice) return;
-  const Row& row = findRow(kRows, choice->row);
-  const PatternArgs args = choice->args;
-  for (std::size_t i = 0; i < std::size(kFutureSlots); ++i) {
-    const PointedForm form = vocalise(row.forms[i], args, s);
-    const Slot& slot = kFutureSlots[i];
-    sink(Record{Block::Future, slot.tag, form.hebrew, woord.toek(slot.code), form.uitspraak});
-  }
+  writeRow(
+      Block::Future, kFutureSlots, findRow(kRows, choice->row), choice->args, s,
+      [&](std::string_view code) -> const std::string& { return woord.toek(code); }, sink);
 }
 
 }  // namespace morfenaar::pointed

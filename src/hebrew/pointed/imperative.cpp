@@ -182,12 +182,11 @@ void writeImperative(const AnalysedRoot& root, const SLetters& s, const Woord& w
                      const RecordSink& sink) {
   std::optional<RowChoice> choice = chooseRow(root);
   if (!choice) return;
-  const Row& row = findRow(kRows, choice->row);
-  for (std::size_t i = 0; i < std::size(kImperativeSlots); ++i) {
-    const Slot& slot = kImperativeSlots[i];
-    const PointedForm form = vocalise(soundRules(row.forms[i], choice->args), choice->args, s);
-    sink(Record{Block::Imperative, slot.tag, form.hebrew, woord.geb(slot.code), form.uitspraak});
-  }
+  const PatternArgs args = choice->args;
+  writeRow(
+      Block::Imperative, kImperativeSlots, findRow(kRows, choice->row), args, s,
+      [&](std::string_view code) -> const std::string& { return woord.geb(code); }, sink,
+      [&](std::string_view pattern, std::size_t /*slot*/) { return soundRules(pattern, args); });
 }
 
 }  // namespace morfenaar::pointed

@@ -326,14 +326,13 @@ void writePast(const AnalysedRoot& root, const SLetters& s, const Woord& woord,
                const RecordSink& sink) {
   std::optional<RowChoice> choice = chooseRow(root);
   if (!choice) return;
-  const Row& row = findRow(kRows, choice->row);
   const PatternArgs args = choice->args;
-  for (std::size_t i = 0; i < std::size(kPastSlots); ++i) {
-    const std::string pattern = adjustPattern(row.forms[i], i, root, args);
-    const PointedForm form = vocalise(pattern, args, s);
-    sink(Record{Block::Past, kPastSlots[i].tag, form.hebrew, woord.perf(kPastSlots[i].code),
-                form.uitspraak});
-  }
+  writeRow(
+      Block::Past, kPastSlots, findRow(kRows, choice->row), args, s,
+      [&](std::string_view code) -> const std::string& { return woord.perf(code); }, sink,
+      [&](std::string_view pattern, std::size_t slot) {
+        return adjustPattern(pattern, slot, root, args);
+      });
 }
 
 }  // namespace morfenaar::pointed

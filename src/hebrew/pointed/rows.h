@@ -5,6 +5,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "dutch/woord.h"
@@ -27,14 +28,22 @@ struct Row {
   std::array<std::string_view, modern::kMaxSlots> forms;
 };
 
+// The row's pattern of a slot as it stands.
+struct AsWritten {
+  std::string operator()(std::string_view pattern, std::size_t /*slot*/) const {
+    return std::string(pattern);
+  }
+};
+
 // Makes the form of every slot of `row` with the letters `args` and hands
 // its record to `sink`, with the Dutch text that `dutch` gives for the
-// slot's person code.
-template <class Dutch>
+// slot's person code. `adjust` gives the pattern of each slot (by its
+// index) as the root's letters change it.
+template <class Dutch, class Adjust = AsWritten>
 void writeRow(Block block, std::span<const Slot> slots, const Row& row, PatternArgs args,
-              const SLetters& s, Dutch dutch, const RecordSink& sink) {
+              const SLetters& s, Dutch dutch, const RecordSink& sink, Adjust adjust = {}) {
   for (std::size_t i = 0; i < slots.size(); ++i) {
-    const PointedForm form = vocalise(row.forms[i], args, s);
+    const PointedForm form = vocalise(adjust(row.forms[i], i), args, s);
     sink(Record{block, slots[i].tag, form.hebrew, dutch(slots[i].code), form.uitspraak});
   }
 }
