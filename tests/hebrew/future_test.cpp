@@ -259,15 +259,5 @@ TEST(ModernFuture, OneCasePerRuleGroup) {
   expectModern(modern::writeFuture, kModernFutureTags, cases);
 }
 
-TEST(ModernFuture, EverySlotOnceWithTheDutchFuture) {
-  initTablesOnce();
-  Woord woord(kSchrijven);
-  std::vector<std::string> expected;
-  for (const char* code : {"1s", "2s", "2s", "3s", "3sf", "1p", "2p", "2p", "3p", "3p"}) {
-    expected.push_back(woord.toek(code));
-  }
-  EXPECT_EQ(dutchColumn(generateRecords(modern::writeFuture, 1, "KTB")), expected);
-}
-
 }  // namespace
 }  // namespace morfenaar::testing

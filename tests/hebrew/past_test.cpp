@@ -157,15 +157,5 @@ TEST(ModernPast, OneCasePerRuleGroup) {
   expectModern(modern::writePast, kModernPastTags, cases);
 }
 
-TEST(ModernPast, DutchPerfectPerSlot) {
-  initTablesOnce();
-  Woord woord(kSchrijven);
-  std::vector<std::string> expected;
-  for (const char* code : {"1s", "2s", "2s", "3s", "3sf", "1p", "2p", "2p", "3p"}) {
-    expected.push_back(woord.perf(code));
-  }
-  EXPECT_EQ(dutchColumn(generateRecords(modern::writePast, 1, "KTB")), expected);
-}
-
 }  // namespace
 }  // namespace morfenaar::testing
