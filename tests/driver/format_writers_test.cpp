@@ -35,6 +35,7 @@ TEST(FormatWritersTest, TsvRowAndJsonLineOfOneRecord) {
     std::string_view firstField;
     std::string tsv;
     std::string json;  // without {"bron": ... "persoon":, which the tsv shows
+    Pronunciation pronunciation = Pronunciation::Without;
   };
   const Case cases[] = {
       {{Block::Past, "1s", "KTBTI", "(ik) heb geschreven"},
@@ -79,37 +80,27 @@ TEST(FormatWritersTest, TsvRowAndJsonLineOfOneRecord) {
        "1-כתב\t1\tverleden\t3s\tכתב\t(hij) heeft gecre\u00EB"
        "erd\n",
        R"({"bron":"1-כתב","klasse":1,"blok":"verleden","persoon":"3s","hebreeuws":"כתב","nederlands":"(hij) heeft gecreëerd"})"},
+      // With --niqqud the pronunciation comes last, in the header too.
+      {{Block::Past, "1s", "כָּתַבְתִּי", "(ik) heb geschreven", "katávti"},
+       "1-כתב",
+       "1-כתב\t1\tverleden\t1s\tכָּתַבְתִּי\t(ik) heb geschreven\tkatávti\n",
+       R"({"bron":"1-כתב","klasse":1,"blok":"verleden","persoon":"1s","hebreeuws":"כָּתַבְתִּי","nederlands":"(ik) heb geschreven","uitspraak":"katávti"})",
+       Pronunciation::With},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.tsv);
+    setPronunciation(c.pronunciation);
     const Entry entry = entryOf(c.firstField);
-    std::string tsv = "before\n";
+    std::string tsv;
+    writeTsvHeader(tsv);
     writeTsvRow(tsv, c.record, entry);
-    EXPECT_EQ(tsv, "before\n" + c.tsv);
     std::string json = "before\n";
     writeJsonLine(json, c.record, entry);
+    setPronunciation(Pronunciation::Without);
+    const std::string header = c.pronunciation == Pronunciation::With ? "\tuitspraak\n" : "\n";
+    EXPECT_EQ(tsv, "bron\tklasse\tblok\tpersoon\thebreeuws\tnederlands" + header + c.tsv);
     EXPECT_EQ(json, "before\n" + c.json + "\n");
   }
-  std::string header;
-  writeTsvHeader(header);
-  EXPECT_EQ(header, "bron\tklasse\tblok\tpersoon\thebreeuws\tnederlands\n");
-
-  // With --niqqud the pronunciation comes last, in the header too.
-  setPronunciation(Pronunciation::With);
-  const Record pointed(Block::Past, "1s", "כָּתַבְתִּי", "(ik) heb geschreven", "katávti");
-  std::string tsv;
-  std::string json;
-  writeTsvHeader(tsv);
-  writeTsvRow(tsv, pointed, entryOf("1-כתב"));
-  writeJsonLine(json, pointed, entryOf("1-כתב"));
-  setPronunciation(Pronunciation::Without);
-  EXPECT_EQ(tsv,
-            "bron\tklasse\tblok\tpersoon\thebreeuws\tnederlands\tuitspraak\n"
-            "1-כתב\t1\tverleden\t1s\tכָּתַבְתִּי\t(ik) heb geschreven\tkatávti\n");
-  EXPECT_EQ(
-      json,
-      R"({"bron":"1-כתב","klasse":1,"blok":"verleden","persoon":"1s","hebreeuws":"כָּתַבְתִּי","nederlands":"(ik) heb geschreven","uitspraak":"katávti"})"
-      "\n");
 }
 
 TEST(FormatWritersTest, HtmlTextIsEscaped) {
