@@ -25,18 +25,19 @@ Woord& entryWoord() {
 // perfect, the future, the simple past and the imperative, indented by one
 // to four TABs. The five lines are logged together, with one write.
 void logForms(const Woord& woord) {
-  std::string lines = woord.tegenw("s");
-  lines += " / ";
-  lines += woord.tegenw("p");
-  lines += "\n\t";
-  lines += woord.perf("1p");
-  lines += "\n\t\t";
-  lines += woord.toek("1p");
-  lines += "\n\t\t\t";
-  lines += woord.ovt("1p");
-  lines += "\n\t\t\t\t";
-  lines += woord.geb("p");
-  lines += '\n';
+  // clang-format off
+  const std::string_view pieces[] = {
+      woord.tegenw("s"), " / ", woord.tegenw("p"), "\n",
+      "\t",       woord.perf("1p"), "\n",
+      "\t\t",     woord.toek("1p"), "\n",
+      "\t\t\t",   woord.ovt("1p"),  "\n",
+      "\t\t\t\t", woord.geb("p"),   "\n"};
+  // clang-format on
+  std::size_t size = 0;
+  for (std::string_view piece : pieces) size += piece.size();
+  std::string lines;
+  lines.reserve(size);
+  for (std::string_view piece : pieces) lines += piece;
   log(lines);
 }
 

@@ -33,6 +33,24 @@ pointed::SLetters pointedSLetters(const HebrewRoot& root) {
   return s;
 }
 
+// The five blocks of the unpointed rule sets, in output order.
+void writeBlocks(const AnalysedRoot& analysed, const Woord& woord, const RecordSink& sink,
+                 Rules rules) {
+  if (rules == Rules::Modern) {
+    modern::writePast(analysed, woord, sink);
+    modern::writeParticiples(analysed, woord, sink);
+    modern::writeFuture(analysed, woord, sink);
+    modern::writeImperative(analysed, woord, sink);
+    modern::writeInfinitive(analysed, woord, sink);
+    return;
+  }
+  writePast(analysed, woord, sink);
+  writeParticiples(analysed, woord, sink);
+  writeFuture(analysed, woord, sink);
+  writeImperative(analysed, woord, sink);
+  writeInfinitive(analysed, woord, sink);
+}
+
 }  // namespace
 
 ParadigmStatus writeParadigm(int klasse, std::string_view root, const Woord& woord,
@@ -55,6 +73,10 @@ ParadigmStatus writeParadigm(int klasse, std::string_view root, const Woord& woo
     return ParadigmStatus::Written;
   }
 
+  if (!hebrew) {
+    writeBlocks(analysed, woord, sink, rules);
+    return ParadigmStatus::Written;
+  }
   // The generators make their forms from the Latin twin; a record of a
   // Hebrew root gets its form in Hebrew letters before it is handed on.
   std::string form;
@@ -65,20 +87,7 @@ ParadigmStatus writeParadigm(int klasse, std::string_view root, const Woord& woo
     record.hebrew = form;
     sink(record);
   };
-  const RecordSink& out = hebrew ? inHebrew : sink;
-  if (rules == Rules::Modern) {
-    modern::writePast(analysed, woord, out);
-    modern::writeParticiples(analysed, woord, out);
-    modern::writeFuture(analysed, woord, out);
-    modern::writeImperative(analysed, woord, out);
-    modern::writeInfinitive(analysed, woord, out);
-    return ParadigmStatus::Written;
-  }
-  writePast(analysed, woord, out);
-  writeParticiples(analysed, woord, out);
-  writeFuture(analysed, woord, out);
-  writeImperative(analysed, woord, out);
-  writeInfinitive(analysed, woord, out);
+  writeBlocks(analysed, woord, inHebrew, rules);
   return ParadigmStatus::Written;
 }
 

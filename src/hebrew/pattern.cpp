@@ -20,9 +20,10 @@ void fillPattern(std::string& out, std::string_view pattern, PatternArgs args) {
       out += arg.letter;
     } else {
       if (!arg.isText) return;  // a letter where a text belongs: a table bug
-      std::size_t end = arg.text.find('\0');
-      out += arg.text.substr(0, end);
-      if (end != std::string_view::npos) return;
+      for (char t : arg.text) {
+        if (t == '\0') return;
+        out += t;
+      }
     }
   }
 }
