@@ -41,11 +41,11 @@ inline std::string formatForm(std::string_view pattern, std::initializer_list<Pa
   return formatForm(pattern, PatternArgs(args.begin(), args.size()));
 }
 
-// The values of one row choice: at most four, as many as the widest
+// The values of one row choice: at most five, as many as the widest
 // pattern takes.
 class PatternValues {
  public:
-  static constexpr std::size_t kMaxValues = 4;
+  static constexpr std::size_t kMaxValues = 5;
 
   PatternValues() = default;
   PatternValues(std::initializer_list<PatternArg> values) {

@@ -106,7 +106,7 @@ TEST(Vocalise, RootLettersOfEachClass) {
     const char* letters;
   } cases[] = {
       {1, "KTB", "KTB"},   {2, "NICL", "NCL"},   {3, "DBR", "DBR"},    {3, "TRGM", "TRGM"},
-      {5, "EKTIB", "KTB"}, {7, "ETLBS", "TLBS"}, {7, "ESTMS", "STMS"},
+      {5, "EKTIB", "KTB"}, {7, "ETLBS", "TLBS"}, {7, "ESTMS", "STMS"}, {7, "ETBLBL", "TBLBL"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.root);
@@ -177,6 +177,7 @@ TEST(PointedParadigm, FormsAsTheGrammarGivesThem) {
       {3, "דבר", Block::Past, "3sm", "דִּבֵּר", "dibér"},
       {3, "דבר", Block::Past, "1p", "דִּבַּרְנוּ", "dibárnoe"},
       {3, "גלה", Block::Past, "1p", "גִּלִּינוּ", "gilínoe"},
+      {3, "סובב", Block::Past, "3sf", "סוֹבְבָה", "sovevá"},
       {4, "דובר", Block::Past, "3sm", "דֻּבַּר", "doebár"},
       {5, "הקים", Block::Past, "1s", "הֵקַמְתִּי", "hekámti"},
       {5, "האמין", Block::Past, "1p", "הֶאֱמַנּוּ", "heemánoe"},
@@ -199,6 +200,7 @@ TEST(PointedParadigm, FormsAsTheGrammarGivesThem) {
       {5, "הכתיב", Block::Participle, "pm", "מַכְתִּיבִים", "machtivím"},
       {6, "הוקם", Block::Participle, "sm", "מוּקָם", "moekám"},
       {7, "התלבשׁ", Block::Participle, "sf", "מִתְלַבֶּשֶׁת", "mitlabésjet"},
+      {7, "הסתחרר", Block::Participle, "sm", "מִסְתַּחְרֵר", "mistachrér"},
       // future
       {1, "עבד", Block::Future, "2sf", "תַּעַבְדִי", "taavdí"},
       {1, "נפל", Block::Future, "3sm", "יִפֹּל", "jipól"},
@@ -210,11 +212,15 @@ TEST(PointedParadigm, FormsAsTheGrammarGivesThem) {
       {1, "ישׁן", Block::Future, "2pf", "תִּישַׁנָּה", "tisjána"},
       {2, "נכנס", Block::Future, "3sm", "יִכָּנֵס", "jikanés"},
       {3, "ברך", Block::Future, "2sf", "תְּבָרְכִי", "tevarchí"},
+      {3, "סובב", Block::Future, "1s", "אֲסוֹבֵב", "asovév"},
       {4, "דובר", Block::Future, "3sm", "יְדֻבַּר", "jedoebár"},
       {5, "הזמין", Block::Future, "2pf", "תַּזְמֵנָּה", "tazména"},
       {5, "הקים", Block::Future, "2sf", "תָּקִימִי", "takími"},
       {6, "הוקם", Block::Future, "3sm", "יוּקַם", "joekám"},
       {7, "התלבשׁ", Block::Future, "2pf", "תִּתְלַבֵּשְׁנָה", "titlabésjna"},
+      {7, "הסתחרר", Block::Future, "2sf", "תִּסְתַּחְרְרִי", "tistachrerí"},
+      {7, "התמודד", Block::Future, "1s", "אֶתְמוֹדֵד", "etmodéd"},
+      {7, "התפרע", Block::Future, "3sm", "יִתְפָּרֵעַ", "jitparéa"},
       // imperative and infinitive
       {1, "למד", Block::Imperative, "2pf", "לְמַדְנָה", "lemádna"},
       {1, "בחר", Block::Imperative, "2sf", "בַּחֲרִי", "bacharí"},
@@ -224,11 +230,16 @@ TEST(PointedParadigm, FormsAsTheGrammarGivesThem) {
       {3, "דבר", Block::Imperative, "2pm", "דַּבְּרוּ", "dabróé"},
       {3, "ברך", Block::Imperative, "2sm", "בָּרֵךְ", "baréch"},
       {7, "התלבשׁ", Block::Imperative, "2pf", "הִתְלַבֵּשְׁנָה", "hitlabésjna"},
+      {7, "התפרסם", Block::Imperative, "2sm", "הִתְפַּרְסֵם", "hitparsém"},
+      // a guttural last: patah for the tsere of the hif'il
+      {5, "הבטיח", Block::Imperative, "2sm", "הַבְטַח", "havtách"},
+      {5, "הודיע", Block::Imperative, "2sm", "הוֹדַע", "hodá"},
       {1, "בנה", Block::Infinitive, "", "לִבְנוֹת", "livnót"},
       {1, "ישׁב", Block::Infinitive, "", "לָשֶׁבֶת", "lasjévet"},
       {1, "עבד", Block::Infinitive, "", "לַעֲבֹד", "laavód"},
       {2, "נבנה", Block::Infinitive, "", "לְהִבָּנוֹת", "lehibanót"},
       {5, "הקים", Block::Infinitive, "", "לְהָקִים", "lehakím"},
+      {7, "התפרסם", Block::Infinitive, "", "לְהִתְפַּרְסֵם", "lehitparsém"},
   };
   for (const FormCase& c : cases) {
     SCOPED_TRACE(std::to_string(c.klasse) + "-" + c.root + " {" + c.tag + "}");

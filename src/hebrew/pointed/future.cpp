@@ -86,6 +86,8 @@ constexpr Row kRows[] = {
     {"3r-e",  {"A:a1q2eE",     "T;1q2eE",      "T;1q2iI",        "I;1q2eE",      "T;1q2eE",      "N;1q2eE",      "T;1q2W.",        "T;1q2'eINqE",     "I;1q2W.",        "T;1q2'eINqE"}},
     // four radicals: יְתַרְגֵּם
     {"3q",    {"A:a1a2:3y4",   "T;1a2:3y4",    "T;1a2:3:4iI",    "I;1a2:3y4",    "T;1a2:3y4",    "N;1a2:3y4",    "T;1a2:3:4W.",    "T;1a2:3'y4:NqE",  "I;1a2:3:4W.",    "T;1a2:3'y4:NqE"}},
+    // polel, holam male after the first radical: יְסוֹבֵב
+    {"3-polel", {"A:a1Wo3y4",  "T;1Wo3y4",     "T;1Wo3:4iI",     "I;1Wo3y4",     "T;1Wo3y4",     "N;1Wo3y4",     "T;1Wo3:4W.",     "T;1Wo3'y4:NqE",   "I;1Wo3:4W.",     "T;1Wo3'y4:NqE"}},
 
     // Pu'al, as the pi'el with u and a: יְדֻבַּר; R middle יְבֹרַךְ
     {"4",     {"A:a1u2.a3",    "T;1u2.a3",     "T;1u2.:3iI",     "I;1u2.a3",     "T;1u2.a3",     "N;1u2.a3",     "T;1u2.:3W.",     "T;1u2.'a3:NqE",   "I;1u2.:3W.",     "T;1u2.'a3:NqE"}},
@@ -134,11 +136,15 @@ constexpr Row kRows[] = {
     {"7-a",   {"Ae1:2a3.y4",   "Ti1:2a3.y4",   "Ti1:2a3.:4iI",   "Ii1:2a3.y4",   "Ti1:2a3.y4",   "Ni1:2a3.y4",   "Ti1:2a3.:4W.",   "Ti1:2a3.'a4:NqE", "Ii1:2a3.:4W.",   "Ti1:2a3.'a4:NqE"}},
     {"7-A",   {"Ae1:2a3.yA",   "Ti1:2a3.yA",   "Ti1:2a3.:AiI",   "Ii1:2a3.yA",   "Ti1:2a3.yA",   "Ni1:2a3.yA",   "Ti1:2a3.:AW.",   "Ti1:2a3.'eANqE",  "Ii1:2a3.:AW.",   "Ti1:2a3.'eANqE"}},
     {"7-e",   {"Ae1:2a3.eE",   "Ti1:2a3.eE",   "Ti1:2a3.iI",     "Ii1:2a3.eE",   "Ti1:2a3.eE",   "Ni1:2a3.eE",   "Ti1:2a3.W.",     "Ti1:2a3.'eINqE",  "Ii1:2a3.W.",     "Ti1:2a3.'eINqE"}},
-    // a middle R or A: יִצְטָרֵךְ, יִתְרָאֶה
+    // a middle R or A: יִצְטָרֵךְ, יִתְרָאֶה; with a guttural last, תִּתְפָּרַעְנָה
     {"7r",    {"Ae1:2q3y4",    "Ti1:2q3y4",    "Ti1:2q3:4iI",    "Ii1:2q3y4",    "Ti1:2q3y4",    "Ni1:2q3y4",    "Ti1:2q3:4W.",    "Ti1:2q3'y4:NqE",  "Ii1:2q3:4W.",    "Ti1:2q3'y4:NqE"}},
     {"7r-e",  {"Ae1:2q3eE",    "Ti1:2q3eE",    "Ti1:2q3iI",      "Ii1:2q3eE",    "Ti1:2q3eE",    "Ni1:2q3eE",    "Ti1:2q3W.",      "Ti1:2q3'eINqE",   "Ii1:2q3W.",      "Ti1:2q3'eINqE"}},
-    // four radicals after the T: יִתְגַּלְגֵּל
-    {"7q",    {"AeT:1a2:3y4",  "TiT:1a2:3y4",  "TiT:1a2:3:4iI",  "IiT:1a2:3y4",  "TiT:1a2:3y4",  "NiT:1a2:3y4",  "TiT:1a2:3:4W.",  "TiT:1a2:3'y4:NqE","IiT:1a2:3:4W.",  "TiT:1a2:3'y4:NqE"}},
+    {"7r-a",  {"Ae1:2q3y4",    "Ti1:2q3y4",    "Ti1:2q3:4iI",    "Ii1:2q3y4",    "Ti1:2q3y4",    "Ni1:2q3y4",    "Ti1:2q3:4W.",    "Ti1:2q3'a4:NqE",  "Ii1:2q3:4W.",    "Ti1:2q3'a4:NqE"}},
+    // four radicals, the T first or after a sibilant: יִתְגַּלְגֵּל, יִשְׁתַּעְשֵׁעַ
+    {"7q",    {"Ae1:2a3:4y5",  "Ti1:2a3:4y5",  "Ti1:2a3:4:5iI",  "Ii1:2a3:4y5",  "Ti1:2a3:4y5",  "Ni1:2a3:4y5",  "Ti1:2a3:4:5W.",  "Ti1:2a3:4'y5:NqE","Ii1:2a3:4:5W.",  "Ti1:2a3:4'y5:NqE"}},
+    {"7q-a",  {"Ae1:2a3:4y5",  "Ti1:2a3:4y5",  "Ti1:2a3:4:5iI",  "Ii1:2a3:4y5",  "Ti1:2a3:4y5",  "Ni1:2a3:4y5",  "Ti1:2a3:4:5W.",  "Ti1:2a3:4'a5:NqE","Ii1:2a3:4:5W.",  "Ti1:2a3:4'a5:NqE"}},
+    // hitpolel, holam male after the first radical: יִתְבּוֹנֵן
+    {"7-polel", {"AeT:1Wo3y4", "TiT:1Wo3y4",   "TiT:1Wo3:4iI",   "IiT:1Wo3y4",   "TiT:1Wo3y4",   "NiT:1Wo3y4",   "TiT:1Wo3:4W.",   "TiT:1Wo3'y4:NqE", "IiT:1Wo3:4W.",   "TiT:1Wo3'y4:NqE"}},
 };
 
 // clang-format on
@@ -205,7 +211,8 @@ std::optional<RowChoice> chooseIntensive(const AnalysedRoot& r) {
   if (m.empty()) return std::nullopt;
   const bool doubledMiddle = m.size() == 2 && m[0] == m[1] && (m[0] == 'W' || m[0] == 'I');
   if (m.size() == 2 && !doubledMiddle) {
-    return RowChoice{pual ? "4q" : "3q", {in.first, m[0], m[1], in.last}};
+    const bool polel = !pual && m[0] == 'W' && m[1] == in.last;
+    return RowChoice{pual ? "4q" : polel ? "3-polel" : "3q", {in.first, m[0], m[1], in.last}};
   }
   if (m.size() > 2) return std::nullopt;
   const PatternValues args{in.first, m[0], in.last};
@@ -272,12 +279,16 @@ std::optional<RowChoice> chooseClass7(const AnalysedRoot& r) {
     return RowChoice{rOrA ? "7r-e" : "7-e", {s[0], s[1], s[2]}};
   }
   if (r.variant == kVariantFinalE) return std::nullopt;
-  if (s.size() == 5 && s[0] == 'T') return RowChoice{"7q", {s[1], s[2], s[3], s[4]}};
+  if (s.size() == 5 && s[0] == 'T' && s[2] == 'W') {
+    return RowChoice{"7-polel", {s[1], s[2], s[3], s[4]}};
+  }
+  if (s.size() == 5) return RowChoice{isHO(s[4]) ? "7q-a" : "7q", {s[0], s[1], s[2], s[3], s[4]}};
   if (s.size() != 4) return std::nullopt;
   const PatternValues args{s[0], s[1], s[2], s[3]};
   if (s[3] == 'A') return RowChoice{"7-A", args};
+  if (s[2] == 'R' || s[2] == 'A') return RowChoice{isHO(s[3]) ? "7r-a" : "7r", args};
   if (isHO(s[3])) return RowChoice{"7-a", args};
-  return RowChoice{s[2] == 'R' || s[2] == 'A' ? "7r" : "7", args};
+  return RowChoice{"7", args};
 }
 
 std::optional<RowChoice> chooseRow(const AnalysedRoot& r) {

@@ -63,31 +63,33 @@ constexpr Row kRows[] = {
     {"3-e",   {"1a2.yE",      "1a2.iI",        "1a2.W.",        "1a2.'eINqE"}},
     {"3-4",   {"1a2:3y4",     "1a2:3:4iI",     "1a2:3:4W.",     "1a2:3'y4:NqE"}},
     {"3-wo",  {"1Wo3y4",      "1Wo3:4iI",      "1Wo3:4W.",      "1Wo3'y4:NqE"}},
-    // hif'il: הַכְתֵּב הַכְתִּיבִי; a guttural last הַצְלֵחַ הַצְלַחְנָה; A or O
-    // first הַאֲמֵן; W first הוֹרֵד, with a guttural last הוֹדֵעַ הוֹדַעְנָה; He
-    // last הַפְנֵה, one letter before it הַכֵּה; hollow הָקֵם; N first
-    // assimilated הַכֵּר; a guttural last before -na with a (הָנַחְנָה,
-    // הַגַּעְנָה); geminate הָפֵר
+    // hif'il: הַכְתֵּב הַכְתִּיבִי; a guttural last takes patah for the tsere,
+    // הַצְלַח הַצְלַחְנָה; A or O first הַאֲמֵן; W first הוֹרֵד, with a
+    // guttural last הוֹדַע הוֹדַעְנָה; He last הַפְנֵה, one letter before it
+    // הַכֵּה; hollow הָקֵם, with a guttural last הָנַח; N first assimilated
+    // הַכֵּר, with a guttural last הַגַּע; geminate הָפֵר
     {"5",     {"Ea1:2y3",     "Ea1:2'iI3iI",   "Ea1:2'iI3W.",   "Ea1:2'y3:NqE"}},
-    {"5-a",   {"Ea1:2y3",     "Ea1:2'iI3iI",   "Ea1:2'iI3W.",   "Ea1:2'a3:NqE"}},
+    {"5-a",   {"Ea1:2a3",     "Ea1:2'iI3iI",   "Ea1:2'iI3W.",   "Ea1:2'a3:NqE"}},
     {"5-G",   {"Ea1:a2y3",    "Ea1:a2'iI3iI",  "Ea1:a2'iI3W.",  "Ea1:a2'y3:NqE"}},
     {"5-w",   {"EWo2y3",      "EWo2'iI3iI",    "EWo2'iI3W.",    "EWo2'y3:NqE"}},
-    {"5-wa",  {"EWo2y3",      "EWo2'iI3iI",    "EWo2'iI3W.",    "EWo2'a3:NqE"}},
+    {"5-wa",  {"EWo2a3",      "EWo2'iI3iI",    "EWo2'iI3W.",    "EWo2'a3:NqE"}},
     {"5-e",   {"Ea1:2yE",     "Ea1:2iI",       "Ea1:2W.",       "Ea1:2'eINqE"}},
     {"5-e1",  {"Ea1.yE",      "Ea1.iI",        "Ea1.W.",        "Ea1.'eINqE"}},
     {"5-we",  {"EWo2yE",      "EWo2iI",        "EWo2W.",        "EWo2'eINqE"}},
     {"5-h",   {"Eq1y2",       "Eq1'iI2iI",     "Eq1'iI2W.",     "Eq1'y2:NqE"}},
-    {"5-ha",  {"Eq1y2",       "Eq1'iI2iI",     "Eq1'iI2W.",     "Eq1'a2:NqE"}},
+    {"5-ha",  {"Eq1a2",       "Eq1'iI2iI",     "Eq1'iI2W.",     "Eq1'a2:NqE"}},
     {"5-n",   {"Ea1.y2",      "Ea1.'iI2iI",    "Ea1.'iI2W.",    "Ea1.'y2:NqE"}},
-    {"5-na",  {"Ea1.y2",      "Ea1.'iI2iI",    "Ea1.'iI2W.",    "Ea1.'a2:NqE"}},
+    {"5-na",  {"Ea1.a2",      "Ea1.'iI2iI",    "Ea1.'iI2W.",    "Ea1.'a2:NqE"}},
     {"5-gem", {"Eq1y2",       "Eq1'y2.iI",     "Eq1'y2.W.",     "Eq1'y2:NqE"}},
     // hitpa'el: הִתְלַבֵּשׁ, הִשְׁתַּמֵּשׁ (the sibilant before the T); a guttural
     // last הִתְגַּלֵּחַ הִתְגַּלַּחְנָה; He last הִתְפַּנֵּה; a hollow root with its
-    // last radical twice הִתְבּוֹנֵן
+    // last radical twice הִתְבּוֹנֵן; four radicals הִתְפַּרְסֵם, הִשְׁתַּעְשֵׁעַ
     {"7",     {"Ei1:2a3.y4",  "Ei1:2a3.:4iI",  "Ei1:2a3.:4W.",  "Ei1:2a3.'y4:NqE"}},
     {"7-a",   {"Ei1:2a3.y4",  "Ei1:2a3.:4iI",  "Ei1:2a3.:4W.",  "Ei1:2a3.'a4:NqE"}},
     {"7-e",   {"Ei1:2a3.yE",  "Ei1:2a3.iI",    "Ei1:2a3.W.",    "Ei1:2a3.'eINqE"}},
     {"7-wo",  {"Ei1:2Wo4y4",  "Ei1:2Wo4:4iI",  "Ei1:2Wo4:4W.",  "Ei1:2Wo4'y4:NqE"}},
+    {"7-q",   {"Ei1:2a3:4y5", "Ei1:2a3:4:5iI", "Ei1:2a3:4:5W.", "Ei1:2a3:4'y5:NqE"}},
+    {"7-qa",  {"Ei1:2a3:4y5", "Ei1:2a3:4:5iI", "Ei1:2a3:4:5W.", "Ei1:2a3:4'a5:NqE"}},
 };
 // clang-format on
 
@@ -155,6 +157,7 @@ std::string_view chooseClass7(const AnalysedRoot& r) {
   if (r.variant == kVariantFinalE) return "7-e";
   const std::string& s = r.stem7;
   if (s.size() == 5 && s[2] == 'W' && s[3] == s[4]) return "7-wo";
+  if (s.size() == 5) return takesPatah(s[4]) ? "7-qa" : "7-q";
   return r.stem7.size() >= 4 && takesPatah(r.stem7[3]) ? "7-a" : "7";
 }
 

@@ -76,10 +76,11 @@ constexpr Row kRows[] = {
     {"5-n",   {"L:Ea1.iI2",      "MyEa1.iI2"}},
     {"5-gem", {"L:Eq1y2",        "MyEq1y2"}},
     // hitpa'el: לְהִתְלַבֵּשׁ לְהִשְׁתַּמֵּשׁ; He last לְהִתְפַּנּוֹת; a hollow root
-    // with its last radical twice לְהִתְבּוֹנֵן
+    // with its last radical twice לְהִתְבּוֹנֵן; four radicals לְהִתְפַּרְסֵם
     {"7",     {"L:Ei1:2a3.y4",   "MyEi1:2a3.y4"}},
     {"7-e",   {"L:Ei1:2a3.WoT",  "MyEi1:2a3.WoT"}},
     {"7-wo",  {"L:Ei1:2Wo4y4",   "MyEi1:2Wo4y4"}},
+    {"7-q",   {"L:Ei1:2a3:4y5",  "MyEi1:2a3:4y5"}},
 };
 // clang-format on
 
@@ -131,6 +132,7 @@ std::optional<std::string_view> chooseRow(const AnalysedRoot& r, PatternArgs let
     case 7:
       if (r.variant == kVariantFinalE) return "7-e";
       if (r.stem7.size() == 5 && r.stem7[2] == 'W' && r.stem7[3] == r.stem7[4]) return "7-wo";
+      if (r.stem7.size() == 5) return "7-q";
       return "7";
     default:
       return std::nullopt;  // 4 and 6 have no infinitive

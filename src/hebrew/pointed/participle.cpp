@@ -163,10 +163,11 @@ constexpr Row kRows[] = {
     // hitpa'el, final He (stem7 without the He)
     {"7e",   {"Mi1:2a3.eE",    "Mi1:2a3.qE",     "Mi1:2a3.iIM",     "Mi1:2a3.WoT"}},
     {"7re",  {"Mi1:2q3eE",     "Mi1:2q3qE",      "Mi1:2q3iIM",      "Mi1:2q3WoT"}},
-    // hitpa'el, four radicals after T (ETPLSP)
-    {"7q",   {"MiT:1a2:3y4",   "MiT:1a2:3'e4eT", "MiT:1a2:3:4iIM",  "MiT:1a2:3:4WoT"}},
-    {"7qh",  {"MiT:1a2:3y4",   "MiT:1a2:3'a4aT", "MiT:1a2:3:4iIM",  "MiT:1a2:3:4WoT"}},
-    {"7qa",  {"MiT:1a2:3y4",   "MiT:1a2:3y4T",   "MiT:1a2:3:4iIM",  "MiT:1a2:3:4WoT"}},
+    // hitpa'el, four radicals after the T, or the sibilant and the T
+    // (ETPLSP, ESTOSO)
+    {"7q",   {"Mi1:2a3:4y5",   "Mi1:2a3:4'e5eT", "Mi1:2a3:4:5iIM",  "Mi1:2a3:4:5WoT"}},
+    {"7qh",  {"Mi1:2a3:4y5",   "Mi1:2a3:4'a5aT", "Mi1:2a3:4:5iIM",  "Mi1:2a3:4:5WoT"}},
+    {"7qa",  {"Mi1:2a3:4y5",   "Mi1:2a3:4y5T",   "Mi1:2a3:4:5iIM",  "Mi1:2a3:4:5WoT"}},
     // hitpa'el of hollow roots, the hitpolel (ETKWNN, ETQWMM)
     {"7o",   {"MiT:1Wo2y3",    "MiT:1Wo2'e3eT",  "MiT:1Wo2:3iIM",   "MiT:1Wo2:3WoT"}},
     {"7oh",  {"MiT:1Wo2y3",    "MiT:1Wo2'a3aT",  "MiT:1Wo2:3iIM",   "MiT:1Wo2:3WoT"}},
@@ -311,8 +312,8 @@ std::optional<RowChoice> chooseClass7(const AnalysedRoot& r) {
   if (s.size() == 5 && s[0] == 'T' && s[2] == 'W' && s[3] == s[4]) {
     return RowChoice{byLastRadical(s[4], "7o", "7oh", "7oh"), {s[1], s[3], s[4]}};
   }
-  if (s.size() == 5 && s[0] == 'T') {
-    return RowChoice{byLastRadical(s[4], "7q", "7qh", "7qa"), {s[1], s[2], s[3], s[4]}};
+  if (s.size() == 5) {
+    return RowChoice{byLastRadical(s[4], "7q", "7qh", "7qa"), {s[0], s[1], s[2], s[3], s[4]}};
   }
   if (s.size() == 3 && (s[0] == 'D' || s[0] == 'J' || s[0] == 'T')) {
     return RowChoice{byLastRadical(s[2], "7t", "7th", "7ta"), {s[0], s[1], s[2]}};

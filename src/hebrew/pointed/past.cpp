@@ -66,6 +66,8 @@ constexpr Row kRows[] = {
     {"3-he-r",     {"1y2'iITiI",      "1y2'iITq",       "1y2iIT",        "1y2qE",        "1y2:TqE",        "1y2'iINW.",       "1y2iITeM",       "1y2iITeN",       "1y2W."}},
     // four radicals: תִּרְגַּמְתִּי, תִּרְגֵּם
     {"3-q",        {"1i2:3'a4:TiI",   "1i2:3'a4:Tq",    "1i2:3a4:T:",    "1i2:3y4",      "1i2:3:4qE",      "1i2:3'a4:NW.",    "1i2:3a4:TeM",    "1i2:3a4:TeN",    "1i2:3:4W."}},
+    // polel, holam male after the first radical: סוֹבַבְתִּי, סוֹבֵב
+    {"3-polel",    {"1Wo3'a4:TiI",    "1Wo3'a4:Tq",     "1Wo3a4:T:",     "1Wo3y4",       "1Wo3:4qE",       "1Wo3'a4:NW.",     "1Wo3a4:TeM",     "1Wo3a4:TeN",     "1Wo3:4W."}},
 
     // pu'al: דֻּבַּרְתִּי, דֻּבַּר, דֻּבְּרָה
     {"4",          {"1u2.'a3:TiI",    "1u2.'a3:Tq",     "1u2.a3:T:",     "1u2.a3",       "1u2.:3qE",       "1u2.'a3:NW.",     "1u2.a3:TeM",     "1u2.a3:TeN",     "1u2.:3W."}},
@@ -124,10 +126,9 @@ constexpr Row kRows[] = {
     // last radical he: הִתְפַּנֵּיתִי, הִתְפַּנָּה
     {"7-he",       {"Ei1:2a3.'yITiI", "Ei1:2a3.'yITq",  "Ei1:2a3.yIT",   "Ei1:2a3.qE",   "Ei1:2a3.:TqE",   "Ei1:2a3.'yINW.",  "Ei1:2a3.yITeM",  "Ei1:2a3.yITeN",  "Ei1:2a3.W."}},
     {"7-he-r",     {"Ei1:2q3'yITiI",  "Ei1:2q3'yITq",   "Ei1:2q3yIT",    "Ei1:2q3qE",    "Ei1:2q3:TqE",    "Ei1:2q3'yINW.",   "Ei1:2q3yITeM",   "Ei1:2q3yITeN",   "Ei1:2q3W."}},
-    // four radicals after the T: הִתְבַּלְבַּלְתִּי, הִתְבַּלְבֵּל
-    {"7-q",        {"EiT:1a2:3'a4:TiI", "EiT:1a2:3'a4:Tq", "EiT:1a2:3a4:T:", "EiT:1a2:3y4", "EiT:1a2:3:4qE",  "EiT:1a2:3'a4:NW.", "EiT:1a2:3a4:TeM", "EiT:1a2:3a4:TeN", "EiT:1a2:3:4W."}},
-    // the same with a sibilant first, before the T: הִשְׁתַּכְלַלְתִּי, הִשְׁתַּכְלֵל
-    {"7-q-st",     {"Ei1:Ta2:3'a4:TiI", "Ei1:Ta2:3'a4:Tq", "Ei1:Ta2:3a4:T:", "Ei1:Ta2:3y4", "Ei1:Ta2:3:4qE",  "Ei1:Ta2:3'a4:NW.", "Ei1:Ta2:3a4:TeM", "Ei1:Ta2:3a4:TeN", "Ei1:Ta2:3:4W."}},
+    // four radicals, values: the five letters after the he, the T first or
+    // after a sibilant: הִתְבַּלְבַּלְתִּי, הִתְבַּלְבֵּל, הִשְׁתַּכְלַלְתִּי, הִשְׁתַּכְלֵל
+    {"7-q",        {"Ei1:2a3:4'a5:TiI", "Ei1:2a3:4'a5:Tq", "Ei1:2a3:4a5:T:", "Ei1:2a3:4y5", "Ei1:2a3:4:5qE",  "Ei1:2a3:4'a5:NW.", "Ei1:2a3:4a5:TeM", "Ei1:2a3:4a5:TeN", "Ei1:2a3:4:5W."}},
     // hitpolel, holam male after the first radical: הִתְבּוֹנַנְתִּי, הִתְבּוֹנֵן
     {"7-polel",    {"EiT:1Wo3'a4:TiI", "EiT:1Wo3'a4:Tq", "EiT:1Wo3a4:T:", "EiT:1Wo3y4",  "EiT:1Wo3:4qE",   "EiT:1Wo3'a4:NW.", "EiT:1Wo3a4:TeM", "EiT:1Wo3a4:TeN", "EiT:1Wo3:4W."}},
 };
@@ -176,7 +177,11 @@ std::optional<RowChoice> chooseIntensive(const AnalysedRoot& r) {
   if (in.middle.empty() || in.middle.size() > 2) return std::nullopt;
   const bool pual = r.klasse == 4;
   if (in.middle.size() == 2 && in.middle[0] != in.middle[1]) {
-    return RowChoice{pual ? "4-q" : "3-q", {in.first, in.middle[0], in.middle[1], in.last}};
+    const bool polel = !pual && in.middle[0] == 'W' && in.middle[1] == in.last;
+    return RowChoice{pual    ? "4-q"
+                     : polel ? "3-polel"
+                             : "3-q",
+                     {in.first, in.middle[0], in.middle[1], in.last}};
   }
   const char mid = in.middle[0];
   const PatternValues rad{in.first, mid, in.last};
@@ -229,10 +234,10 @@ std::optional<RowChoice> chooseClass6(const AnalysedRoot& r) {
 
 std::optional<RowChoice> chooseClass7(const AnalysedRoot& r) {
   const std::string_view s = r.stem7;
-  if (s.size() == 5 && s[0] == 'T') {
-    return RowChoice{s[2] == 'W' ? "7-polel" : "7-q", {s[1], s[2], s[3], s[4]}};
+  if (s.size() == 5 && s[0] == 'T' && s[2] == 'W') {
+    return RowChoice{"7-polel", {s[1], s[2], s[3], s[4]}};
   }
-  if (s.size() == 5 && s[1] == 'T') return RowChoice{"7-q-st", {s[0], s[2], s[3], s[4]}};
+  if (s.size() == 5) return RowChoice{"7-q", {s[0], s[1], s[2], s[3], s[4]}};
   if (r.variant == kVariantFinalE) {
     if (s.size() != 3) return std::nullopt;
     return RowChoice{refusesDoubling(s[2]) ? "7-he-r" : "7-he", {s[0], s[1], s[2]}};
@@ -265,7 +270,7 @@ std::optional<RowChoice> chooseRow(const AnalysedRoot& r) {
 
 // The letter that the digit `c` of a pattern stands for, or NUL.
 char letterOf(char c, PatternArgs args) {
-  if (c < '1' || c > '4') return '\0';
+  if (c < '1' || c > '5') return '\0';
   std::size_t n = static_cast<std::size_t>(c - '1');
   return n < args.size() ? args[n].letter : '\0';
 }

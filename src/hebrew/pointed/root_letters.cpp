@@ -25,6 +25,7 @@ PatternValues rootLetters(const AnalysedRoot& r) {
     case 7: {
       const std::string& s = r.stem7;
       auto at = [&](std::size_t i) { return i < s.size() ? s[i] : '\0'; };
+      if (s.size() >= 5) return {at(0), at(1), at(2), at(3), at(4)};  // four radicals
       return {at(0), at(1), at(2), at(3)};
     }
     default:

@@ -16,7 +16,7 @@ namespace morfenaar::pointed {
 // of class 2 without its N (ניצל: N C L, its yod written for the hiriq), of
 // class 5 without its he and its yod (EKTIB: K T B), of class 7 the stem
 // after the he, its T first or the sibilant that changed places with it
-// (ETLBS: T L B S, ESTMS: S T M S).
+// (ETLBS: T L B S, ESTMS: S T M S, ETBLBL: T B L B L).
 PatternValues rootLetters(const AnalysedRoot& r);
 
 // A four-letter pi'el root of a hollow root with its last radical twice:

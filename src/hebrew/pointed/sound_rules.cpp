@@ -11,7 +11,7 @@ using modern::isGuttural;
 
 namespace {
 
-bool isLetterOrNumber(char c) { return (c >= 'A' && c <= 'Z') || (c >= '1' && c <= '4'); }
+bool isLetterOrNumber(char c) { return (c >= 'A' && c <= 'Z') || (c >= '1' && c <= '5'); }
 
 char valueOf(char number, PatternArgs args) {
   std::size_t n = static_cast<std::size_t>(number - '1');
@@ -37,7 +37,7 @@ std::string soundRules(std::string_view pattern, PatternArgs args) {
   std::string out;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     const char c = pattern[i];
-    if (c < '1' || c > '4') {
+    if (c < '1' || c > '5') {
       out += c;
       continue;
     }

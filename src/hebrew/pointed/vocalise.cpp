@@ -35,7 +35,7 @@ struct Letter {
   bool stressed = false;  // ' in the pattern
   bool saidShva = false;  // ; in the pattern
   bool rafe = false;      // _ in the pattern: no dagesh lene
-  bool fromRoot = false;  // a letter value (1 to 4), not a letter of the pattern
+  bool fromRoot = false;  // a letter value (1 to 5), not a letter of the pattern
   bool lene = false;      // dagesh lene, by rule
   bool furtive = false;   // furtive patah, by rule
   Mater mater = Mater::None;
@@ -55,7 +55,7 @@ std::vector<Letter> parse(std::string_view pattern, PatternArgs args) {
   std::vector<Letter> letters;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     char c = pattern[i];
-    if (c >= '1' && c <= '4') {
+    if (c >= '1' && c <= '5') {
       std::size_t n = static_cast<std::size_t>(c - '1');
       char value = n < args.size() ? args[n].letter : '\0';
       if (value == kRootUitgaan[1]) value = 'C';

@@ -7,7 +7,7 @@
 //
 //   letters   A B G D E W Z H J I K L M N S O P C Q R T, as in the Latin
 //             roots (E is he, H is het, J is tet, O is ayin, C is tsadi);
-//             1 to 4 stand for the pattern's letter values in order
+//             1 to 5 stand for the pattern's letter values in order
 //   vowels    a patah   q qamats   e segol   y tsere   i hiriq
 //             o holam   u qubuts   : shva
 //             :a hataf patah   :e hataf segol   :o hataf qamats
