@@ -182,6 +182,7 @@ TEST(PointedParadigm, FormsAsTheGrammarGivesThem) {
       {5, "הקים", Block::Past, "1s", "הֵקַמְתִּי", "hekámti"},
       {5, "האמין", Block::Past, "1p", "הֶאֱמַנּוּ", "heemánoe"},
       {6, "הוקם", Block::Past, "3sf", "הוּקְמָה", "hoekmá"},
+      {6, "הועבר", Block::Past, "3sf", "הָעָבְרָה", "hoovrá"},
       {7, "התלבשׁ", Block::Past, "1s", "הִתְלַבַּשְׁתִּי", "hitlabásjti"},
       {7, "השׁתמשׁ", Block::Past, "1s", "הִשְׁתַּמַּשְׁתִּי", "hisjtamásjti"},
       // participles
@@ -199,6 +200,8 @@ TEST(PointedParadigm, FormsAsTheGrammarGivesThem) {
       {5, "הבין", Block::Participle, "sf", "מְבִינָה", "meviná"},
       {5, "הכתיב", Block::Participle, "pm", "מַכְתִּיבִים", "machtivím"},
       {6, "הוקם", Block::Participle, "sm", "מוּקָם", "moekám"},
+      {6, "הוגשׁ", Block::Participle, "sm", "מֻגָּשׁ", "moegásj"},
+      {6, "הועלה", Block::Participle, "sf", "מָעֳלָה", "moolá"},
       {7, "התלבשׁ", Block::Participle, "sf", "מִתְלַבֶּשֶׁת", "mitlabésjet"},
       {7, "הסתחרר", Block::Participle, "sm", "מִסְתַּחְרֵר", "mistachrér"},
       // future
@@ -217,6 +220,8 @@ TEST(PointedParadigm, FormsAsTheGrammarGivesThem) {
       {5, "הזמין", Block::Future, "2pf", "תַּזְמֵנָּה", "tazména"},
       {5, "הקים", Block::Future, "2sf", "תָּקִימִי", "takími"},
       {6, "הוקם", Block::Future, "3sm", "יוּקַם", "joekám"},
+      {6, "הועבר", Block::Future, "1s", "אָעֳבַר", "oovár"},
+      {6, "הועבר", Block::Future, "3pm", "יָעָבְרוּ", "joovróé"},
       {7, "התלבשׁ", Block::Future, "2pf", "תִּתְלַבֵּשְׁנָה", "titlabésjna"},
       {7, "הסתחרר", Block::Future, "2sf", "תִּסְתַּחְרְרִי", "tistachrerí"},
       {7, "התמודד", Block::Future, "1s", "אֶתְמוֹדֵד", "etmodéd"},

@@ -143,8 +143,14 @@ constexpr Row kRows[] = {
     {"6w",   {"MW.1q3",        "MW.1'e3eT",      "MW.1q3iIM",       "MW.1q3WoT"}},
     {"6wh",  {"MW.1q3",        "MW.1'a3aT",      "MW.1q3iIM",       "MW.1q3WoT"}},
     {"6wa",  {"MW.1q3",        "MW.1y3T",        "MW.1q3iIM",       "MW.1q3WoT"}},
-    // huf'al, final He
+    // huf'al, the first radical N assimilated (EWGS, EWCG): mu- with the
+    // next letter doubled, מֻגָּשׁ
+    {"6n",   {"Mu1.q2",        "Mu1.'e2eT",      "Mu1.q2iIM",       "Mu1.q2WoT"}},
+    {"6nh",  {"Mu1.q2",        "Mu1.'a2aT",      "Mu1.q2iIM",       "Mu1.q2WoT"}},
+    {"6na",  {"Mu1.q2",        "Mu1.y2T",        "Mu1.q2iIM",       "Mu1.q2WoT"}},
+    // huf'al, final He; with a guttural first as in 6g
     {"6e",   {"Mu1:2eE",       "Mu1:2qE",        "Mu1:2iIM",        "Mu1:2WoT"}},
+    {"6ge",  {"Mq1:o2eE",      "Mq1:o2qE",       "Mq1:o2iIM",       "Mq1:o2WoT"}},
 
     // hitpa'el: mit- (or the sibilant before the t), patah, the middle
     // radical doubled, tsere; the letters are those of stem7
@@ -291,13 +297,16 @@ std::optional<RowChoice> chooseClass5(const AnalysedRoot& r) {
 // Class 6 from the letters after HW.
 std::optional<RowChoice> chooseClass6(const AnalysedRoot& r) {
   const std::string_view body = rootFrom(r.root, 2);
+  if (body.size() == 2 && hasAssimilatedFirst(body)) {
+    return RowChoice{byLastRadical(body[1], "6n", "6nh", "6na"), {body[0], body[1]}};
+  }
   if (body.size() == 2)
     return RowChoice{byLastRadical(body[1], "6w", "6wh", "6wa"), {body[0], '\0', body[1]}};
   if (body.size() != 3) return std::nullopt;
   const PatternValues args{body[0], body[1], body[2]};
-  if (body[2] == 'E') return RowChoice{"6e", args};
-  if (body[0] == 'A' || body[0] == 'O')
-    return RowChoice{byLastRadical(body[2], "6g", "6gh", "6ga"), args};
+  const bool guttural = body[0] == 'A' || body[0] == 'O';
+  if (body[2] == 'E') return RowChoice{guttural ? "6ge" : "6e", args};
+  if (guttural) return RowChoice{byLastRadical(body[2], "6g", "6gh", "6ga"), args};
   return RowChoice{byLastRadical(body[2], "6", "6h", "6a"), args};
 }
 

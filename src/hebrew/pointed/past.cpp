@@ -277,13 +277,13 @@ char letterOf(char c, PatternArgs args) {
 
 // A guttural first radical right after the prefix of the nif'al, hif'il
 // or huf'al takes a hataf and gives the prefix segol (qamats in the
-// huf'al): נֶעֱזַב, הֶאֱמִין, הָעֳבַר. Het keeps a silent shva: נֶחְשַׁב,
+// huf'al, a qamats qatan): נֶעֱזַב, הֶאֱמִין, הָעֳבַר. Het keeps a silent shva: נֶחְשַׁב,
 // הֶחְלִיט, and in the huf'al the qubuts, הֻחְלַט. A hataf before a shva
 // becomes its full vowel, and that shva stays said, so the letter after it
 // takes no dagesh lene: נֶעֶזְבָה, הֶעֶלְתָה.
 void gutturalAfterPrefix(std::string& p, char first) {
   static constexpr std::string_view kPrefixes[][2] = {
-      {"Ni1:", "Ne1:"}, {"Ei1:", "Ee1:"}, {"Eu1:", "Eq1:"}};
+      {"Ni1:", "Ne1:"}, {"Ei1:", "Ee1:"}, {"Eu1:", "Ek1:"}};
   for (const auto& [plain, guttural] : kPrefixes) {
     if (!p.starts_with(plain)) continue;
     const bool hufal = plain[1] == 'u';
@@ -298,7 +298,7 @@ void gutturalAfterPrefix(std::string& p, char first) {
                           p[at + 2] != 'a' && p[at + 2] != 'e' && p[at + 2] != 'o';
     if (shvaNext) {
       p.insert(at + 3, "_");
-      p.replace(at - 1, 1, hufal ? "q" : "e");
+      p.replace(at - 1, 1, hufal ? "k" : "e");
     } else {
       p.insert(at, hufal ? "o" : "e");
     }

@@ -35,6 +35,7 @@ struct Letter {
   bool stressed = false;  // ' in the pattern
   bool saidShva = false;  // ; in the pattern
   bool rafe = false;      // _ in the pattern: no dagesh lene
+  bool qatan = false;     // k in the pattern: a qamats said o
   bool fromRoot = false;  // a letter value (1 to 5), not a letter of the pattern
   bool lene = false;      // dagesh lene, by rule
   bool furtive = false;   // furtive patah, by rule
@@ -73,6 +74,7 @@ std::vector<Letter> parse(std::string_view pattern, PatternArgs args) {
     switch (c) {
       case 'a': l.vowel = Vowel::Patah; break;
       case 'q': l.vowel = Vowel::Qamats; break;
+      case 'k': l.vowel = Vowel::Qamats; l.qatan = true; break;
       case 'e': l.vowel = Vowel::Segol; break;
       case 'y': l.vowel = Vowel::Tsere; break;
       case 'i': l.vowel = Vowel::Hiriq; break;
@@ -355,9 +357,11 @@ std::string uitspraakOf(const std::vector<Letter>& letters, const std::vector<st
   for (std::size_t k = 0; k < cons.size(); ++k) {
     Vowel v = sounded(letters, cons[k]);
     if (isShva(v) && !shvaSaid(letters, cons, k)) v = Vowel::None;
-    // A qamats before a hataf qamats is a qamats qatan, said o: מָעֳבָר.
-    if (v == Vowel::Qamats && k + 1 < cons.size() &&
-        letters[cons[k + 1]].vowel == Vowel::HatafQamats) {
+    // A qamats qatan is said o: one that the pattern marks, and one before
+    // a hataf qamats, מָעֳבָר.
+    if (v == Vowel::Qamats &&
+        (letters[cons[k]].qatan ||
+         (k + 1 < cons.size() && letters[cons[k + 1]].vowel == Vowel::HatafQamats))) {
       v = Vowel::Holam;
     }
     said[k] = v;

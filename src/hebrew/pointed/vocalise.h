@@ -9,7 +9,7 @@
 //             roots (E is he, H is het, J is tet, O is ayin, C is tsadi);
 //             1 to 5 stand for the pattern's letter values in order
 //   vowels    a patah   q qamats   e segol   y tsere   i hiriq
-//             o holam   u qubuts   : shva
+//             o holam   u qubuts   : shva   k qamats qatan
 //             :a hataf patah   :e hataf segol   :o hataf qamats
 //             ; a shva that is said (the prefix letter of the pi'el,
 //               pu'al and hitpa'el future and participle: מְדַבֵּר)
@@ -36,7 +36,7 @@
 // The pronunciation is modern Israeli Hebrew in Dutch spelling, with the
 // stressed vowel marked by an acute accent (on both letters of oe). The
 // stress falls on the last vowel unless a ' says otherwise; a qamats
-// before a hataf qamats is a qamats qatan, said o. A shva is said
+// qatan (k, or a qamats before a hataf qamats) is said o. A shva is said
 // (e) as the second of two, under the first of two like letters, at the
 // start under I, L, M, N or R or before alef, he or ayin, and where the
 // pattern says so with ;.
