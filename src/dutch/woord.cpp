@@ -229,7 +229,10 @@ inline bool Woord::findStem() {
       !(modern && vowelBeforeIen)) {
     sStam.assign(sWerkw.substr(0, verbLength - 1));
   } else {
-    sStam.assign(sWerkw.substr(0, verbLength - 2));
+    // The last two letters, not bytes: skiën -> ski, never half an ë.
+    std::size_t cut = verbLength - 2;
+    while (cut > 0 && (static_cast<unsigned char>(sWerkw[cut]) & 0xC0) == 0x80) --cut;
+    sStam.assign(sWerkw.substr(0, cut));
   }
   if (sWerkw == "zijn") sStam = "ben";
   if (const std::string_view zonderT = modern ? tegenwZonderT(sWerkw) : ""; !zonderT.empty()) {
@@ -261,6 +264,9 @@ inline bool Woord::findStem() {
       // The vowel written again before the last letter, which moves one on.
       sStam.push_back(sStam[n - 1]);
       sStam[n - 1] = v;
+    } else if (modern && n >= 3 && isCons(sStam[n - 1]) && sStam.compare(n - 3, 2, "ë") == 0) {
+      // An e with a trema is a single e too: creër -> creëer.
+      sStam.insert(n - 1, "e");
     }
   }
   if (endsWith(sStam, 'z')) {

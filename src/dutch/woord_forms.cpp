@@ -171,8 +171,10 @@ void Woord::buildGeb(Number number, std::string& text) const {
   if (sWerkw == "zijn" && text.starts_with("ben(")) text.replace(0, 3, "wees");
   if (isModern(rules)) {
     // Written out: the singular is the stem alone, the plural takes what
-    // the parentheses add (loop! / loopt!, ga! / gaat!).
-    if (number == Number::Plural) {
+    // the parentheses add (loop! / loopt!, ga! / gaat!). A reflexive verb
+    // has the singular's form for both: its pronoun "je" is the
+    // singular's (was je!, not wast je!).
+    if (number == Number::Plural && !bZich) {
       dropParentheses(text);
     } else {
       dropGroups(text);

@@ -275,6 +275,8 @@ TEST_F(WoordFormsTest, ModernPresent) {
       {kDoen, Form::Tegenw, "s", "doe(t)"},
       {kZeggen, Form::Tegenw, "s", "zeg(t)"},
       {kLopen, Form::Tegenw, "s", "loop(t)"},
+      // An e with a trema is doubled as a plain e.
+      {"creë'ren (creëerde, h. gecreëerd)", Form::Tegenw, "s", "creëer(t)"},
   };
   expectForms(std::begin(cases), std::end(cases), Rules::Modern);
 }
@@ -296,7 +298,9 @@ TEST_F(WoordFormsTest, ModernImperativeIsWrittenOut) {
       {kOverkomen, Form::Geb, "p", "overkomt!"},
       {kLopen, Form::Geb, "p", "loopt!"},
       {kWassen, Form::Geb, "s", "was je!"},
-      {kWassen, Form::Geb, "p", "wast je!"},
+      // A reflexive verb's "je" belongs to the singular form.
+      {kWassen, Form::Geb, "p", "was je!"},
+      {"z. ver'gissen (vergiste z., h. z. vergist)", Form::Geb, "p", "vergis je!"},
       {kZetten, Form::Geb, "p", "zet!"},
       {kZijn, Form::Geb, "s", "wees!"},
       {kZijn, Form::Geb, "p", "weest!"},

@@ -240,6 +240,9 @@ TEST_F(WoordTest, StemRules) {
       {"betal'en (betaalde, h. betaald)", "betal", ""},
       // Exempt only as a whole word.
       {"vergaan (verging, is vergaan)", "verga", "Klemtoon-indicatie ontbreekt in vergaan\n"},
+      // Letters, not bytes: an ë before the n goes whole.
+      {"ski'ën (skiede, h. geskied)", "ski", ""},
+      {"barbe'cueën (barbecuede, h. gebarbecued)", "barbecue", ""},
       // A two-letter bare verb leaves an empty stem and reads nothing beyond it.
       {"'ie (x, h. y)", "", ""},
   };
