@@ -31,15 +31,17 @@ constexpr Rules kRules[] = {Rules::Default, Rules::Modern, Rules::Pointed};
 constexpr Format kFormats[] = {Format::Records, Format::Tsv, Format::Jsonl, Format::Unimorph,
                                Format::Html};
 
-// Output must never carry a NUL byte.
-void checkText(std::string_view text) {
+// Output must never carry a NUL byte, and text made from valid UTF-8 is
+// valid UTF-8: no rule cuts a letter in two.
+void checkText(std::string_view text, bool validInput) {
   if (text.find('\0') != std::string_view::npos) std::abort();
+  if (validInput && !isValidUtf8(text)) std::abort();
 }
 
 // Every format but the records writes valid UTF-8 whatever the input, and
 // JSON strings never hold a raw control character.
-void checkOutput(std::string_view out) {
-  checkText(out);
+void checkOutput(std::string_view out, bool validInput) {
+  checkText(out, validInput);
   if (outputFormat() == Format::Records) return;
   if (!isValidUtf8(out)) std::abort();
   if (outputFormat() != Format::Jsonl) return;
@@ -48,26 +50,27 @@ void checkOutput(std::string_view out) {
   }
 }
 
-void exerciseForms(const Woord& woord) {
+void exerciseForms(const Woord& woord, bool validGloss) {
   for (const char* code : kCodes) {
-    checkText(woord.tegenw(code));
-    checkText(woord.geb(code));
-    checkText(woord.ovt(code));
+    checkText(woord.tegenw(code), validGloss);
+    checkText(woord.geb(code), validGloss);
+    checkText(woord.ovt(code), validGloss);
   }
   for (int i = 0; i < 7; ++i) {
-    checkText(woord.perf(kCodes[i]));
-    checkText(woord.toek(kCodes[i]));
+    checkText(woord.perf(kCodes[i]), validGloss);
+    checkText(woord.toek(kCodes[i]), validGloss);
   }
-  checkText(woord.onbep());
+  checkText(woord.onbep(), validGloss);
 }
 
 void processLine(std::string_view line, Rules rules) {
   Entry entry;
   if (splitLine(line, entry) != LineKind::Entry) return;
   Woord woord(entry.gloss, rules);
-  checkText(woord.messages());
+  const bool validLine = isValidUtf8(line);
+  checkText(woord.messages(), isValidUtf8(entry.gloss));
   if (!woord.isOk()) return;
-  exerciseForms(woord);
+  exerciseForms(woord, isValidUtf8(entry.gloss));
   // Every class number, whatever the digit says, so that each generator
   // meets every root.
   for (int klasse = 1; klasse <= 7; ++klasse) {
@@ -79,7 +82,7 @@ void processLine(std::string_view line, Rules rules) {
         [&](const Record& record) { writeFormatted(out, record, entry); }, rules);
     endVerb(out, entry);
     endOutput(out);
-    checkOutput(out);
+    checkOutput(out, validLine);
   }
 }
 

@@ -16,6 +16,11 @@ namespace {
 constexpr std::string_view kStressExempt[] = {" zijn", " slaan", " staan",
                                               " gaan", " zien",  " doen"};
 
+// True for a byte that continues a UTF-8 letter. The parser's positions
+// count letters: one that would fall inside a letter moves to its edge, so
+// that no text is cut in the middle of a letter.
+bool continuesLetter(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
 bool isStressExempt(std::string_view onbWijs) {
   return std::ranges::any_of(kStressExempt, [&](std::string_view verb) {
     return onbWijs == verb.substr(1) || indexOf(onbWijs, verb) >= 0;
@@ -123,7 +128,10 @@ inline bool Woord::splitGloss(std::string_view gloss, std::string_view& onbWijs)
     message({"Fout: onbepaalde wijs ontbreekt voor de haak open: ", gloss, "\n"});
     return false;
   }
-  onbWijs = gloss.substr(0, toSize(open) - 1);
+  // The letter before "(" (its blank) goes, whole.
+  std::size_t onbWijsEnd = toSize(open) - 1;
+  while (onbWijsEnd > 0 && continuesLetter(gloss[onbWijsEnd])) --onbWijsEnd;
+  onbWijs = gloss.substr(0, onbWijsEnd);
 
   const Pos comma = indexOf(gloss, ',');
   const Pos close = comma < 0 ? -1 : indexOf(gloss, ')');
@@ -141,7 +149,10 @@ inline bool Woord::splitGloss(std::string_view gloss, std::string_view& onbWijs)
     return false;
   }
   sOvt.assign(gloss.substr(toSize(open) + 1, toSize(comma - open) - 1));
-  sVoltDwFmt.text.assign(gloss.substr(toSize(comma) + 2, toSize(close - comma) - 2));
+  // So does the letter after the comma.
+  std::size_t voltDwStart = toSize(comma) + 2;
+  while (voltDwStart < toSize(close) && continuesLetter(gloss[voltDwStart])) ++voltDwStart;
+  sVoltDwFmt.text.assign(gloss.substr(voltDwStart, toSize(close) - voltDwStart));
   return true;
 }
 
@@ -231,7 +242,7 @@ inline bool Woord::findStem() {
   } else {
     // The last two letters, not bytes: skiën -> ski, never half an ë.
     std::size_t cut = verbLength - 2;
-    while (cut > 0 && (static_cast<unsigned char>(sWerkw[cut]) & 0xC0) == 0x80) --cut;
+    while (cut > 0 && continuesLetter(sWerkw[cut])) --cut;
     sStam.assign(sWerkw.substr(0, cut));
   }
   if (sWerkw == "zijn") sStam = "ben";

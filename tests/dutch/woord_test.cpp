@@ -320,6 +320,13 @@ TEST_F(WoordTest, RefusedGlosses) {
       {"lo'pen (liep, gelopen)", false,
        "Bij voltooid deelwoord (gelopen) ontbreekt 'is ' of 'h. '\n"},
       {"lo'pen (liep, )", false, "Bij voltooid deelwoord () ontbreekt 'is ' of 'h. '\n"},
+      // The letter after the comma and the one before "(" go whole, even
+      // when they are not blanks: no message quotes half a letter.
+      {"lo'pen (liep,ës gelopen)", false,
+       "Bij voltooid deelwoord (s gelopen) ontbreekt 'is ' of 'h. '\n"},
+      {"lopenë(liep, gelopen)", false,
+       "Klemtoon-indicatie ontbreekt in lopen\n"
+       "Bij voltooid deelwoord (gelopen) ontbreekt 'is ' of 'h. '\n"},
       {"z. 'wassen (waste z., h. gewassen)", false,
        "Gedeeltelijk wederkerig (z. wassen vs. h. gewassen)\n"},
       {"'wassen (waste, h. z. gewassen)", false,
