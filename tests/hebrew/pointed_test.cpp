@@ -185,6 +185,9 @@ TEST(PointedParadigm, FormsAsTheGrammarGivesThem) {
       {6, "הועבר", Block::Past, "3sf", "הָעָבְרָה", "hoovrá"},
       {7, "התלבשׁ", Block::Past, "1s", "הִתְלַבַּשְׁתִּי", "hitlabásjti"},
       {7, "השׁתמשׁ", Block::Past, "1s", "הִשְׁתַּמַּשְׁתִּי", "hisjtamásjti"},
+      // the T assimilated to a first tet or tav, not to a dalet
+      {7, "התטהר", Block::Past, "1s", "הִטַּהַרְתִּי", "hitahárti"},
+      {7, "התדפק", Block::Past, "1s", "הִתְדַּפַּקְתִּי", "hitdapákti"},
       // participles
       {1, "בנה", Block::Participle, "sm", "בּוֹנֶה", "boné"},
       {1, "בנה", Block::Participle, "sf", "בּוֹנָה", "boná"},
@@ -226,6 +229,7 @@ TEST(PointedParadigm, FormsAsTheGrammarGivesThem) {
       {7, "הסתחרר", Block::Future, "2sf", "תִּסְתַּחְרְרִי", "tistachrerí"},
       {7, "התמודד", Block::Future, "1s", "אֶתְמוֹדֵד", "etmodéd"},
       {7, "התפרע", Block::Future, "3sm", "יִתְפָּרֵעַ", "jitparéa"},
+      {7, "התתמם", Block::Future, "1s", "אֶתַּמֵּם", "etamém"},
       // imperative and infinitive
       {1, "למד", Block::Imperative, "2pf", "לְמַדְנָה", "lemádna"},
       {1, "בחר", Block::Imperative, "2sf", "בַּחֲרִי", "bacharí"},
@@ -245,6 +249,7 @@ TEST(PointedParadigm, FormsAsTheGrammarGivesThem) {
       {2, "נבנה", Block::Infinitive, "", "לְהִבָּנוֹת", "lehibanót"},
       {5, "הקים", Block::Infinitive, "", "לְהָקִים", "lehakím"},
       {7, "התפרסם", Block::Infinitive, "", "לְהִתְפַּרְסֵם", "lehitparsém"},
+      {7, "התטהר", Block::Infinitive, "", "לְהִטַּהֵר", "lehitahér"},
   };
   for (const FormCase& c : cases) {
     SCOPED_TRACE(std::to_string(c.klasse) + "-" + c.root + " {" + c.tag + "}");

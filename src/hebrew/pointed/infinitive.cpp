@@ -148,9 +148,12 @@ void writeInfinitive(const AnalysedRoot& root, const SLetters& s, const Woord& w
   if (!name) return;
   const Row& row = findRow(kRows, *name);
   const std::string& onbep = woord.onbep();
-  const PointedForm l = vocalise(soundRules(row.forms[0], letters), letters, s);
+  auto pattern = [&](std::string_view form) {
+    return soundRules(root.klasse == 7 ? assimilatedT(form, letters) : std::string(form), letters);
+  };
+  const PointedForm l = vocalise(pattern(row.forms[0]), letters, s);
   sink(Record{Block::Infinitive, "", l.hebrew, onbep, l.uitspraak});
-  const PointedForm m = vocalise(soundRules(row.forms[1], letters), letters, s);
+  const PointedForm m = vocalise(pattern(row.forms[1]), letters, s);
   sink(Record{Block::Infinitive, "", m.hebrew, "om " + onbep, m.uitspraak});
 }
 

@@ -12,6 +12,7 @@
 #include "hebrew/modern/rows.h"
 #include "hebrew/pointed/pointed.h"
 #include "hebrew/pointed/rows.h"
+#include "hebrew/pointed/sound_rules.h"
 #include "hebrew/root_lists.h"
 #include "hebrew/shared_rows.h"
 
@@ -359,9 +360,13 @@ void writeParticiples(const AnalysedRoot& root, const SLetters& s, const Woord& 
                       const RecordSink& sink) {
   std::optional<RowChoice> choice = chooseRow(root);
   if (!choice) return;
+  const PatternArgs args = choice->args;
   writeRow(
-      Block::Participle, kParticipleSlots, findRow(kRows, choice->row), choice->args, s,
-      [&](std::string_view code) -> const std::string& { return woord.tegenw(code); }, sink);
+      Block::Participle, kParticipleSlots, findRow(kRows, choice->row), args, s,
+      [&](std::string_view code) -> const std::string& { return woord.tegenw(code); }, sink,
+      [&](std::string_view pattern, std::size_t /*slot*/) {
+        return root.klasse == 7 ? assimilatedT(pattern, args) : std::string(pattern);
+      });
 }
 
 }  // namespace morfenaar::pointed

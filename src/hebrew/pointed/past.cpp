@@ -12,6 +12,7 @@
 
 #include "hebrew/pointed/pointed.h"
 #include "hebrew/pointed/rows.h"
+#include "hebrew/pointed/sound_rules.h"
 #include "hebrew/root_lists.h"
 
 namespace morfenaar::pointed {
@@ -309,7 +310,7 @@ void gutturalAfterPrefix(std::string& p, char first) {
 // The pattern of one slot as the root's letters write it.
 std::string adjustPattern(std::string_view pattern, std::size_t slot, const AnalysedRoot& r,
                           PatternArgs args) {
-  std::string p(pattern);
+  std::string p = r.klasse == 7 ? assimilatedT(pattern, args) : std::string(pattern);
   if ((r.klasse == 2 || r.klasse == 5 || r.klasse == 6) && isGuttural(letterOf('1', args))) {
     gutturalAfterPrefix(p, letterOf('1', args));
   }

@@ -71,4 +71,12 @@ std::string soundRules(std::string_view pattern, PatternArgs args) {
   return out;
 }
 
+std::string assimilatedT(std::string_view pattern, PatternArgs args) {
+  std::string out(pattern);
+  const char second = valueOf('2', args);
+  if (valueOf('1', args) != 'T' || (second != 'J' && second != 'T')) return out;
+  if (const std::size_t at = out.find("1:2"); at != std::string::npos) out.replace(at, 3, "2.");
+  return out;
+}
+
 }  // namespace morfenaar::pointed

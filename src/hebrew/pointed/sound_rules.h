@@ -21,4 +21,9 @@ namespace morfenaar::pointed {
 //     it is holam (בֹּאנָה).
 std::string soundRules(std::string_view pattern, PatternArgs args);
 
+// A hitpa'el `pattern` whose letters `args` begin with the T of the stem
+// and a first radical tet or tav: the T is assimilated, the radical doubled
+// (הִטַּהֵר, הִתַּמֵּם, not הִתְטַהֵר). Any other pattern as it is.
+std::string assimilatedT(std::string_view pattern, PatternArgs args);
+
 }  // namespace morfenaar::pointed
