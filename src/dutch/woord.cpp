@@ -16,10 +16,22 @@ namespace {
 constexpr std::string_view kStressExempt[] = {" zijn", " slaan", " staan",
                                               " gaan", " zien",  " doen"};
 
-// True for a byte that continues a UTF-8 letter. The parser's positions
-// count letters: one that would fall inside a letter moves to its edge, so
-// that no text is cut in the middle of a letter.
+// The parser's positions count letters, not bytes: a position that would
+// fall inside a UTF-8 letter moves to an edge of that letter, so that no
+// text is cut in the middle of a letter. backToLetter gives the start of
+// the letter that holds byte `at`; pastLetter the first byte from `at` on
+// that begins a letter (at most `end`).
 bool continuesLetter(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+std::size_t backToLetter(std::string_view text, std::size_t at) {
+  while (at > 0 && at < text.size() && continuesLetter(text[at])) --at;
+  return at;
+}
+
+std::size_t pastLetter(std::string_view text, std::size_t at, std::size_t end) {
+  while (at < end && continuesLetter(text[at])) ++at;
+  return at;
+}
 
 bool isStressExempt(std::string_view onbWijs) {
   return std::ranges::any_of(kStressExempt, [&](std::string_view verb) {
@@ -129,9 +141,7 @@ inline bool Woord::splitGloss(std::string_view gloss, std::string_view& onbWijs)
     return false;
   }
   // The letter before "(" (its blank) goes, whole.
-  std::size_t onbWijsEnd = toSize(open) - 1;
-  while (onbWijsEnd > 0 && continuesLetter(gloss[onbWijsEnd])) --onbWijsEnd;
-  onbWijs = gloss.substr(0, onbWijsEnd);
+  onbWijs = gloss.substr(0, backToLetter(gloss, toSize(open) - 1));
 
   const Pos comma = indexOf(gloss, ',');
   const Pos close = comma < 0 ? -1 : indexOf(gloss, ')');
@@ -150,8 +160,7 @@ inline bool Woord::splitGloss(std::string_view gloss, std::string_view& onbWijs)
   }
   sOvt.assign(gloss.substr(toSize(open) + 1, toSize(comma - open) - 1));
   // So does the letter after the comma.
-  std::size_t voltDwStart = toSize(comma) + 2;
-  while (voltDwStart < toSize(close) && continuesLetter(gloss[voltDwStart])) ++voltDwStart;
+  const std::size_t voltDwStart = pastLetter(gloss, toSize(comma) + 2, toSize(close));
   sVoltDwFmt.text.assign(gloss.substr(voltDwStart, toSize(close) - voltDwStart));
   return true;
 }
@@ -189,7 +198,7 @@ inline bool Woord::findBareVerb(std::size_t ovtBlank) {
     return true;
   }
   if (restAt > 0) {
-    sWerkw = onbWijs().substr(0, toSize(restAt) - 1);
+    sWerkw = onbWijs().substr(0, backToLetter(onbWijs(), toSize(restAt) - 1));
     return true;
   }
   return findSplitBareVerb();
@@ -219,7 +228,9 @@ inline bool Woord::findSplitBareVerb() {
              "\n"});
     return false;
   }
-  sWerkw = onbWijs().substr(toSize(leadLen) + 1, toSize(q - leadLen) - 2);
+  // Between the blank after the lead words and the one before the last.
+  const std::size_t from = pastLetter(onbWijs(), toSize(leadLen) + 1, toSize(q) - 1);
+  sWerkw = onbWijs().substr(from, backToLetter(onbWijs(), toSize(q) - 1) - from);
   return true;
 }
 
@@ -241,9 +252,7 @@ inline bool Woord::findStem() {
     sStam.assign(sWerkw.substr(0, verbLength - 1));
   } else {
     // The last two letters, not bytes: skiën -> ski, never half an ë.
-    std::size_t cut = verbLength - 2;
-    while (cut > 0 && continuesLetter(sWerkw[cut])) --cut;
-    sStam.assign(sWerkw.substr(0, cut));
+    sStam.assign(sWerkw.substr(0, backToLetter(sWerkw, verbLength - 2)));
   }
   if (sWerkw == "zijn") sStam = "ben";
   if (const std::string_view zonderT = modern ? tegenwZonderT(sWerkw) : ""; !zonderT.empty()) {

@@ -324,6 +324,9 @@ TEST_F(WoordTest, RefusedGlosses) {
       // when they are not blanks: no message quotes half a letter.
       {"lo'pen (liep,ës gelopen)", false,
        "Bij voltooid deelwoord (s gelopen) ontbreekt 'is ' of 'h. '\n"},
+      {"ëz. (waste z., h. z. gewassen)", false,
+       "Klemtoon-indicatie ontbreekt in ëz.\n"
+       "Fout: werkwoord () is korter dan twee letters in onb. wijs: ëz.\n"},
       {"lopenë(liep, gelopen)", false,
        "Klemtoon-indicatie ontbreekt in lopen\n"
        "Bij voltooid deelwoord (gelopen) ontbreekt 'is ' of 'h. '\n"},
