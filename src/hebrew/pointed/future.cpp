@@ -328,7 +328,7 @@ void writeFuture(const AnalysedRoot& root, const SLetters& s, const Woord& woord
       Block::Future, kFutureSlots, findRow(kRows, choice->row), args, s,
       [&](std::string_view code) -> const std::string& { return woord.toek(code); }, sink,
       [&](std::string_view pattern, std::size_t /*slot*/) {
-        return root.klasse == 7 ? assimilatedT(pattern, args) : std::string(pattern);
+        return classLetterRules(root.klasse, pattern, args);
       });
 }
 

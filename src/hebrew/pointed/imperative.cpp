@@ -190,8 +190,7 @@ void writeImperative(const AnalysedRoot& root, const SLetters& s, const Woord& w
       Block::Imperative, kImperativeSlots, findRow(kRows, choice->row), args, s,
       [&](std::string_view code) -> const std::string& { return woord.geb(code); }, sink,
       [&](std::string_view pattern, std::size_t /*slot*/) {
-        return soundRules(root.klasse == 7 ? assimilatedT(pattern, args) : std::string(pattern),
-                          args);
+        return soundRules(classLetterRules(root.klasse, pattern, args), args);
       });
 }
 

@@ -149,7 +149,7 @@ void writeInfinitive(const AnalysedRoot& root, const SLetters& s, const Woord& w
   const Row& row = findRow(kRows, *name);
   const std::string& onbep = woord.onbep();
   auto pattern = [&](std::string_view form) {
-    return soundRules(root.klasse == 7 ? assimilatedT(form, letters) : std::string(form), letters);
+    return soundRules(classLetterRules(root.klasse, form, letters), letters);
   };
   const PointedForm l = vocalise(pattern(row.forms[0]), letters, s);
   sink(Record{Block::Infinitive, "", l.hebrew, onbep, l.uitspraak});

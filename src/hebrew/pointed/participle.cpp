@@ -365,7 +365,7 @@ void writeParticiples(const AnalysedRoot& root, const SLetters& s, const Woord& 
       Block::Participle, kParticipleSlots, findRow(kRows, choice->row), args, s,
       [&](std::string_view code) -> const std::string& { return woord.tegenw(code); }, sink,
       [&](std::string_view pattern, std::size_t /*slot*/) {
-        return root.klasse == 7 ? assimilatedT(pattern, args) : std::string(pattern);
+        return classLetterRules(root.klasse, pattern, args);
       });
 }
 

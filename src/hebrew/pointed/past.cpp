@@ -310,7 +310,7 @@ void gutturalAfterPrefix(std::string& p, char first) {
 // The pattern of one slot as the root's letters write it.
 std::string adjustPattern(std::string_view pattern, std::size_t slot, const AnalysedRoot& r,
                           PatternArgs args) {
-  std::string p = r.klasse == 7 ? assimilatedT(pattern, args) : std::string(pattern);
+  std::string p = classLetterRules(r.klasse, pattern, args);
   if ((r.klasse == 2 || r.klasse == 5 || r.klasse == 6) && isGuttural(letterOf('1', args))) {
     gutturalAfterPrefix(p, letterOf('1', args));
   }

@@ -71,11 +71,19 @@ std::string soundRules(std::string_view pattern, PatternArgs args) {
   return out;
 }
 
-std::string assimilatedT(std::string_view pattern, PatternArgs args) {
+std::string classLetterRules(int klasse, std::string_view pattern, PatternArgs args) {
   std::string out(pattern);
+  const char first = valueOf('1', args);
   const char second = valueOf('2', args);
-  if (valueOf('1', args) != 'T' || (second != 'J' && second != 'T')) return out;
-  if (const std::size_t at = out.find("1:2"); at != std::string::npos) out.replace(at, 3, "2.");
+  if (klasse == 7 && first == 'T' && (second == 'J' || second == 'T')) {
+    if (const std::size_t at = out.find("1:2"); at != std::string::npos) out.replace(at, 3, "2.");
+  }
+  if (klasse == 5 && first == 'I') {
+    // The prefix's vowel and the yod's shva: hiriq in the past, patah elsewhere.
+    std::size_t at = out.find("i1:");
+    if (at == std::string::npos) at = out.find("a1:");
+    if (at != std::string::npos) out.replace(at, 3, "y1");
+  }
   return out;
 }
 

@@ -21,9 +21,13 @@ namespace morfenaar::pointed {
 //     it is holam (בֹּאנָה).
 std::string soundRules(std::string_view pattern, PatternArgs args);
 
-// A hitpa'el `pattern` whose letters `args` begin with the T of the stem
-// and a first radical tet or tav: the T is assimilated, the radical doubled
-// (הִטַּהֵר, הִתַּמֵּם, not הִתְטַהֵר). Any other pattern as it is.
-std::string assimilatedT(std::string_view pattern, PatternArgs args);
+// `pattern` of class `klasse` as its letters `args` make it:
+//   - in the hitpa'el, the T of the stem before a first radical tet or tav
+//     is assimilated, the radical doubled (הִטַּהֵר, הִתַּמֵּם, not הִתְטַהֵר);
+//   - in the hif'il, a first radical yod (of a root that began with yod:
+//     היטיב, הימין) is a vowel letter after the prefix's tsere (הֵיטִיב,
+//     מֵיטִיב, not הִיְטִיב).
+// Any other pattern as it is.
+std::string classLetterRules(int klasse, std::string_view pattern, PatternArgs args);
 
 }  // namespace morfenaar::pointed
