@@ -1,6 +1,6 @@
 // Imperative with vowel points: one row per class and weak-root case; none
-// for classes 4 and 6. The letters 1 to 4 of a row are the root's
-// consonants (rootLetters); the rows are read through soundRules first.
+// for classes 4 and 6. The letters 1 to 5 of a row are the root's
+// consonants (rootLetters); the rows are read through classLetterRules and soundRules first.
 #include <algorithm>
 #include <cctype>
 #include <optional>

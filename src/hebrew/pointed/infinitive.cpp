@@ -2,7 +2,7 @@
 // with its two shapes, with L (the Dutch infinitive) and with M ("om "
 // before it); none for classes 4 and 6. The M-shape is the preposition
 // min: mi with the next letter doubled (מִכְּתֹב), me before he
-// (מֵהַכְתִּיב). The letters 1 to 4 are the root's consonants, as in the
+// (מֵהַכְתִּיב). The letters 1 to 5 are the root's consonants, as in the
 // imperative.
 #include <optional>
 #include <string>
