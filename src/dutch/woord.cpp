@@ -230,7 +230,8 @@ inline bool Woord::findSplitBareVerb() {
   }
   // Between the blank after the lead words and the one before the last.
   const std::size_t from = pastLetter(onbWijs(), toSize(leadLen) + 1, toSize(q) - 1);
-  sWerkw = onbWijs().substr(from, backToLetter(onbWijs(), toSize(q) - 1) - from);
+  const std::size_t to = std::max(from, backToLetter(onbWijs(), toSize(q) - 1));
+  sWerkw = onbWijs().substr(from, to - from);
   return true;
 }
 
