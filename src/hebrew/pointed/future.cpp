@@ -125,10 +125,6 @@ constexpr Row kRows[] = {
     {"6",     {"Au1:2a3",      "Tu1:2a3",      "Tu1:2:3iI",      "Iu1:2a3",      "Tu1:2a3",      "Nu1:2a3",      "Tu1:2:3W.",      "Tu1:2'a3:NqE",    "Iu1:2:3W.",      "Tu1:2'a3:NqE"}},
     {"6-A",   {"Au1:2qA",      "Tu1:2qA",      "Tu1:2:AiI",      "Iu1:2qA",      "Tu1:2qA",      "Nu1:2qA",      "Tu1:2:AW.",      "Tu1:2'eANqE",     "Iu1:2:AW.",      "Tu1:2'eANqE"}},
     {"6-e",   {"Au1:2eE",      "Tu1:2eE",      "Tu1:2iI",        "Iu1:2eE",      "Tu1:2eE",      "Nu1:2eE",      "Tu1:2W.",        "Tu1:2'eINqE",     "Iu1:2W.",        "Tu1:2'eINqE"}},
-    // a guttural first (not het): qamats qatan and hataf qamats, as in the
-    // past הָעֳבַר; before a shva the full vowel, יָעָבְרוּ
-    {"6-G",   {"Ak1:o2a3",     "Tk1:o2a3",     "Tk1k2:3_iI",     "Ik1:o2a3",     "Tk1:o2a3",     "Nk1:o2a3",     "Tk1k2:3_W.",     "Tk1:o2'a3:NqE",   "Ik1k2:3_W.",     "Tk1:o2'a3:NqE"}},
-    {"6-G-e", {"Ak1:o2eE",     "Tk1:o2eE",     "Tk1:o2iI",       "Ik1:o2eE",     "Tk1:o2eE",     "Nk1:o2eE",     "Tk1:o2W.",       "Tk1:o2'eINqE",    "Ik1:o2W.",       "Tk1:o2'eINqE"}},
     // hollow and I first, shuruk: יוּקַם, יוּבָא
     {"6w",    {"AW.1a2",       "TW.1a2",       "TW.1:2iI",       "IW.1a2",       "TW.1a2",       "NW.1a2",       "TW.1:2W.",       "TW.1'a2:NqE",     "IW.1:2W.",       "TW.1'a2:NqE"}},
     {"6w-A",  {"AW.1qA",       "TW.1qA",       "TW.1:AiI",       "IW.1qA",       "TW.1qA",       "NW.1qA",       "TW.1:AW.",       "TW.1'eANqE",      "IW.1:AW.",       "TW.1'eANqE"}},
@@ -271,10 +267,9 @@ std::optional<RowChoice> chooseClass6(const AnalysedRoot& r) {
   }
   if (s.size() != 3) return std::nullopt;
   const PatternValues args{s[0], s[1], s[2]};
-  const bool guttural = s[0] == 'A' || s[0] == 'E' || s[0] == 'O';
-  if (s[2] == 'E') return RowChoice{guttural ? "6-G-e" : "6-e", args};
+  if (s[2] == 'E') return RowChoice{"6-e", args};
   if (s[2] == 'A') return RowChoice{"6-A", args};
-  return RowChoice{guttural ? "6-G" : "6", args};
+  return RowChoice{"6", args};
 }
 
 // Hitpa'el: stem7 is the root after its E, without a final E.

@@ -135,10 +135,6 @@ constexpr Row kRows[] = {
     {"6",    {"Mu1:2q3",       "Mu1:2'e3eT",     "Mu1:2q3iIM",      "Mu1:2q3WoT"}},
     {"6h",   {"Mu1:2q3",       "Mu1:2'a3aT",     "Mu1:2q3iIM",      "Mu1:2q3WoT"}},
     {"6a",   {"Mu1:2q3",       "Mu1:2y3T",       "Mu1:2q3iIM",      "Mu1:2q3WoT"}},
-    // huf'al, first radical A or O: qamats and hataf qamats
-    {"6g",   {"Mq1:o2q3",      "Mq1:o2'e3eT",    "Mq1:o2q3iIM",     "Mq1:o2q3WoT"}},
-    {"6gh",  {"Mq1:o2q3",      "Mq1:o2'a3aT",    "Mq1:o2q3iIM",     "Mq1:o2q3WoT"}},
-    {"6ga",  {"Mq1:o2q3",      "Mq1:o2y3T",      "Mq1:o2q3iIM",     "Mq1:o2q3WoT"}},
     // huf'al, two letters after HW (hollow EWQM, first W EWRD): mu- with
     // shuruk
     {"6w",   {"MW.1q3",        "MW.1'e3eT",      "MW.1q3iIM",       "MW.1q3WoT"}},
@@ -149,9 +145,8 @@ constexpr Row kRows[] = {
     {"6n",   {"Mu1.q2",        "Mu1.'e2eT",      "Mu1.q2iIM",       "Mu1.q2WoT"}},
     {"6nh",  {"Mu1.q2",        "Mu1.'a2aT",      "Mu1.q2iIM",       "Mu1.q2WoT"}},
     {"6na",  {"Mu1.q2",        "Mu1.y2T",        "Mu1.q2iIM",       "Mu1.q2WoT"}},
-    // huf'al, final He; with a guttural first as in 6g
+    // huf'al, final He
     {"6e",   {"Mu1:2eE",       "Mu1:2qE",        "Mu1:2iIM",        "Mu1:2WoT"}},
-    {"6ge",  {"Mq1:o2eE",      "Mq1:o2qE",       "Mq1:o2iIM",       "Mq1:o2WoT"}},
 
     // hitpa'el: mit- (or the sibilant before the t), patah, the middle
     // radical doubled, tsere; the letters are those of stem7
@@ -305,9 +300,7 @@ std::optional<RowChoice> chooseClass6(const AnalysedRoot& r) {
     return RowChoice{byLastRadical(body[1], "6w", "6wh", "6wa"), {body[0], '\0', body[1]}};
   if (body.size() != 3) return std::nullopt;
   const PatternValues args{body[0], body[1], body[2]};
-  const bool guttural = body[0] == 'A' || body[0] == 'O';
-  if (body[2] == 'E') return RowChoice{guttural ? "6ge" : "6e", args};
-  if (guttural) return RowChoice{byLastRadical(body[2], "6g", "6gh", "6ga"), args};
+  if (body[2] == 'E') return RowChoice{"6e", args};
   return RowChoice{byLastRadical(body[2], "6", "6h", "6a"), args};
 }
 

@@ -143,8 +143,6 @@ bool listed(const std::string_view (&list)[N], std::string_view root) {
   return std::ranges::find(list, root) != std::end(list);
 }
 
-bool isGuttural(char c) { return c == 'A' || c == 'E' || c == 'H' || c == 'O'; }
-
 // Not doubled, and the vowel before lengthened: R and alef.
 bool refusesDoubling(char c) { return c == 'R' || c == 'A'; }
 
@@ -276,44 +274,10 @@ char letterOf(char c, PatternArgs args) {
   return n < args.size() ? args[n].letter : '\0';
 }
 
-// A guttural first radical right after the prefix of the nif'al, hif'il
-// or huf'al takes a hataf and gives the prefix segol (qamats in the
-// huf'al, a qamats qatan): נֶעֱזַב, הֶאֱמִין, הָעֳבַר. Het keeps a silent shva: נֶחְשַׁב,
-// הֶחְלִיט, and in the huf'al the qubuts, הֻחְלַט. A hataf before a shva
-// becomes its full vowel, and that shva stays said, so the letter after it
-// takes no dagesh lene: נֶעֶזְבָה, הֶעֶלְתָה.
-void gutturalAfterPrefix(std::string& p, char first) {
-  static constexpr std::string_view kPrefixes[][2] = {
-      {"Ni1:", "Ne1:"}, {"Ei1:", "Ee1:"}, {"Eu1:", "Ek1:"}};
-  for (const auto& [plain, guttural] : kPrefixes) {
-    if (!p.starts_with(plain)) continue;
-    const bool hufal = plain[1] == 'u';
-    if (first == 'H') {
-      if (!hufal) p.replace(0, plain.size(), guttural);
-      return;
-    }
-    p.replace(0, plain.size(), guttural);
-    const std::size_t at = guttural.size();  // after "1:"
-    // "2:" next (a shva, not a hataf): the full vowel instead of the hataf.
-    const bool shvaNext = p.size() > at + 3 && p[at] == '2' && p[at + 1] == ':' &&
-                          p[at + 2] != 'a' && p[at + 2] != 'e' && p[at + 2] != 'o';
-    if (shvaNext) {
-      p.insert(at + 3, "_");
-      p.replace(at - 1, 1, hufal ? "k" : "e");
-    } else {
-      p.insert(at, hufal ? "o" : "e");
-    }
-    return;
-  }
-}
-
 // The pattern of one slot as the root's letters write it.
 std::string adjustPattern(std::string_view pattern, std::size_t slot, const AnalysedRoot& r,
                           PatternArgs args) {
   std::string p = classLetterRules(r.klasse, pattern, args);
-  if ((r.klasse == 2 || r.klasse == 5 || r.klasse == 6) && isGuttural(letterOf('1', args))) {
-    gutturalAfterPrefix(p, letterOf('1', args));
-  }
   const bool tEnding = slot <= 2 || slot == 6 || slot == 7;  // -ti, -ta, -t, -tem, -ten
   for (std::size_t i = 0; i + 2 < p.size(); ++i) {
     const char letter = letterOf(p[i], args);

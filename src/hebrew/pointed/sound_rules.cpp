@@ -31,6 +31,40 @@ std::size_t lastVowel(const std::string& out) {
   return std::string::npos;
 }
 
+// A guttural first radical right after the prefix of the nif'al and hif'il
+// past or of any huf'al form takes a hataf and gives the prefix segol (qamats in the
+// huf'al, a qamats qatan): נֶעֱזַב, הֶאֱמִין, הָעֳבַר. Het keeps a silent shva: נֶחְשַׁב,
+// הֶחְלִיט, and in the huf'al the qubuts, הֻחְלַט. A hataf before a shva
+// becomes its full vowel, and that shva stays said, so the letter after it
+// takes no dagesh lene: נֶעֶזְבָה, הֶעֶלְתָה.
+void gutturalAfterPrefix(std::string& p, char first) {
+  // The huf'al's prefix letter is that of its block and person: הָ, אָ, תָּ, מָ...
+  const std::string hufalPrefix = p.empty() ? std::string() : p.substr(0, 1) + "u1:";
+  const std::string hufalGuttural = p.empty() ? std::string() : p.substr(0, 1) + "k1:";
+  const std::string_view kPrefixes[][2] = {
+      {"Ni1:", "Ne1:"}, {"Ei1:", "Ee1:"}, {hufalPrefix, hufalGuttural}};
+  for (const auto& [plain, guttural] : kPrefixes) {
+    if (plain.empty() || !p.starts_with(plain)) continue;
+    const bool hufal = plain[1] == 'u';
+    if (first == 'H') {
+      if (!hufal) p.replace(0, plain.size(), guttural);
+      return;
+    }
+    p.replace(0, plain.size(), guttural);
+    const std::size_t at = guttural.size();  // after "1:"
+    // "2:" next (a shva, not a hataf): the full vowel instead of the hataf.
+    const bool shvaNext = p.size() > at + 3 && p[at] == '2' && p[at + 1] == ':' &&
+                          p[at + 2] != 'a' && p[at + 2] != 'e' && p[at + 2] != 'o';
+    if (shvaNext) {
+      p.insert(at + 3, "_");
+      p.replace(at - 1, 1, hufal ? "k" : "e");
+    } else {
+      p.insert(at, hufal ? "o" : "e");
+    }
+    return;
+  }
+}
+
 }  // namespace
 
 std::string soundRules(std::string_view pattern, PatternArgs args) {
@@ -77,6 +111,9 @@ std::string classLetterRules(int klasse, std::string_view pattern, PatternArgs a
   const char second = valueOf('2', args);
   if (klasse == 7 && first == 'T' && (second == 'J' || second == 'T')) {
     if (const std::size_t at = out.find("1:2"); at != std::string::npos) out.replace(at, 3, "2.");
+  }
+  if ((klasse == 2 || klasse == 5 || klasse == 6) && isGuttural(first)) {
+    gutturalAfterPrefix(out, first);
   }
   if (klasse == 5 && first == 'I') {
     // The prefix's vowel and the yod's shva: hiriq in the past, patah elsewhere.

@@ -22,6 +22,10 @@ namespace morfenaar::pointed {
 std::string soundRules(std::string_view pattern, PatternArgs args);
 
 // `pattern` of class `klasse` as its letters `args` make it:
+//   - a guttural first radical after the prefix of the nif'al and hif'il
+//     past and of every huf'al form takes a hataf, the prefix segol or a
+//     qamats qatan (נֶעֱזַב, הֶאֱמִין, הָעֳבַר, יָעֳבַר, מָעֳבָר), het only in
+//     the nif'al and hif'il (נֶחְשַׁב; הֻחְלַט keeps its qubuts);
 //   - in the hitpa'el, the T of the stem before a first radical tet or tav
 //     is assimilated, the radical doubled (הִטַּהֵר, הִתַּמֵּם, not הִתְטַהֵר);
 //   - in the hif'il, a first radical yod (of a root that began with yod:
