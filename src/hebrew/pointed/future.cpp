@@ -11,7 +11,6 @@
 #include "hebrew/modern/rows.h"
 #include "hebrew/pointed/pointed.h"
 #include "hebrew/pointed/rows.h"
-#include "hebrew/pointed/sound_rules.h"
 #include "hebrew/root_lists.h"
 
 namespace morfenaar::pointed {
@@ -318,13 +317,9 @@ void writeFuture(const AnalysedRoot& root, const SLetters& s, const Woord& woord
                  const RecordSink& sink) {
   std::optional<RowChoice> choice = chooseRow(root);
   if (!choice) return;
-  const PatternArgs args = choice->args;
   writeRow(
-      Block::Future, kFutureSlots, findRow(kRows, choice->row), args, s,
-      [&](std::string_view code) -> const std::string& { return woord.toek(code); }, sink,
-      [&](std::string_view pattern, std::size_t /*slot*/) {
-        return classLetterRules(root.klasse, pattern, args);
-      });
+      Block::Future, kFutureSlots, findRow(kRows, choice->row), root.klasse, choice->args, s,
+      [&](std::string_view code) -> const std::string& { return woord.toek(code); }, sink);
 }
 
 }  // namespace morfenaar::pointed

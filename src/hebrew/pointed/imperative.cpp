@@ -187,11 +187,9 @@ void writeImperative(const AnalysedRoot& root, const SLetters& s, const Woord& w
   if (!choice) return;
   const PatternArgs args = choice->args;
   writeRow(
-      Block::Imperative, kImperativeSlots, findRow(kRows, choice->row), args, s,
+      Block::Imperative, kImperativeSlots, findRow(kRows, choice->row), root.klasse, args, s,
       [&](std::string_view code) -> const std::string& { return woord.geb(code); }, sink,
-      [&](std::string_view pattern, std::size_t /*slot*/) {
-        return soundRules(classLetterRules(root.klasse, pattern, args), args);
-      });
+      [&](const std::string& pattern, std::size_t /*slot*/) { return soundRules(pattern, args); });
 }
 
 }  // namespace morfenaar::pointed

@@ -12,7 +12,6 @@
 #include "hebrew/modern/rows.h"
 #include "hebrew/pointed/pointed.h"
 #include "hebrew/pointed/rows.h"
-#include "hebrew/pointed/sound_rules.h"
 #include "hebrew/root_lists.h"
 #include "hebrew/shared_rows.h"
 
@@ -353,13 +352,9 @@ void writeParticiples(const AnalysedRoot& root, const SLetters& s, const Woord& 
                       const RecordSink& sink) {
   std::optional<RowChoice> choice = chooseRow(root);
   if (!choice) return;
-  const PatternArgs args = choice->args;
   writeRow(
-      Block::Participle, kParticipleSlots, findRow(kRows, choice->row), args, s,
-      [&](std::string_view code) -> const std::string& { return woord.tegenw(code); }, sink,
-      [&](std::string_view pattern, std::size_t /*slot*/) {
-        return classLetterRules(root.klasse, pattern, args);
-      });
+      Block::Participle, kParticipleSlots, findRow(kRows, choice->row), root.klasse, choice->args,
+      s, [&](std::string_view code) -> const std::string& { return woord.tegenw(code); }, sink);
 }
 
 }  // namespace morfenaar::pointed

@@ -12,7 +12,6 @@
 
 #include "hebrew/pointed/pointed.h"
 #include "hebrew/pointed/rows.h"
-#include "hebrew/pointed/sound_rules.h"
 #include "hebrew/root_lists.h"
 
 namespace morfenaar::pointed {
@@ -277,7 +276,7 @@ char letterOf(char c, PatternArgs args) {
 // The pattern of one slot as the root's letters write it.
 std::string adjustPattern(std::string_view pattern, std::size_t slot, const AnalysedRoot& r,
                           PatternArgs args) {
-  std::string p = classLetterRules(r.klasse, pattern, args);
+  std::string p(pattern);
   const bool tEnding = slot <= 2 || slot == 6 || slot == 7;  // -ti, -ta, -t, -tem, -ten
   for (std::size_t i = 0; i + 2 < p.size(); ++i) {
     const char letter = letterOf(p[i], args);
@@ -298,7 +297,7 @@ void writePast(const AnalysedRoot& root, const SLetters& s, const Woord& woord,
   if (!choice) return;
   const PatternArgs args = choice->args;
   writeRow(
-      Block::Past, kPastSlots, findRow(kRows, choice->row), args, s,
+      Block::Past, kPastSlots, findRow(kRows, choice->row), root.klasse, args, s,
       [&](std::string_view code) -> const std::string& { return woord.perf(code); }, sink,
       [&](std::string_view pattern, std::size_t slot) {
         return adjustPattern(pattern, slot, root, args);

@@ -10,6 +10,7 @@
 
 #include "dutch/woord.h"
 #include "hebrew/modern/rows.h"
+#include "hebrew/pointed/sound_rules.h"
 #include "hebrew/pointed/vocalise.h"
 #include "hebrew/record.h"
 
@@ -28,22 +29,23 @@ struct Row {
   std::array<std::string_view, modern::kMaxSlots> forms;
 };
 
-// The row's pattern of a slot as it stands.
+// A pattern as classLetterRules leaves it.
 struct AsWritten {
-  std::string operator()(std::string_view pattern, std::size_t /*slot*/) const {
-    return std::string(pattern);
-  }
+  std::string operator()(std::string pattern, std::size_t /*slot*/) const { return pattern; }
 };
 
 // Makes the form of every slot of `row` with the letters `args` and hands
 // its record to `sink`, with the Dutch text that `dutch` gives for the
-// slot's person code. `adjust` gives the pattern of each slot (by its
-// index) as the root's letters change it.
+// slot's person code. Each pattern goes through the letter rules of class
+// `klasse` (classLetterRules), then through `adjust`, which gives the
+// pattern of the slot (by its index) as the block's own rules change it.
 template <class Dutch, class Adjust = AsWritten>
-void writeRow(Block block, std::span<const Slot> slots, const Row& row, PatternArgs args,
-              const SLetters& s, Dutch dutch, const RecordSink& sink, Adjust adjust = {}) {
+void writeRow(Block block, std::span<const Slot> slots, const Row& row, int klasse,
+              PatternArgs args, const SLetters& s, Dutch dutch, const RecordSink& sink,
+              Adjust adjust = {}) {
   for (std::size_t i = 0; i < slots.size(); ++i) {
-    const PointedForm form = vocalise(adjust(row.forms[i], i), args, s);
+    const std::string pattern = adjust(classLetterRules(klasse, row.forms[i], args), i);
+    const PointedForm form = vocalise(pattern, args, s);
     sink(Record{block, slots[i].tag, form.hebrew, dutch(slots[i].code), form.uitspraak});
   }
 }
