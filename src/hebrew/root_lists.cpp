@@ -76,6 +76,17 @@ constexpr std::string_view kHollowStative[] = {
     "MWT",  // sterven: מֵת
 };
 
+constexpr std::string_view kStativeWithTsere[] = {
+    "IRA",  // vrezen: יָרֵא
+    "SNA",  // haten: שָׂנֵא
+    "MLA",  // vol zijn: מָלֵא
+    "CMA",  // dorsten: צָמֵא
+};
+
+constexpr std::string_view kGeminateStative[] = {
+    "TMM",  // eindigen: תָּם, תַּמָּה
+};
+
 constexpr std::string_view kAssimilatedFirst[] = {
     "KR",  // NKR: הִכִּיר
     "CL",  // NCL: הִצִּיל
@@ -114,6 +125,8 @@ bool isOkhalType(std::string_view root) { return holds(kOkhalType, root); }
 bool takesAtInfinitive(std::string_view root) { return holds(kAtInfinitive, root); }
 bool isHollowWithW(std::string_view root) { return holds(kHollowWithW, root); }
 bool isHollowStative(std::string_view root) { return holds(kHollowStative, root); }
+bool isStativeWithTsere(std::string_view root) { return holds(kStativeWithTsere, root); }
+bool isGeminateStative(std::string_view root) { return holds(kGeminateStative, root); }
 bool hasAssimilatedFirst(std::string_view radicals) { return holds(kAssimilatedFirst, radicals); }
 
 }  // namespace morfenaar

@@ -36,6 +36,13 @@ bool isHollowWithW(std::string_view root);
 // Hollow qal statives with tsere (מֵת), not qamats.
 bool isHollowStative(std::string_view root);
 
+// Qal statives with tsere whose last radical is alef: יָרֵא, not יָרָא.
+bool isStativeWithTsere(std::string_view root);
+
+// Geminate qal verbs whose participle is a stative (תָּם, תַּמָּה), not the
+// active form of the geminates (סוֹבֵב).
+bool isGeminateStative(std::string_view root);
+
 // Hif'il and huf'al roots whose first radical (N, or the I of a few roots
 // with C second) is assimilated to the second: הִכִּיר, הֻצַּג. The verb
 // list writes them with their two other radicals only, as it writes hollow

@@ -153,8 +153,6 @@ bool assimilatesFirst(char second, char third) {
   return hasAssimilatedFirst(std::string{second, third});
 }
 
-bool isHO(char letter) { return letter == 'H' || letter == 'O'; }
-
 // Qal. The row choice follows the modern rules (same flags, same lists),
 // split further where the points differ.
 RowChoice chooseClass1(const AnalysedRoot& r) {
@@ -175,9 +173,9 @@ RowChoice chooseClass1(const AnalysedRoot& r) {
   if (r.r2IsW || r.r2IsI) {
     if (r.r2IsI && !isHollowWithW(r.root)) return {"1i", args};
     if (r.r3IsA) return {"1u-A", args};
-    return {isHO(r.rad3) ? "1u-a" : "1u", args};
+    return {isHetOrAyin(r.rad3) ? "1u-a" : "1u", args};
   }
-  if (r.r2EqR3) return {isHO(r.rad3) ? "1u-a" : "1u", args};
+  if (r.r2EqR3) return {isHetOrAyin(r.rad3) ? "1u-a" : "1u", args};
   if (r.r1IsI && keepsFirstI(r.root)) return {r.r3IsA ? "1yi-A" : "1yi", args};
   if (r.r1IsI) return {r.r3IsA ? "1y-A" : a ? "1y-a" : "1y", args};
   if (r.r3IsA) return {gutturalFirst ? "1A-g" : "1A", args};
@@ -198,7 +196,7 @@ RowChoice chooseClass2(const AnalysedRoot& r) {
   if (r.r3IsE) return {g ? "2g-e" : "2-e", args};
   if (r.r3IsA) return {g ? "2g-A" : "2-A", args};
   if (r.root.size() == 3 && r.r2EqR3) return {"2-gem", args};
-  if (isHO(r.rad3)) return {g ? "2g-a" : "2-a", args};
+  if (isHetOrAyin(r.rad3)) return {g ? "2g-a" : "2-a", args};
   return {g ? "2g" : "2", args};
 }
 
@@ -216,7 +214,7 @@ std::optional<RowChoice> chooseIntensive(const AnalysedRoot& r) {
   }
   if (m.size() > 2) return std::nullopt;
   const PatternValues args{in.first, m[0], in.last};
-  const bool rOrA = m[0] == 'R' || m[0] == 'A';
+  const bool rOrA = refusesDoubling(m[0]);
   if (pual) {
     if (in.last == 'E') return RowChoice{"4-e", args};
     if (in.last == 'A') return RowChoice{"4-A", args};
@@ -224,7 +222,7 @@ std::optional<RowChoice> chooseIntensive(const AnalysedRoot& r) {
   }
   if (in.last == 'E') return RowChoice{rOrA ? "3r-e" : "3-e", args};
   if (in.last == 'A') return RowChoice{"3-A", args};
-  if (isHO(in.last)) return RowChoice{rOrA ? "3r-a" : "3-a", args};
+  if (isHetOrAyin(in.last)) return RowChoice{rOrA ? "3r-a" : "3-a", args};
   return RowChoice{rOrA ? "3r" : "3", args};
 }
 
@@ -240,19 +238,19 @@ std::optional<RowChoice> chooseClass5(const AnalysedRoot& r) {
   if (r.variant == kVariantThreeLetters) return RowChoice{"5gem", {s[0], r.rad3}};
   if (s.size() == 1) {
     if (assimilatesFirst(s[0], r.rad3))
-      return RowChoice{isHO(r.rad3) ? "5n-a" : "5n", {s[0], r.rad3}};
+      return RowChoice{isHetOrAyin(r.rad3) ? "5n-a" : "5n", {s[0], r.rad3}};
     if (r.rad3 == 'A') return RowChoice{"5h-A", {s[0]}};
-    return RowChoice{isHO(r.rad3) ? "5h-a" : "5h", {s[0], r.rad3}};
+    return RowChoice{isHetOrAyin(r.rad3) ? "5h-a" : "5h", {s[0], r.rad3}};
   }
   if (s.size() != 2) return std::nullopt;
   if (s[0] == 'W') {
     if (r.rad3 == 'A') return RowChoice{"5w-A", {s[1]}};
-    return RowChoice{isHO(r.rad3) ? "5w-a" : "5w", {s[1], r.rad3}};
+    return RowChoice{isHetOrAyin(r.rad3) ? "5w-a" : "5w", {s[1], r.rad3}};
   }
   const PatternValues args{s[0], s[1], r.rad3};
   if (r.rad3 == 'A') return RowChoice{"5-A", args};
   if (isGuttural(s[0]) && s[0] != 'H') return RowChoice{"5g", args};
-  return RowChoice{isHO(r.rad3) ? "5-a" : "5", args};
+  return RowChoice{isHetOrAyin(r.rad3) ? "5-a" : "5", args};
 }
 
 // Huf'al: the letters after EW.
@@ -275,19 +273,20 @@ std::optional<RowChoice> chooseClass6(const AnalysedRoot& r) {
 std::optional<RowChoice> chooseClass7(const AnalysedRoot& r) {
   const std::string& s = r.stem7;
   if (r.variant == kVariantFinalE && s.size() == 3) {
-    const bool rOrA = s[2] == 'R' || s[2] == 'A';
+    const bool rOrA = refusesDoubling(s[2]);
     return RowChoice{rOrA ? "7r-e" : "7-e", {s[0], s[1], s[2]}};
   }
   if (r.variant == kVariantFinalE) return std::nullopt;
   if (s.size() == 5 && s[0] == 'T' && s[2] == 'W') {
     return RowChoice{"7-polel", {s[1], s[2], s[3], s[4]}};
   }
-  if (s.size() == 5) return RowChoice{isHO(s[4]) ? "7q-a" : "7q", {s[0], s[1], s[2], s[3], s[4]}};
+  if (s.size() == 5)
+    return RowChoice{isHetOrAyin(s[4]) ? "7q-a" : "7q", {s[0], s[1], s[2], s[3], s[4]}};
   if (s.size() != 4) return std::nullopt;
   const PatternValues args{s[0], s[1], s[2], s[3]};
   if (s[3] == 'A') return RowChoice{"7-A", args};
-  if (s[2] == 'R' || s[2] == 'A') return RowChoice{isHO(s[3]) ? "7r-a" : "7r", args};
-  if (isHO(s[3])) return RowChoice{"7-a", args};
+  if (refusesDoubling(s[2])) return RowChoice{isHetOrAyin(s[3]) ? "7r-a" : "7r", args};
+  if (isHetOrAyin(s[3])) return RowChoice{"7-a", args};
   return RowChoice{"7", args};
 }
 

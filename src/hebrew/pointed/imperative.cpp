@@ -93,10 +93,6 @@ constexpr Row kRows[] = {
 };
 // clang-format on
 
-// A guttural that takes a patah before it where another letter has tsere
-// or holam: H and O (שְׁלַח, הַצְלַח); a last A is silent.
-bool takesPatah(char last) { return last == 'H' || last == 'O'; }
-
 std::string_view chooseClass1(const AnalysedRoot& r) {
   if (r.root == "LQH") return "1-a";
   if (r.root == "ELK" || r.nunNun) return "1-e";
@@ -111,11 +107,11 @@ std::string_view chooseClass1(const AnalysedRoot& r) {
   if (r.r2IsW || r.r2IsI) {
     if (r.r2IsI && !isHollowWithW(r.root)) return "1i";
     if (r.r3IsA) return "1bo";
-    return takesPatah(r.rad3) ? "1u-a" : "1u";
+    return isHetOrAyin(r.rad3) ? "1u-a" : "1u";
   }
   if (r.r2EqR3) return "1gem";
   if (r.r1IsI && !keepsFirstI(r.root)) {
-    return takesPatah(r.rad3) ? "1-a" : "1-e";
+    return isHetOrAyin(r.rad3) ? "1-a" : "1-e";
   }
   if (r.r1IsA) {
     // The okhal type has o whatever its second letter.
@@ -133,7 +129,7 @@ std::string_view chooseClass2(const AnalysedRoot& r) {
   if (r.root.size() == 3 && r.r2EqR3) return "2-gem";
   if (r.root.size() == 4 && r.r2IsW) return "2-u";
   if (r.r3IsE) return "2-e";
-  return takesPatah(r.rad3) ? "2-a" : "2";
+  return isHetOrAyin(r.rad3) ? "2-a" : "2";
 }
 
 std::string_view chooseClass3(const PatternValues& letters) {
@@ -141,15 +137,15 @@ std::string_view chooseClass3(const PatternValues& letters) {
   if (isPolel(l)) return "3-wo";
   if (l.size() == 4) return "3-4";
   if (l[2].letter == 'E') return "3-e";
-  return takesPatah(l[2].letter) ? "3-a" : "3";
+  return isHetOrAyin(l[2].letter) ? "3-a" : "3";
 }
 
 std::string_view chooseClass5(const AnalysedRoot& r) {
   std::string_view c = hifilCase(r);
-  if (c == "5" && takesPatah(r.rad3)) return "5-a";
-  if (c == "5-w" && takesPatah(r.rad3)) return "5-wa";
-  if (c == "5-h" && takesPatah(r.rad3)) return "5-ha";
-  if (c == "5-n" && takesPatah(r.rad3)) return "5-na";
+  if (c == "5" && isHetOrAyin(r.rad3)) return "5-a";
+  if (c == "5-w" && isHetOrAyin(r.rad3)) return "5-wa";
+  if (c == "5-h" && isHetOrAyin(r.rad3)) return "5-ha";
+  if (c == "5-n" && isHetOrAyin(r.rad3)) return "5-na";
   return c;
 }
 
@@ -157,8 +153,8 @@ std::string_view chooseClass7(const AnalysedRoot& r) {
   if (r.variant == kVariantFinalE) return "7-e";
   const std::string& s = r.stem7;
   if (s.size() == 5 && s[2] == 'W' && s[3] == s[4]) return "7-wo";
-  if (s.size() == 5) return takesPatah(s[4]) ? "7-qa" : "7-q";
-  return r.stem7.size() >= 4 && takesPatah(r.stem7[3]) ? "7-a" : "7";
+  if (s.size() == 5) return isHetOrAyin(s[4]) ? "7-qa" : "7-q";
+  return r.stem7.size() >= 4 && isHetOrAyin(r.stem7[3]) ? "7-a" : "7";
 }
 
 std::optional<RowChoice> chooseRow(const AnalysedRoot& r) {

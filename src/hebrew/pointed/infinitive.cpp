@@ -88,7 +88,7 @@ constexpr Row kRows[] = {
 // said, e otherwise.
 std::string_view atRow(const AnalysedRoot& r) {
   if (r.r3IsA) return "1at-A";
-  return r.rad3 == 'H' || r.rad3 == 'O' ? "1at-a" : "1at";
+  return isHetOrAyin(r.rad3) ? "1at-a" : "1at";
 }
 
 std::string_view chooseClass1(const AnalysedRoot& r) {
@@ -122,7 +122,7 @@ std::optional<std::string_view> chooseRow(const AnalysedRoot& r, PatternArgs let
       if (r.root.size() == 3 && r.r2EqR3) return "2-gem";
       if (r.root.size() == 4 && r.r2IsW) return "2-u";
       if (r.r3IsE) return "2-e";
-      return r.rad3 == 'H' || r.rad3 == 'O' ? "2-a" : "2";
+      return isHetOrAyin(r.rad3) ? "2-a" : "2";
     case 3:
       if (isPolel(letters)) return "3-wo";
       if (letters.size() == 4) return "3-4";

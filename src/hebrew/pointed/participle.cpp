@@ -174,38 +174,22 @@ constexpr Row kRows[] = {
     {"7oh",  {"MiT:1Wo2y3",    "MiT:1Wo2'a3aT",  "MiT:1Wo2:3iIM",   "MiT:1Wo2:3WoT"}},
 };
 
-// Geminate qal verbs whose participle is a stative (תָּם, תַּמָּה), not
-// the active form of the geminates (סוֹבֵב).
-constexpr std::string_view kGeminateStative[] = {
-    "TMM",  // eindigen
-};
-
 // clang-format on
-
-template <std::size_t N>
-bool holds(const std::string_view (&list)[N], std::string_view root) {
-  return std::ranges::find(list, root) != std::end(list);
-}
 
 // The row of a family by the last radical: `plain`, `guttural` after a
 // last H or O, `alef` after a last A.
 std::string_view byLastRadical(char last, std::string_view plain, std::string_view guttural,
                                std::string_view alef) {
-  if (last == 'H' || last == 'O') return guttural;
+  if (isHetOrAyin(last)) return guttural;
   if (last == 'A') return alef;
   return plain;
 }
-
-// A middle radical that cannot be doubled and lengthens the vowel before
-// it instead (מְבָרֵךְ). E, H and O are doubled in the tables; the dagesh
-// is left out by rule and the vowel before stays short (מְנַהֵל).
-bool lengthensBefore(char c) { return c == 'A' || c == 'R'; }
 
 std::optional<RowChoice> chooseClass1(const AnalysedRoot& r) {
   if (r.root == "EIE") return RowChoice{"1hyh", {}};
   if (r.root == "HIE") return RowChoice{"1hyi", {}};
   if (hasStativeParticiple(r.root)) return RowChoice{"1s", {r.rad1, r.rad2, r.rad3}};
-  if (holds(kGeminateStative, r.root)) return RowChoice{"1sd", {r.rad1, r.rad2, r.rad3}};
+  if (isGeminateStative(r.root)) return RowChoice{"1sd", {r.rad1, r.rad2, r.rad3}};
   if (r.r3IsE) return RowChoice{"1e", {r.rad1, r.rad2, r.rad3}};
   if (r.r2IsW || r.r2IsI) {
     return RowChoice{isHollowStative(r.root) ? "1wy" : "1w", {r.rad1, r.rad2, r.rad3}};
@@ -246,7 +230,7 @@ std::optional<RowChoice> chooseIntensive(const AnalysedRoot& r) {
   }
   if (middle.size() != 1) return std::nullopt;
   const PatternValues args{in.first, middle[0], in.last};
-  const bool lengthens = lengthensBefore(middle[0]);
+  const bool lengthens = refusesDoubling(middle[0]);
   if (in.last == 'E') {
     if (pual) return RowChoice{lengthens ? "4re" : "4e", args};
     return RowChoice{lengthens ? "3re" : "3e", args};
@@ -309,7 +293,7 @@ std::optional<RowChoice> chooseClass7(const AnalysedRoot& r) {
   if (r.variant == kVariantFinalE) {
     if (s.size() == 4 && s.ends_with("WW")) s.remove_suffix(1);  // ETHWWE
     if (s.size() != 3) return std::nullopt;
-    return RowChoice{lengthensBefore(s[2]) ? "7re" : "7e", {s[0], s[1], s[2]}};
+    return RowChoice{refusesDoubling(s[2]) ? "7re" : "7e", {s[0], s[1], s[2]}};
   }
   if (s.size() == 5 && s[0] == 'T' && s[2] == 'W' && s[3] == s[4]) {
     return RowChoice{byLastRadical(s[4], "7o", "7oh", "7oh"), {s[1], s[3], s[4]}};
@@ -322,7 +306,7 @@ std::optional<RowChoice> chooseClass7(const AnalysedRoot& r) {
   }
   if (s.size() != 4) return std::nullopt;
   const PatternValues args{s[0], s[1], s[2], s[3]};
-  if (lengthensBefore(s[2])) return RowChoice{byLastRadical(s[3], "7r", "7rh", "7ra"), args};
+  if (refusesDoubling(s[2])) return RowChoice{byLastRadical(s[3], "7r", "7rh", "7ra"), args};
   return RowChoice{byLastRadical(s[3], "7", "7h", "7a"), args};
 }
 

@@ -134,17 +134,6 @@ constexpr Row kRows[] = {
 };
 // clang-format on
 
-// Qal statives with tsere whose last radical is alef: יָרֵא, not יָרָא.
-constexpr std::string_view kStativeWithTsere[] = {"IRA", "SNA", "MLA", "CMA"};
-
-template <std::size_t N>
-bool listed(const std::string_view (&list)[N], std::string_view root) {
-  return std::ranges::find(list, root) != std::end(list);
-}
-
-// Not doubled, and the vowel before lengthened: R and alef.
-bool refusesDoubling(char c) { return c == 'R' || c == 'A'; }
-
 std::optional<RowChoice> chooseClass1(const AnalysedRoot& r) {
   const PatternValues rad{r.rad1, r.rad2, r.rad3};
   if (r.r3IsE) return RowChoice{r.rad2 == 'I' ? "1-he-yod" : "1-he", rad};
@@ -153,7 +142,7 @@ std::optional<RowChoice> chooseClass1(const AnalysedRoot& r) {
     return RowChoice{isHollowStative(r.root) ? "1-hollow-e" : "1-hollow", rad};
   }
   if (r.root == "IKL") return RowChoice{"1-yakhol", rad};
-  if (r.r3IsA) return RowChoice{listed(kStativeWithTsere, r.root) ? "1-alef-e" : "1-alef", rad};
+  if (r.r3IsA) return RowChoice{isStativeWithTsere(r.root) ? "1-alef-e" : "1-alef", rad};
   return RowChoice{"1", rad};
 }
 

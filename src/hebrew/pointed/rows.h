@@ -22,6 +22,15 @@ using modern::kParticipleSlots;
 using modern::kPastSlots;
 using modern::Slot;
 
+// A last H or O: the gutturals that take a patah, before them (furtive,
+// שׁוֹמֵעַ) or instead of another vowel (שְׁלַח, פּוֹתַחַת).
+inline bool isHetOrAyin(char letter) { return letter == 'H' || letter == 'O'; }
+
+// R and alef: not doubled, and the vowel before is lengthened instead
+// (מְבָרֵךְ, הִתְגָּרֵשׁ). E, H and O are doubled in the tables; the dagesh is
+// left out by rule and the vowel before stays short (מְנַהֵל).
+inline bool refusesDoubling(char letter) { return letter == 'R' || letter == 'A'; }
+
 // A row of a pointed table: one pointed pattern (hebrew/pointed/vocalise.h)
 // per slot of its block, in slot order.
 struct Row {

@@ -4,9 +4,12 @@
 #include <cstddef>
 #include <cstdlib>
 
+#include "hebrew/modern/rows.h"
 #include "hebrew/root.h"
 
 namespace morfenaar::pointed {
+
+using modern::isGuttural;
 
 namespace {
 
@@ -43,7 +46,6 @@ struct Letter {
   SLetter s = SLetter::Shin;
 };
 
-bool isGuttural(char c) { return c == 'A' || c == 'E' || c == 'H' || c == 'O'; }
 bool isBegadkefat(char c) {
   return c == 'B' || c == 'G' || c == 'D' || c == 'K' || c == 'P' || c == 'T';
 }
