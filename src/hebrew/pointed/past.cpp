@@ -255,20 +255,13 @@ std::optional<RowChoice> chooseRow(const AnalysedRoot& r) {
   }
 }
 
-// The letter that the digit `c` of a pattern stands for, or NUL.
-char letterOf(char c, PatternArgs args) {
-  if (c < '1' || c > '5') return '\0';
-  std::size_t n = static_cast<std::size_t>(c - '1');
-  return n < args.size() ? args[n].letter : '\0';
-}
-
 // The pattern of one slot as the root's letters write it.
 std::string adjustPattern(std::string_view pattern, std::size_t slot, const AnalysedRoot& r,
                           PatternArgs args) {
   std::string p(pattern);
   const bool tEnding = slot <= 2 || slot == 6 || slot == 7;  // -ti, -ta, -t, -tem, -ten
   for (std::size_t i = 0; i + 2 < p.size(); ++i) {
-    const char letter = letterOf(p[i], args);
+    const char letter = letterValue(p[i], args);
     if (p[i + 1] != ':' || letter == '\0') continue;
     if (tEnding && letter == 'N' && p[i + 2] == 'T' && r.klasse == 1 && r.nunNun) {
       // נתן: its last N is assimilated to the T of the ending, נָתַתִּי.

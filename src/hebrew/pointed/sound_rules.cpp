@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "hebrew/modern/rows.h"
+#include "hebrew/pointed/vocalise.h"
 
 namespace morfenaar::pointed {
 
@@ -12,11 +13,6 @@ using modern::isGuttural;
 namespace {
 
 bool isLetterOrNumber(char c) { return (c >= 'A' && c <= 'Z') || (c >= '1' && c <= '5'); }
-
-char valueOf(char number, PatternArgs args) {
-  std::size_t n = static_cast<std::size_t>(number - '1');
-  return n < args.size() ? args[n].letter : '\0';
-}
 
 // The full vowel of the letter that `out` ends with: its position, or npos.
 std::size_t lastVowel(const std::string& out) {
@@ -78,7 +74,7 @@ std::string soundRules(std::string_view pattern, PatternArgs args) {
     std::size_t end = i + 1;
     while (end < pattern.size() && !isLetterOrNumber(pattern[end])) ++end;
     std::string marks(pattern.substr(i + 1, end - i - 1));
-    const char v = valueOf(c, args);
+    const char v = letterValue(c, args);
     const std::size_t dagesh = marks.find('.');
     if (dagesh != std::string::npos && (isGuttural(v) || v == 'R')) {
       marks.erase(dagesh, 1);
@@ -107,8 +103,8 @@ std::string soundRules(std::string_view pattern, PatternArgs args) {
 
 std::string classLetterRules(int klasse, std::string_view pattern, PatternArgs args) {
   std::string out(pattern);
-  const char first = valueOf('1', args);
-  const char second = valueOf('2', args);
+  const char first = letterValue('1', args);
+  const char second = letterValue('2', args);
   if (klasse == 7 && first == 'T' && (second == 'J' || second == 'T')) {
     if (const std::size_t at = out.find("1:2"); at != std::string::npos) out.replace(at, 3, "2.");
   }

@@ -59,8 +59,7 @@ std::vector<Letter> parse(std::string_view pattern, PatternArgs args) {
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     char c = pattern[i];
     if (c >= '1' && c <= '5') {
-      std::size_t n = static_cast<std::size_t>(c - '1');
-      char value = n < args.size() ? args[n].letter : '\0';
+      char value = letterValue(c, args);
       if (value == kRootUitgaan[1]) value = 'C';
       if (value == '\0') break;
       letters.push_back(Letter{.latin = value, .fromRoot = true});
@@ -382,6 +381,12 @@ std::string uitspraakOf(const std::vector<Letter>& letters, const std::vector<st
 }
 
 }  // namespace
+
+char letterValue(char c, PatternArgs args) {
+  if (c < '1' || c > '5') return '\0';
+  const auto n = static_cast<std::size_t>(c - '1');
+  return n < args.size() ? args[n].letter : '\0';
+}
 
 PointedForm vocalise(std::string_view pattern, PatternArgs args, const SLetters& sLetters) {
   std::vector<Letter> letters = parse(pattern, args);

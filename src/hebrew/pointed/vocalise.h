@@ -64,6 +64,10 @@ struct PointedForm {
   std::string uitspraak;  // Dutch spelling, UTF-8
 };
 
+// The letter that the digit `c` (1 to 5) of a pattern stands for; NUL for
+// any other character and for a value that `args` does not have.
+char letterValue(char c, PatternArgs args);
+
 // Makes the form of `pattern` with the letters `args` (a NUL letter or a
 // missing value ends the form there).
 PointedForm vocalise(std::string_view pattern, PatternArgs args, const SLetters& sLetters);
